@@ -1,0 +1,321 @@
+#include "app/MainWindow.h"
+
+#include "app/AboutDialog.h"
+#include "app/ConfigBackup.h"
+#include "app/ProductInfo.h"
+#include "app/Prompts.h"
+#include "canvas/ServerLabel.h"
+#include "canvas/TLabel.h"
+#include "model/ClientConfigFile.h"
+#include "model/ConfigFile.h"
+#include "model/Lookup.h"
+#include "model/SafeSave.h"
+#include "model/Server.h"
+#include "model/ThinClient.h"
+#include "ui_mainwindow.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSettings>
+#include <QStatusBar>
+#include <QUrl>
+
+namespace {
+
+const QString kWorkingDirKey = QStringLiteral("workingDir");
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), versionText(QString::fromLatin1(kVersionText))
+{
+    ui->setupUi(this);
+    buildLogoButton();
+
+    statusBar = new QStatusBar(this);
+    statusBar->setObjectName(QStringLiteral("statusBar"));
+    setStatusBar(statusBar);
+
+    for (QAction* action : {ui->btnNewServer, ui->btnNewThinclient, ui->btnServerAssignment, ui->btnSaveChanges,
+                            ui->menuNewServer, ui->menuNewThinclient, ui->menuAssignServers, ui->menuEditThinclients,
+                            ui->actionSave, ui->actionSave_backup, ui->actionImport_thinclient_list})
+        action->setEnabled(false);
+    ui->mainToolBar->setFloatable(false);
+
+    settings = new QSettings(QStringLiteral("Quorvane"), QStringLiteral("ZEV"));
+    if (settings->contains(kWorkingDirKey))
+        workingDir = settings->value(kWorkingDirKey).toString();
+}
+
+MainWindow::~MainWindow()
+{
+    qDeleteAll(servers);
+    qDeleteAll(thinClients);
+    delete settings;
+}
+
+void MainWindow::buildLogoButton()
+{
+    logoPixmap = QPixmap(QStringLiteral(":/images/resources/images/qv_small_logo.jpg"));
+    logoButton = new QPushButton(this);
+    logoButton->setFlat(true);
+    logoButton->setIcon(QIcon(logoPixmap));
+    logoButton->setIconSize(logoPixmap.size());
+    connect(logoButton, &QPushButton::clicked, this, &MainWindow::onLogoClicked);
+    ui->mainToolBar->addWidget(logoButton);
+}
+
+QString MainWindow::configFilePath() const
+{
+    return workingDir + QStringLiteral("/zev.conf");
+}
+
+void MainWindow::setSaveActionsEnabled(bool enabled)
+{
+    ui->btnSaveChanges->setEnabled(enabled);
+    ui->actionSave->setEnabled(enabled);
+}
+
+// ---- data ----------------------------------------------------------------
+
+Server* MainWindow::findServerById(const QString& id) const
+{
+    return ::findServerById(servers, id);
+}
+
+ThinClient* MainWindow::findThinClientBySerial(const QString& serial) const
+{
+    return ::findThinClientBySerial(thinClients, serial);
+}
+
+int MainWindow::readConfigFile(const QString& path)
+{
+    const ConfigFile::ReadStatus status = ConfigFile::read(path, servers, thinClients);
+    if (status == ConfigFile::ReadStatus::Unreadable) {
+        // Starting empty in silence would let the next save replace a file the user still has.
+        Prompts::current().warning(this, QStringLiteral("ZEV - Loading Configuration"),
+                                   QStringLiteral("\nThe configuration file could not be read:\n%1\n\nZEV starts "
+                                                  "with an empty configuration. Saving will replace that file.")
+                                       .arg(QDir::toNativeSeparators(path)));
+    }
+    return status == ConfigFile::ReadStatus::Read ? 0 : -1;
+}
+
+int MainWindow::writeConfigFile(const QString& path)
+{
+    const bool saved =
+        saveFile(path, [this](QIODevice& device) { return ConfigFile::write(device, servers, thinClients); });
+    if (saved)
+        return 0;
+    Prompts::current().information(this, QStringLiteral("ZEV - Saving Configuration"),
+                                   QStringLiteral("\nError opening configuration file; your data has NOT been saved!"));
+    return -1;
+}
+
+void MainWindow::writeClientConfigFiles()
+{
+    const QString title = QStringLiteral("Creating thinclient configuration");
+    const auto askToContinue = [this, &title](const QString& path) {
+        return Prompts::askYesNo(this, title,
+                                 QStringLiteral("\nError creating file: %1\nDo you want to continue?").arg(path)) !=
+               QMessageBox::No;
+    };
+    if (!ClientConfigFile::writeAll(workingDir, servers, thinClients, askToContinue))
+        Prompts::current().information(this, title,
+                                       QStringLiteral("Not all thinclient configuration fileshave been created"));
+}
+
+bool MainWindow::saveConfiguration()
+{
+    const int mainFileResult = writeConfigFile(configFilePath());
+    writeClientConfigFiles();
+    if (mainFileResult != 0)
+        return false;
+    setSaveActionsEnabled(false);
+    modified = false;
+    return true;
+}
+
+// ---- slots ---------------------------------------------------------------
+
+void MainWindow::onDataChanged()
+{
+    modified = true;
+    setSaveActionsEnabled(true);
+}
+
+void MainWindow::onNewServer(Server* s)
+{
+    auto* label = new ServerLabel(imageLabel, &labelBounds, &servers, s);
+    serverLabels.append(label);
+    connect(label, &ServerLabel::onDeleteServer, this, &MainWindow::onDeleteServer);
+    connect(label, &ServerLabel::onNewServer, this, &MainWindow::onNewServer);
+    connect(label, &ServerLabel::onDataChanged, this, &MainWindow::onDataChanged);
+}
+
+void MainWindow::createServerLabels()
+{
+    for (Server* server : std::as_const(servers))
+        onNewServer(server);
+}
+
+void MainWindow::setStatusMsg(QString msg)
+{
+    statusBar->showMessage(msg, 5000);
+}
+
+void MainWindow::on_btnLoadImage_triggered()
+{
+    const QString fileName = Prompts::current().openFileName(this, QStringLiteral("Select network topology image file"),
+                                                             workingDir, QStringLiteral("Images (*.png *.bmp *.jpg)"));
+    if (fileName.isEmpty())
+        return;
+
+    workingDir = QFileInfo(fileName).absolutePath();
+    settings->setValue(kWorkingDirKey, workingDir);
+    showTopologyImage(fileName);
+    enableImageCommands();
+    labelBounds = QRect(0, 0, width(), height());
+    readConfigFile(configFilePath());
+    createServerLabels();
+    ui->actionSave_backup->setEnabled(true);
+}
+
+void MainWindow::showTopologyImage(const QString& fileName)
+{
+    imageLabel = new TLabel;
+    imageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QPixmap picture(fileName);
+    imageLabel->setPixmap(picture);
+    imageLabel->resize(picture.size());
+    connect(imageLabel, &TLabel::onLabelClicked, this, &MainWindow::onImageClicked);
+
+    scrollArea = new QScrollArea;
+    scrollArea->setBackgroundRole(QPalette::Dark);
+    scrollArea->setWidget(imageLabel);
+    setCentralWidget(scrollArea);
+}
+
+void MainWindow::enableImageCommands()
+{
+    ui->btnLoadImage->setEnabled(false);
+    for (QAction* action : {ui->btnNewServer, ui->btnNewThinclient, ui->btnServerAssignment, ui->menuNewServer,
+                            ui->menuNewThinclient, ui->menuAssignServers, ui->menuEditThinclients,
+                            ui->actionImport_thinclient_list})
+        action->setEnabled(true);
+}
+
+void MainWindow::on_btnNewServer_triggered() {}
+
+void MainWindow::on_btnNewThinclient_triggered() {}
+
+void MainWindow::on_btnServerAssignment_triggered() {}
+
+void MainWindow::onDeleteServer(Server* server, ServerLabel* serverLabel)
+{
+    if (!server || !serverLabel)
+        return;
+    servers.removeOne(server);
+    serverLabels.removeOne(serverLabel);
+    for (ThinClient* client : std::as_const(thinClients))
+        client->server_ids.removeOne(server->server_id);
+    modified = true;
+    // The label is still inside its own slot: it destroys itself (and with it
+    // the record, the last thing that refers to it) once its menu has closed.
+    server->setParent(serverLabel);
+}
+
+void MainWindow::on_menuEditThinclients_triggered()
+{
+    if (thinClients.isEmpty()) {
+        Prompts::current().information(this, QStringLiteral("Edit Thinclients"),
+                                       QStringLiteral("No thinclients have been defined yet"));
+        return;
+    }
+}
+
+void MainWindow::on_menuNewServer_triggered()
+{
+    on_btnNewServer_triggered();
+}
+
+void MainWindow::on_menuNewThinclient_triggered()
+{
+    on_btnNewThinclient_triggered();
+}
+
+void MainWindow::on_menuAssignServers_triggered()
+{
+    on_btnServerAssignment_triggered();
+}
+
+void MainWindow::on_menuExit_triggered()
+{
+    close();
+}
+
+void MainWindow::on_btnSaveChanges_triggered()
+{
+    if (modified)
+        saveConfiguration();
+}
+
+void MainWindow::on_actionSave_triggered()
+{
+    on_btnSaveChanges_triggered();
+}
+
+void MainWindow::openProductWebPage()
+{
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kProductWebPage)));
+}
+
+void MainWindow::on_actionOnline_help_triggered()
+{
+    openProductWebPage();
+}
+
+void MainWindow::onLogoClicked()
+{
+    openProductWebPage();
+}
+
+void MainWindow::on_actionAbout_Pelta_triggered()
+{
+    AboutDialog dialog(this, versionText);
+    dialog.exec();
+}
+
+void MainWindow::on_actionSave_backup_triggered()
+{
+    runConfigBackup(this, workingDir, modified, [this] { saveConfiguration(); });
+}
+
+void MainWindow::onImageClicked(QPoint pos)
+{
+    if (!(QGuiApplication::keyboardModifiers() & Qt::ControlModifier))
+        return;
+    Q_UNUSED(pos);
+}
+
+void MainWindow::on_actionImport_thinclient_list_triggered() {}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (modified &&
+        Prompts::askYesNo(this, QStringLiteral("Save changes"),
+                          QStringLiteral("\nDo you want to save changes before closing this application?")) !=
+            QMessageBox::No) {
+        // The box has just said the data were NOT saved: keep the window, and the data, open.
+        if (!saveConfiguration()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}

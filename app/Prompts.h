@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+// Every message box and file dialog of the program goes through here, so the
+// tests can answer them without a person and check their exact words.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
+    virtual void warning(QWidget* parent, const QString& title, const QString& text) = 0;
+    virtual QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton) = 0;
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                 const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                 const QString& filter) = 0;
+
+    // The prompts in use: the real boxes unless a test installed others.
+    static Prompts& current();
+    // Installs replacement prompts (not owned); nullptr restores the real ones.
+    static void install(Prompts* prompts);
+
+    // The common Yes/No question with Yes as the default button.
+    static QMessageBox::StandardButton askYesNo(QWidget* parent, const QString& title, const QString& text);
+};
+
+// The real thing: QMessageBox and QFileDialog.
+class WidgetPrompts : public Prompts {
+public:
+    void information(QWidget* parent, const QString& title, const QString& text) override;
+    void warning(QWidget* parent, const QString& title, const QString& text) override;
+    QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
+                                         QMessageBox::StandardButtons buttons,
+                                         QMessageBox::StandardButton defaultButton) override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) override;
+};

@@ -1,0 +1,17 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    Q_INIT_RESOURCE(images);
+    int exitCode = 0;
+    {
+        QApplication app(argc, argv);
+        MainWindow window;
+        window.show();
+        exitCode = app.exec();
+    }
+    Q_CLEANUP_RESOURCE(images);
+    return exitCode;
+}

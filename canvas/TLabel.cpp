@@ -1,0 +1,10 @@
+#include "canvas/TLabel.h"
+
+#include <QMouseEvent>
+
+TLabel::TLabel(QWidget* parent) : QLabel(parent) {}
+
+void TLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    emit onLabelClicked(event->position().toPoint());
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class QIODevice;
+class Server;
+class ThinClient;
+
+// The file each device reads: the settings of every server assigned to it.
+namespace ClientConfigFile {
+
+// "<SERIAL>.conf", or an empty text when the serial number cannot safely name
+// a file inside the working directory (empty, or holding a path separator).
+QString fileName(const QString& serialNumber);
+
+QByteArray serialize(const ThinClient& client, const QList<Server*>& servers);
+bool write(QIODevice& device, const ThinClient& client, const QList<Server*>& servers);
+
+// Asked with the full path of a file that could not be written; true goes on
+// with the next device, false stops.
+using ContinueQuestion = std::function<bool(const QString& path)>;
+
+// Writes one file per device into workingDir. Returns false when a failure
+// made the caller stop before every device had its file.
+bool writeAll(const QString& workingDir, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
+              const ContinueQuestion& continueAfterFailure);
+
+} // namespace ClientConfigFile

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class QIODevice;
+class Server;
+class ThinClient;
+
+// zev.conf: a comment header, a [SERVER] block per server, then a
+// [THINCLIENT] block per device.
+namespace ConfigFile {
+
+enum class ReadStatus { Read, Missing, Unreadable };
+
+QByteArray serialize(const QList<Server*>& servers, const QList<ThinClient*>& thinClients);
+bool write(QIODevice& device, const QList<Server*>& servers, const QList<ThinClient*>& thinClients);
+
+// Appends the records found in content to the two lists. Never fails: lines it
+// does not understand are passed over.
+void parse(const QByteArray& content, QList<Server*>& servers, QList<ThinClient*>& thinClients);
+ReadStatus read(const QString& path, QList<Server*>& servers, QList<ThinClient*>& thinClients);
+
+} // namespace ConfigFile

@@ -1,0 +1,3 @@
+#include "model/Server.h"
+
+Server::Server(QObject* parent) : QObject(parent) {}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+// One thin-client device. It refers to its servers by id, never by pointer.
+class ThinClient : public QObject {
+    Q_OBJECT
+public:
+    ThinClient();
+    ThinClient(const QString& desc, const QString& serialNumber);
+
+    QString desc;
+    QString serial_number;
+    QStringList server_ids;
+};
