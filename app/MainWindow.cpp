@@ -6,6 +6,7 @@
 #include "app/Prompts.h"
 #include "canvas/ServerLabel.h"
 #include "canvas/TLabel.h"
+#include "dialogs/server/DlgServer.h"
 #include "model/ClientConfigFile.h"
 #include "model/ConfigFile.h"
 #include "model/Lookup.h"
@@ -210,7 +211,18 @@ void MainWindow::enableImageCommands()
         action->setEnabled(true);
 }
 
-void MainWindow::on_btnNewServer_triggered() {}
+void MainWindow::on_btnNewServer_triggered()
+{
+    DlgServer dialog(imageLabel, &labelBounds, &servers);
+    runNewServerDialog(dialog);
+}
+
+void MainWindow::runNewServerDialog(DlgServer& dialog)
+{
+    connect(&dialog, &DlgServer::onNewServer, this, &MainWindow::onNewServer);
+    connect(&dialog, &DlgServer::onDataChanged, this, &MainWindow::onDataChanged);
+    dialog.exec();
+}
 
 void MainWindow::on_btnNewThinclient_triggered() {}
 
@@ -300,7 +312,8 @@ void MainWindow::onImageClicked(QPoint pos)
 {
     if (!(QGuiApplication::keyboardModifiers() & Qt::ControlModifier))
         return;
-    Q_UNUSED(pos);
+    DlgServer dialog(imageLabel, &labelBounds, &servers, pos);
+    runNewServerDialog(dialog);
 }
 
 void MainWindow::on_actionImport_thinclient_list_triggered() {}

@@ -13,6 +13,7 @@ namespace Ui {
 class MainWindow;
 }
 
+class DlgServer;
 class QPushButton;
 class QScrollArea;
 class QSettings;
@@ -81,6 +82,7 @@ private:
     void setSaveActionsEnabled(bool enabled);
     QString configFilePath() const;
     void openProductWebPage();
+    void runNewServerDialog(DlgServer& dialog);
 
     std::unique_ptr<Ui::MainWindow> ui;
     QString versionText;

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "canvas/ServerLabel.h"
 #include "canvas/TLabel.h"
+#include "dialogs/server/DlgServer.h"
 #include "model/ConfigFile.h"
 #include "model/Server.h"
 #include "model/ThinClient.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -79,6 +81,18 @@ private:
         prompts->fileNames << makePicture();
         trigger(window, "btnLoadImage");
         prompts->calls.clear();
+    }
+
+    // Fills in and saves the server dialog that is open modally; returns its title.
+    static QString saveServerInModalDialog(const QString& name, const QString& host)
+    {
+        auto* dialog = qobject_cast<DlgServer*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return {};
+        dialog->findChild<QLineEdit*>("tbxDispName")->setText(name);
+        dialog->findChild<QLineEdit*>("tbxHostname")->setText(host);
+        dialog->findChild<QPushButton*>("btnSave")->click();
+        return dialog->windowTitle();
     }
 
 private slots:
@@ -419,6 +433,62 @@ private slots:
                      QStringLiteral("\nZEV cannot overwrite existing files! Backup file not created"));
         if (target.startsWith("missing"))
             QCOMPARE(prompts->calls.last().title, QStringLiteral("File write error"));
+    }
+
+    void ctrlClickOnThePictureCreatesAServer_data()
+    {
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("plain click") << Qt::KeyboardModifiers() << false;
+        QTest::newRow("Shift") << Qt::KeyboardModifiers(Qt::ShiftModifier) << false;
+        QTest::newRow("Ctrl") << Qt::KeyboardModifiers(Qt::ControlModifier) << true;
+        QTest::newRow("Ctrl+Shift") << (Qt::ControlModifier | Qt::ShiftModifier) << true;
+    }
+
+    void ctrlClickOnThePictureCreatesAServer()
+    {
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, opens);
+        MainWindow window;
+        loadPicture(window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QString seenTitle;
+        QTimer::singleShot(0, &window, [&] { seenTitle = saveServerInModalDialog("Clicked", "clicked.example"); });
+
+        QTest::mouseClick(window.topologyLabel(), Qt::LeftButton, modifiers, QPoint(100, 90));
+        QCoreApplication::processEvents();
+
+        QCOMPARE(seenTitle, opens ? QStringLiteral("Creating new server") : QString());
+        QCOMPARE(window.serverList().size(), opens ? 1 : 0);
+        QCOMPARE(window.serverLabelList().size(), opens ? 1 : 0);
+        QCOMPARE(window.isModified(), opens);
+        if (opens) {
+            QCOMPARE(window.serverLabelList()[0]->geometry(), QRect(60, 50, 75, 75));
+            QCOMPARE(window.serverLabelList()[0]->text(), QStringLiteral("Clicked"));
+        }
+    }
+
+    void newServerCommandsOpenTheDialog_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("tool bar") << "btnNewServer";
+        QTest::newRow("menu") << "menuNewServer";
+    }
+
+    void newServerCommandsOpenTheDialog()
+    {
+        QFETCH(QString, action);
+        MainWindow window;
+        loadPicture(window);
+        QString seenTitle;
+        QTimer::singleShot(0, &window, [&] { seenTitle = saveServerInModalDialog("Menu", "menu.example"); });
+        trigger(window, action.toLatin1());
+        QCOMPARE(seenTitle, QStringLiteral("Creating new server"));
+        QCOMPARE(window.serverLabelList().size(), 1);
+        QCOMPARE(window.serverLabelList()[0]->geometry(), QRect(0, 0, 75, 75));
+        QVERIFY(window.isModified());
+        QCOMPARE(window.findChild<QAction*>("menuNewServer")->shortcut(), QKeySequence("Ctrl+Shift+N"));
     }
 
     void onlineHelpAndLogoOpenTheWebPage()

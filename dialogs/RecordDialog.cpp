@@ -1,0 +1,44 @@
+#include "dialogs/RecordDialog.h"
+
+#include "app/Prompts.h"
+
+#include <QPushButton>
+
+RecordDialog::RecordDialog(QWidget* parent) : QDialog(parent) {}
+
+void RecordDialog::connectRecordButtons(QPushButton* cancel, QPushButton* save, QPushButton* savePlusNew)
+{
+    for (QPushButton* button : {cancel, save, savePlusNew}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    connect(cancel, &QPushButton::clicked, this, &RecordDialog::onBtnCancelClicked);
+    connect(save, &QPushButton::clicked, this, &RecordDialog::onBtnSaveClicked);
+    connect(savePlusNew, &QPushButton::clicked, this, &RecordDialog::onBtnSavePlusClicked);
+}
+
+bool RecordDialog::refuse(BoxKind kind, const QString& title, const QString& text)
+{
+    if (kind == BoxKind::Warning)
+        Prompts::current().warning(this, title, text);
+    else
+        Prompts::current().information(this, title, text);
+    return false;
+}
+
+void RecordDialog::onBtnCancelClicked()
+{
+    done(0);
+}
+
+void RecordDialog::onBtnSaveClicked()
+{
+    if (saveRecord())
+        done(0);
+}
+
+void RecordDialog::onBtnSavePlusClicked()
+{
+    if (saveRecord())
+        prepareNextRecord();
+}

@@ -1,0 +1,386 @@
+#include "dialogs/server/DlgServer.h"
+
+#include "dialogs/server/ProtocolTable.h"
+#include "model/Server.h"
+#include "model/ServerId.h"
+#include "app/Prompts.h"
+#include "ui_dlgserver.h"
+
+namespace {
+
+constexpr int kLabelSize = 75;
+constexpr int kLabelStep = 77;
+constexpr int kClickOffset = 40;
+constexpr int kWrapDistance = 153; // room for this label and the next one, less a pixel
+const QString kInputValidation = QStringLiteral("Input validation");
+
+bool isLocalHost(const QString& host)
+{
+    return host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0 ||
+           host.compare(QLatin1String("127.0.0.1"), Qt::CaseInsensitive) == 0;
+}
+
+bool allowsRemoteApp(int protocolIndex)
+{
+    return protocolIndex >= 0 && protocolIndex < kProtocolCount && protocolTable()[protocolIndex].remoteAppAllowed;
+}
+
+// The first of the candidates found in text, or fallback.
+QString firstFound(const QString& text, std::initializer_list<const char*> candidates, const QString& fallback)
+{
+    for (const char* candidate : candidates) {
+        if (text.contains(QLatin1String(candidate)))
+            return QString::fromLatin1(candidate);
+    }
+    return fallback;
+}
+
+QString windowSizeValue(const QString& text)
+{
+    if (text.contains(QLatin1String("Full")))
+        return QStringLiteral("Fullscreen");
+    if (text.contains(QLatin1String("Percent")))
+        return QStringLiteral("Percentage");
+    return QStringLiteral("Auto");
+}
+
+} // namespace
+
+DlgServer::DlgServer(QWidget* parent, QRect* imageRect, QList<Server*>* serverList, Server* server,
+                     const QString& title)
+    : RecordDialog(parent), ui(std::make_unique<Ui::DlgServer>()), serverList(serverList), server(server),
+      imageRect(imageRect)
+{
+    ui->setupUi(this);
+    setWindowTitle(title);
+}
+
+DlgServer::DlgServer(QWidget* parent, QRect* imageRect, QList<Server*>* serverList, Server* server, bool clone)
+    : DlgServer(parent, imageRect, serverList, server,
+                clone ? QStringLiteral("Cloning server") : QStringLiteral("Edit server properties"))
+{
+    ui->btnSavePlusNew->setEnabled(false);
+    initDialog();
+    isClone = clone;
+    loadFromServer();
+}
+
+DlgServer::DlgServer(QWidget* parent, QRect* imageRect, QList<Server*>* serverList, QPoint point)
+    : DlgServer(parent, imageRect, serverList, nullptr, QStringLiteral("Creating new server"))
+{
+    initDialog();
+    nextXpos = point.x() - kClickOffset;
+    nextYpos = point.y() - kClickOffset;
+}
+
+DlgServer::DlgServer(QWidget* parent, QRect* imageRect, QList<Server*>* serverList)
+    : DlgServer(parent, imageRect, serverList, nullptr, QStringLiteral("Creating new server"))
+{
+    initDialog();
+}
+
+DlgServer::~DlgServer() = default;
+
+std::array<QComboBox*, 7> DlgServer::optionCombos() const
+{
+    return {ui->cmbxColorDepth,    ui->cmbxGraphicsQuality, ui->cmbxAudioQuality, ui->cmbxRedirectAudio,
+            ui->cmbxRedirectMic, ui->cmbxLatency,         ui->cmbxSecurity};
+}
+
+void DlgServer::initDialog()
+{
+    connectRecordButtons(ui->btnCancel, ui->btnSave, ui->btnSavePlusNew);
+    ui->tbxDispName->setFocus();
+    wndSizeLock = true;
+
+    ui->tbxWindowPercentage->setEnabled(false);
+    ui->tbxWindowPercentage->setCursorPosition(0);
+    ui->tbxWindowPercentage->setInputMask(QStringLiteral("999"));
+    ui->tbxWindowPercentage->setText(QStringLiteral("80"));
+    ui->tbxWindowPercentage->setMaxLength(3);
+
+    for (const Protocol& protocol : protocolTable())
+        ui->cmbxConxType->addItem(protocol.displayText);
+    ui->cmbxConxType->setCurrentIndex(kRdpIndex);
+    setupProtocolOptions(kRdpIndex);
+    conxnType = protocolTable()[kRdpIndex].shortName;
+
+    connect(ui->cmbxConxType, &QComboBox::currentIndexChanged, this, &DlgServer::onConxnTypeChanged);
+    connect(ui->cmbxWindowSize, &QComboBox::currentIndexChanged, this, &DlgServer::onWndSizeChanged);
+    connect(ui->btnSetDefaults, &QPushButton::clicked, this, &DlgServer::onSetDefaults);
+    connect(ui->tbxHostname, &QLineEdit::textChanged, this, &DlgServer::onHostnameTextChanged);
+}
+
+void DlgServer::loadFromServer()
+{
+    ui->tbxDispName->setText(server->display_name);
+    ui->tbxHostname->setText(server->rps_hostname_port);
+    ui->tbxRemoteApp->setText(server->remote_app);
+    conxnType = server->rps_connection_type;
+    ui->cmbxConxType->setCurrentIndex(server->index_conxn_type);
+
+    const std::array<int, 7> stored = {server->index_color_depth,  server->index_graphics_quality,
+                                       server->index_audio_quality, server->index_redirect_audio,
+                                       server->index_redirect_mic,  server->index_latency,
+                                       server->index_security};
+    const auto combos = optionCombos();
+    for (int i = 0; i < kOptionCount; ++i)
+        combos[i]->setCurrentIndex(stored[i]);
+    ui->cmbxWindowSize->setCurrentIndex(server->index_window_size);
+    ui->tbxWindowPercentage->setText(server->rps_window_percentage);
+
+    if (allowsRemoteApp(server->index_conxn_type))
+        enableRemoteApp();
+    else
+        disableRemoteApp();
+}
+
+// ---- protocol options ------------------------------------------------------
+
+void DlgServer::onConxnTypeChanged(int index)
+{
+    if (index < 0 || index >= kProtocolCount)
+        return;
+    conxnType = protocolTable()[index].shortName;
+    setupProtocolOptions(index);
+}
+
+void DlgServer::setupProtocolOptions(int index)
+{
+    const Protocol& protocol = protocolTable()[index];
+    clearOptionCombos();
+    if (protocol.remoteAppAllowed)
+        enableRemoteApp();
+    else
+        disableRemoteApp();
+
+    const auto combos = optionCombos();
+    for (int i = 0; i < kOptionCount; ++i) {
+        const OptionChoices& choices = protocol.options[i];
+        if (choices.items.isEmpty())
+            continue;
+        combos[i]->addItems(choices.items);
+        combos[i]->setCurrentIndex(choices.defaultIndex);
+    }
+    if (protocol.hasWindowSize) {
+        wndSizeLock = true;
+        ui->cmbxWindowSize->addItems(windowSizeItems());
+        ui->cmbxWindowSize->setCurrentIndex(kWindowSizeDefault);
+        wndSizeLock = false;
+    }
+}
+
+void DlgServer::clearOptionCombos()
+{
+    for (QComboBox* combo : optionCombos())
+        combo->clear();
+    ui->cmbxWindowSize->clear();
+}
+
+void DlgServer::onSetDefaults()
+{
+    const int index = ui->cmbxConxType->currentIndex();
+    if (index >= 0 && index < kProtocolCount) {
+        const Protocol& protocol = protocolTable()[index];
+        const auto combos = optionCombos();
+        for (int i = 0; i < kOptionCount; ++i) {
+            const bool reset = protocol.defaultsReset == DefaultsReset::AllOptions ||
+                               (protocol.defaultsReset == DefaultsReset::SecurityOnly && combos[i] == ui->cmbxSecurity);
+            if (reset && !protocol.options[i].items.isEmpty())
+                combos[i]->setCurrentIndex(protocol.defaultsReset == DefaultsReset::SecurityOnly
+                                               ? 0
+                                               : protocol.options[i].defaultIndex);
+        }
+        if (protocol.hasWindowSize)
+            selectDefaultWindowSize();
+    }
+    ui->tbxWindowPercentage->setEnabled(false);
+}
+
+void DlgServer::selectDefaultWindowSize()
+{
+    wndSizeLock = true;
+    ui->cmbxWindowSize->setCurrentIndex(kWindowSizeDefault);
+    wndSizeLock = false;
+}
+
+void DlgServer::onWndSizeChanged(int index)
+{
+    if (wndSizeLock)
+        return;
+    if (index == kPercentOfScreen) {
+        ui->tbxWindowPercentage->setEnabled(true);
+        ui->tbxWindowPercentage->setText(QStringLiteral("80"));
+    } else {
+        ui->tbxWindowPercentage->setEnabled(false);
+    }
+}
+
+void DlgServer::collectValues(Server* target) const
+{
+    if (!target)
+        return;
+    target->display_name = ui->tbxDispName->text();
+    target->rps_hostname_port = ui->tbxHostname->text();
+    target->remote_app = ui->tbxRemoteApp->text();
+    target->rps_connection_type = conxnType;
+    target->rps_color_depth = firstFound(ui->cmbxColorDepth->currentText(), {"8", "16", "24", "32"}, "Auto");
+    target->rps_graphics_quality = ui->cmbxGraphicsQuality->currentText();
+    target->rps_audio_quality = ui->cmbxAudioQuality->currentText();
+    target->rps_redirect_audio = ui->cmbxRedirectAudio->currentText();
+    target->rps_redirect_mic = ui->cmbxRedirectMic->currentText();
+    target->rps_latency = firstFound(ui->cmbxLatency->currentText(), {"Low", "Medium", "High", "Auto"}, QString());
+    target->rps_security = ui->cmbxSecurity->currentText();
+    target->rps_window_size = windowSizeValue(ui->cmbxWindowSize->currentText());
+    target->rps_window_percentage = ui->tbxWindowPercentage->text();
+
+    target->index_conxn_type = ui->cmbxConxType->currentIndex();
+    target->index_color_depth = ui->cmbxColorDepth->currentIndex();
+    target->index_graphics_quality = ui->cmbxGraphicsQuality->currentIndex();
+    target->index_audio_quality = ui->cmbxAudioQuality->currentIndex();
+    target->index_redirect_audio = ui->cmbxRedirectAudio->currentIndex();
+    target->index_redirect_mic = ui->cmbxRedirectMic->currentIndex();
+    target->index_latency = ui->cmbxLatency->currentIndex();
+    target->index_security = ui->cmbxSecurity->currentIndex();
+    target->index_window_size = ui->cmbxWindowSize->currentIndex();
+}
+
+// ---- remote application and local host ------------------------------------
+
+void DlgServer::enableRemoteApp()
+{
+    ui->tbxRemoteApp->setEnabled(true);
+}
+
+void DlgServer::disableRemoteApp()
+{
+    ui->tbxRemoteApp->setText(QString());
+    ui->tbxRemoteApp->setEnabled(false);
+}
+
+void DlgServer::setOptionCombosEnabled(bool enabled)
+{
+    ui->cmbxConxType->setEnabled(enabled);
+    for (QComboBox* combo : optionCombos())
+        combo->setEnabled(enabled);
+}
+
+void DlgServer::onHostnameTextChanged(QString str)
+{
+    // A local host runs a local application: protocol and options are then fixed.
+    if (isLocalHost(str.trimmed())) {
+        enableRemoteApp();
+        setOptionCombosEnabled(false);
+        return;
+    }
+    setOptionCombosEnabled(true);
+    if (allowsRemoteApp(ui->cmbxConxType->currentIndex()))
+        enableRemoteApp();
+    else
+        disableRemoteApp();
+}
+
+// ---- saving ----------------------------------------------------------------
+
+bool DlgServer::saveRecord()
+{
+    return validateAndSave() == 0;
+}
+
+void DlgServer::prepareNextRecord()
+{
+    ui->tbxHostname->setText(QString());
+    ui->tbxDispName->setFocus();
+}
+
+int DlgServer::validateAndSave()
+{
+    if (ui->tbxDispName->text().isEmpty()) {
+        refuse(BoxKind::Information, kInputValidation, QStringLiteral("\nDisplay name cannot be empty"));
+        return -1;
+    }
+    if (ui->tbxHostname->text().isEmpty()) {
+        refuse(BoxKind::Information, kInputValidation, QStringLiteral("\nServer hostname cannot be empty"));
+        return -1;
+    }
+    // Untrimmed on purpose: only the exact local host names demand a remote application.
+    if (isLocalHost(ui->tbxHostname->text()) && ui->tbxRemoteApp->text().isEmpty()) {
+        refuse(BoxKind::Warning, kInputValidation,
+               QStringLiteral("When hostname is set to localhost, Remote application field cannot be empty"));
+        return -1;
+    }
+
+    const QString remoteApp = ui->tbxRemoteApp->text();
+    if (remoteApp.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)) {
+        ui->tbxRemoteApp->setText(remoteApp.chopped(4));
+        Prompts::current().information(this, QStringLiteral("Filename extension not allowed"),
+                                       QStringLiteral("\n.exe extension has been removed from ") +
+                                           ui->tbxRemoteApp->text());
+    }
+
+    if (isDuplicate(ui->tbxHostname->text(), ui->tbxRemoteApp->text())) {
+        refuse(BoxKind::Information, QStringLiteral("Input Validation"),
+               QStringLiteral("\nDuplicate hostname found! Hostname and Remote application pair has been assigned to "
+                              "another server! \n\nHostname and Remote application pairs must be unique"));
+        return -1;
+    }
+
+    if (ui->cmbxWindowSize->currentIndex() == kPercentOfScreen && !percentageInRange()) {
+        ui->tbxWindowPercentage->setText(QStringLiteral("000"));
+        refuse(BoxKind::Warning, QStringLiteral("Invalid percentage"),
+               QStringLiteral("\n'Percent of screen' value must be in the range 1-100"));
+        return -1;
+    }
+
+    if (server && !isClone) {
+        collectValues(server);
+        emit onDataChanged();
+    } else {
+        createServer();
+    }
+    return 0;
+}
+
+bool DlgServer::percentageInRange() const
+{
+    bool ok = false;
+    const int percent = ui->tbxWindowPercentage->text().toInt(&ok, 10);
+    return ok && percent >= 1 && percent <= 100;
+}
+
+void DlgServer::createServer()
+{
+    auto* created = new Server;
+    created->server_id = makeServerId(*serverList);
+    collectValues(created);
+    created->xpos = nextXpos;
+    created->ypos = nextYpos;
+    created->width = kLabelSize;
+    created->height = kLabelSize;
+
+    // Labels of a series of new servers go side by side, wrapping into the next row.
+    const int oldX = nextXpos;
+    nextXpos += kLabelStep;
+    if (oldX + kWrapDistance > imageRect->right() - imageRect->left()) {
+        nextXpos = 0;
+        nextYpos += kLabelStep;
+    }
+
+    serverList->append(created);
+    emit onNewServer(created);
+    emit onDataChanged();
+}
+
+bool DlgServer::isDuplicate(const QString& hostname, const QString& remoteApp) const
+{
+    if (!serverList)
+        return false;
+    for (const Server* other : *serverList) {
+        if (other == server && !isClone)
+            continue;
+        if (other->rps_hostname_port.compare(hostname, Qt::CaseInsensitive) == 0 &&
+            other->remote_app.compare(remoteApp, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
