@@ -6,7 +6,11 @@
 #include "app/Prompts.h"
 #include "canvas/ServerLabel.h"
 #include "canvas/TLabel.h"
+#include "app/ThinClientImportCommand.h"
 #include "dialogs/server/DlgServer.h"
+#include "dialogs/thinclient/DlgAssignServers.h"
+#include "dialogs/thinclient/DlgEditThinClient.h"
+#include "dialogs/thinclient/DlgThinClient.h"
 #include "model/ClientConfigFile.h"
 #include "model/ConfigFile.h"
 #include "model/Lookup.h"
@@ -224,9 +228,20 @@ void MainWindow::runNewServerDialog(DlgServer& dialog)
     dialog.exec();
 }
 
-void MainWindow::on_btnNewThinclient_triggered() {}
+void MainWindow::on_btnNewThinclient_triggered()
+{
+    DlgThinClient dialog(this, &thinClients);
+    connect(&dialog, &DlgThinClient::onDataChanged, this, &MainWindow::onDataChanged);
+    connect(&dialog, &DlgThinClient::setStatusMsg, this, &MainWindow::setStatusMsg);
+    dialog.exec();
+}
 
-void MainWindow::on_btnServerAssignment_triggered() {}
+void MainWindow::on_btnServerAssignment_triggered()
+{
+    DlgAssignServers dialog(this, &servers, &thinClients);
+    connect(&dialog, &DlgAssignServers::onDataChanged, this, &MainWindow::onDataChanged);
+    dialog.exec();
+}
 
 void MainWindow::onDeleteServer(Server* server, ServerLabel* serverLabel)
 {
@@ -249,6 +264,9 @@ void MainWindow::on_menuEditThinclients_triggered()
                                        QStringLiteral("No thinclients have been defined yet"));
         return;
     }
+    DlgEditThinClient dialog(this, &thinClients);
+    connect(&dialog, &DlgEditThinClient::onDataChanged, this, &MainWindow::onDataChanged);
+    dialog.exec();
 }
 
 void MainWindow::on_menuNewServer_triggered()
@@ -316,7 +334,10 @@ void MainWindow::onImageClicked(QPoint pos)
     runNewServerDialog(dialog);
 }
 
-void MainWindow::on_actionImport_thinclient_list_triggered() {}
+void MainWindow::on_actionImport_thinclient_list_triggered()
+{
+    runThinClientImport(this, thinClients, [this] { onDataChanged(); });
+}
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {

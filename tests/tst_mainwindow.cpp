@@ -3,6 +3,8 @@
 #include "canvas/ServerLabel.h"
 #include "canvas/TLabel.h"
 #include "dialogs/server/DlgServer.h"
+#include "dialogs/thinclient/DlgAssignServers.h"
+#include "dialogs/thinclient/DlgEditThinClient.h"
 #include "model/ConfigFile.h"
 #include "model/Server.h"
 #include "model/ThinClient.h"
@@ -15,6 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -458,6 +463,10 @@ private slots:
 
         QTest::mouseClick(window.topologyLabel(), Qt::LeftButton, modifiers, QPoint(100, 90));
         QCoreApplication::processEvents();
+        // The application remembers the modifiers of the last input event: leave none held.
+        QTest::mouseMove(window.topologyLabel(), QPoint(1, 1));
+        QTest::mouseClick(window.topologyLabel(), Qt::RightButton, {}, QPoint(1, 1));
+        QCOMPARE(QGuiApplication::keyboardModifiers(), Qt::NoModifier);
 
         QCOMPARE(seenTitle, opens ? QStringLiteral("Creating new server") : QString());
         QCOMPARE(window.serverList().size(), opens ? 1 : 0);
@@ -489,6 +498,114 @@ private slots:
         QCOMPARE(window.serverLabelList()[0]->geometry(), QRect(0, 0, 75, 75));
         QVERIFY(window.isModified());
         QCOMPARE(window.findChild<QAction*>("menuNewServer")->shortcut(), QKeySequence("Ctrl+Shift+N"));
+    }
+
+    void devicesAssignedAndSaved()
+    {
+        MainWindow window;
+        loadPicture(window);
+        QTimer::singleShot(0, &window, [] { saveServerInModalDialog("Farm", "farm.example"); });
+        trigger(window, "btnNewServer");
+
+        QTimer::singleShot(0, &window, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog && dialog->objectName() == "DlgThinClient");
+            dialog->findChild<QLineEdit*>("tbxDesc")->setText("Reception");
+            dialog->findChild<QLineEdit*>("tbxSerialNumber")->setText("tc1");
+            dialog->findChild<QPushButton*>("btnSavePlusNew")->click();
+            dialog->findChild<QLineEdit*>("tbxSerialNumber")->setText("tc2");
+            dialog->findChild<QPushButton*>("btnSave")->click();
+        });
+        trigger(window, "menuNewThinclient");
+        QCOMPARE(window.thinClientList().size(), 2);
+        QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(), QStringLiteral("Added new Thinclient: Reception"));
+
+        QTimer::singleShot(0, &window, [] {
+            auto* dialog = qobject_cast<DlgAssignServers*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QAbstractItemModel* model = dialog->grid()->model();
+            model->setData(model->index(1, 2), Qt::Checked, Qt::CheckStateRole);
+            QMetaObject::invokeMethod(dialog, "onCellClicked", Q_ARG(int, 1), Q_ARG(int, 2));
+            dialog->accept();
+        });
+        trigger(window, "btnServerAssignment");
+        trigger(window, "actionSave");
+        QVERIFY(prompts->calls.isEmpty());
+
+        const QByteArray config = readTestFile(workPath("zev.conf"));
+        const QString id = window.serverList()[0]->server_id;
+        QVERIFY(config.contains("[THINCLIENT]\ndesc=Reception\nserial_number=TC1\n\n"));
+        QVERIFY(config.contains(QStringLiteral("serial_number=TC2\nserver=%1\n\n").arg(id).toUtf8()));
+        QVERIFY(config.contains("display_name=Farm\n"));
+        QVERIFY(!readTestFile(workPath("TC1.conf")).contains("[SERVER]"));
+        const QByteArray second = readTestFile(workPath("TC2.conf"));
+        QVERIFY(second.contains("[SERVER]\ndisplay_name=Farm\nremote_app=\nrps_hostname_port=farm.example\n"
+                                "rps_connection_type=rdp\nrps_color_depth=auto\n"));
+        QVERIFY(!window.isModified());
+    }
+
+    void importThroughTheWindow_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // null: the file cannot be opened
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<bool>("modified");
+        QTest::newRow("merged") << QByteArray("ab1,,,Desk\n,,,x\n")
+                                << QStringList{"Import from file", "Import error", "Import status"} << true;
+        QTest::newRow("only rejects") << QByteArray(",,,x\n") << QStringList{"Import from file", "Import error", "Import status"}
+                                      << false;
+        QTest::newRow("nothing") << QByteArray("") << QStringList{"Import from file", "Import status"} << false;
+        QTest::newRow("cannot open") << QByteArray() << QStringList{"Import from file", "Open error"} << false;
+    }
+
+    void importThroughTheWindow()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, titles);
+        QFETCH(bool, modified);
+        MainWindow window;
+        loadPicture(window);
+        const QString list = workPath("devices.txt");
+        if (!content.isNull()) {
+            QFile file(list);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        prompts->fileNames << list;
+
+        trigger(window, "actionImport_thinclient_list");
+        QCOMPARE(prompts->titles(), titles);
+        QCOMPARE(prompts->calls[0].text, QStringLiteral("Text files (*.txt)"));
+        QVERIFY(prompts->calls[0].dir.isEmpty());
+        QCOMPARE(window.isModified(), modified);
+        QCOMPARE(window.findChild<QAction*>("actionSave")->isEnabled(), modified);
+        if (content.isNull())
+            QCOMPARE(prompts->calls[1].text, QStringLiteral("Error opening file\n\n") + list);
+        if (titles.contains("Import error"))
+            QCOMPARE(prompts->calls[1].text,
+                     QStringLiteral("Invalid serial number found, discarding following entry:\n\n,,,x"));
+        if (modified) {
+            QCOMPARE(window.thinClientList().size(), 1);
+            QCOMPARE(window.thinClientList()[0]->serial_number, QStringLiteral("AB1"));
+            QCOMPARE(prompts->calls.last().text,
+                     QStringLiteral("\nImport completed. Here are the stats:\n\nNew entries:\t\t1\n"
+                                    "Updated entries:\t0\nRejected entries:\t1"));
+        }
+    }
+
+    void editThinclientsOpensTheEditor()
+    {
+        installGoldenConfig();
+        MainWindow window;
+        loadPicture(window);
+        QTimer::singleShot(0, &window, [] {
+            auto* dialog = qobject_cast<DlgEditThinClient*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->table()->item(0, 1)->setText("Renamed");
+            dialog->accept();
+        });
+        trigger(window, "menuEditThinclients");
+        QCOMPARE(window.thinClientList()[0]->desc, QStringLiteral("Renamed"));
+        QVERIFY(window.isModified());
     }
 
     void onlineHelpAndLogoOpenTheWebPage()

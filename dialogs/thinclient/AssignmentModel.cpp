@@ -1,0 +1,132 @@
+#include "dialogs/thinclient/AssignmentModel.h"
+
+#include "model/Server.h"
+#include "model/ThinClient.h"
+
+#include <QHash>
+
+AssignmentModel::AssignmentModel(const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
+                                 QObject* parent)
+    : QAbstractTableModel(parent), servers(servers), thinClients(thinClients),
+      cells(size_t(thinClients.size()) * servers.size(), 0)
+{
+    // Ticks come from exact, case-sensitive id matches; a hand-edited file may give two servers one id.
+    QHash<QString, QList<int>> columnsOfId;
+    columnsOfId.reserve(servers.size());
+    for (int j = 0; j < servers.size(); ++j)
+        columnsOfId[servers[j]->server_id].append(j);
+    for (int row = 0; row < thinClients.size(); ++row) {
+        for (const QString& id : thinClients[row]->server_ids) {
+            const auto found = columnsOfId.constFind(id);
+            if (found == columnsOfId.constEnd())
+                continue;
+            for (int j : *found)
+                setChecked(row, j, true);
+        }
+    }
+}
+
+int AssignmentModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : thinClients.size();
+}
+
+int AssignmentModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : kFirstServerColumn + servers.size();
+}
+
+QVariant AssignmentModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const int column = index.column();
+    if (column < kFirstServerColumn) {
+        if (role == Qt::DisplayRole) {
+            const ThinClient* client = thinClients[index.row()];
+            return column == 0 ? client->serial_number : client->desc;
+        }
+        if (role == Qt::CheckStateRole && textColumnHasCheckState[column])
+            return Qt::Unchecked;
+        return {};
+    }
+    if (role == Qt::CheckStateRole)
+        return isChecked(index.row(), column - kFirstServerColumn) ? Qt::Checked : Qt::Unchecked;
+    return {};
+}
+
+bool AssignmentModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || role != Qt::CheckStateRole || index.column() < kFirstServerColumn)
+        return false;
+    setChecked(index.row(), index.column() - kFirstServerColumn, value.toInt() == Qt::Checked);
+    emit dataChanged(index, index, {Qt::CheckStateRole});
+    return true;
+}
+
+QVariant AssignmentModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (section == 0)
+        return QStringLiteral("Serial number");
+    if (section == 1)
+        return QStringLiteral("Description");
+    return servers.at(section - kFirstServerColumn)->display_name;
+}
+
+Qt::ItemFlags AssignmentModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    if (index.column() < kFirstServerColumn)
+        return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    return Qt::ItemIsUserCheckable | Qt::ItemIsEnabled;
+}
+
+int AssignmentModel::checkState(int row, int column) const
+{
+    if (column < kFirstServerColumn)
+        return Qt::Unchecked;
+    return isChecked(row, column - kFirstServerColumn) ? Qt::Checked : Qt::Unchecked;
+}
+
+void AssignmentModel::fillRow(int row, int state)
+{
+    if (servers.isEmpty())
+        return;
+    for (int j = 0; j < servers.size(); ++j)
+        setChecked(row, j, state == Qt::Checked);
+    emit dataChanged(index(row, kFirstServerColumn), index(row, columnCount() - 1), {Qt::CheckStateRole});
+}
+
+void AssignmentModel::fillColumn(int column, int state)
+{
+    if (thinClients.isEmpty())
+        return;
+    if (column < kFirstServerColumn) {
+        textColumnHasCheckState[column] = true; // a text cell's state is always 0
+    } else {
+        for (int row = 0; row < thinClients.size(); ++row)
+            setChecked(row, column - kFirstServerColumn, state == Qt::Checked);
+    }
+    emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::CheckStateRole});
+}
+
+void AssignmentModel::fillGrid(int state)
+{
+    if (thinClients.isEmpty() || servers.isEmpty())
+        return;
+    std::fill(cells.begin(), cells.end(), quint8(state == Qt::Checked));
+    emit dataChanged(index(0, kFirstServerColumn), index(rowCount() - 1, columnCount() - 1), {Qt::CheckStateRole});
+}
+
+QStringList AssignmentModel::checkedServerIds(int row) const
+{
+    QStringList ids;
+    for (int j = 0; j < servers.size(); ++j) {
+        if (isChecked(row, j))
+            ids.append(servers[j]->server_id);
+    }
+    return ids;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+class Server;
+class ThinClient;
+
+// The assignment grid's working copy: one row per device, the serial number
+// and description, then one check-box column per server. Kept as a bit per
+// cell rather than an item per cell, so a fleet of thousands opens at once.
+class AssignmentModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static constexpr int kFirstServerColumn = 2;
+
+    AssignmentModel(const QList<Server*>& servers, const QList<ThinClient*>& thinClients, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // 0 unchecked, 2 checked; a text cell counts as 0.
+    int checkState(int row, int column) const;
+    void fillRow(int row, int state);
+    void fillColumn(int column, int state);
+    void fillGrid(int state);
+
+    // The ids of the servers ticked in row, in server-list order.
+    QStringList checkedServerIds(int row) const;
+
+private:
+    bool isChecked(int row, int serverIndex) const { return cells[size_t(row) * servers.size() + serverIndex]; }
+    void setChecked(int row, int serverIndex, bool checked)
+    {
+        cells[size_t(row) * servers.size() + serverIndex] = checked;
+    }
+
+    const QList<Server*>& servers;
+    const QList<ThinClient*>& thinClients;
+    std::vector<quint8> cells;
+    // A Control click on a text column gives its cells an (unchecked) check state.
+    std::array<bool, kFirstServerColumn> textColumnHasCheckState{};
+};

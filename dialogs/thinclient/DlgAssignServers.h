@@ -1,0 +1,52 @@
+#pragma once
+
+#include "dialogs/thinclient/TableSearch.h"
+
+#include <QDialog>
+#include <QList>
+
+#include <memory>
+
+namespace Ui {
+class DlgAssignServers;
+}
+
+class AssignmentModel;
+class QLineEdit;
+class QTableView;
+class Server;
+class ThinClient;
+
+// Which servers each device may use: a grid of devices by servers. Clicks
+// change only the grid; OK writes every device's server list from it.
+class DlgAssignServers : public QDialog {
+    Q_OBJECT
+public:
+    DlgAssignServers(QWidget* parent, QList<Server*>* servers, QList<ThinClient*>* thinClients);
+    ~DlgAssignServers() override;
+
+    QTableView* grid() const { return table; }
+
+signals:
+    void onDataChanged();
+
+private slots:
+    void onCellClicked(int row, int col);
+    void onSearchClicked();
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+private:
+    void buildWidgets();
+
+    std::unique_ptr<Ui::DlgAssignServers> ui;
+    QList<Server*>* servers;
+    QList<ThinClient*>* thinClients;
+    AssignmentModel* model = nullptr;
+    QTableView* table = nullptr;
+    QLineEdit* searchField = nullptr;
+    std::unique_ptr<TableSearch> search;
+    bool changed = false;
+};

@@ -1,0 +1,147 @@
+#include "dialogs/thinclient/DlgEditThinClient.h"
+
+#include "app/Prompts.h"
+#include "model/ThinClient.h"
+#include "ui_dlgeditthinclient.h"
+
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+DlgEditThinClient::DlgEditThinClient(QWidget* parent, QList<ThinClient*>* thinClients)
+    : QDialog(parent), ui(std::make_unique<Ui::DlgEditThinClient>()), thinClients(thinClients)
+{
+    ui->setupUi(this);
+    if (!thinClients->isEmpty())
+        buildWidgets();
+}
+
+DlgEditThinClient::~DlgEditThinClient() = default;
+
+void DlgEditThinClient::buildWidgets()
+{
+    tableWidget = new QTableWidget(thinClients->size(), 3, this);
+    tableWidget->setObjectName(QStringLiteral("tblThinClients"));
+    tableWidget->setHorizontalHeaderLabels(
+        {QStringLiteral("Serial number"), QStringLiteral("Description"), QStringLiteral("Delete device")});
+    tableWidget->horizontalHeader()->setStretchLastSection(true);
+    fillTable();
+
+    searchField = new QLineEdit(this);
+    searchField->setObjectName(QStringLiteral("tbxSearch"));
+    auto* searchButton = new QPushButton(QStringLiteral("Search"), this);
+    searchButton->setObjectName(QStringLiteral("btnSearch"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Cancel)->setDefault(true);
+
+    auto* bottomRow = new QHBoxLayout;
+    bottomRow->addWidget(searchField);
+    bottomRow->addWidget(searchButton);
+    bottomRow->addWidget(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tableWidget);
+    layout->addWidget(new QLabel(QStringLiteral("Control click selects entire column"), this));
+    layout->addWidget(new QLabel(QStringLiteral("Type inside a description field to change it"), this));
+    layout->addLayout(bottomRow);
+
+    search = std::make_unique<TableSearch>(tableWidget);
+    connect(buttons, &QDialogButtonBox::accepted, this, &DlgEditThinClient::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &DlgEditThinClient::reject);
+    connect(searchField, &QLineEdit::returnPressed, this, &DlgEditThinClient::onSearchClicked);
+    connect(searchButton, &QPushButton::clicked, this, &DlgEditThinClient::onSearchClicked);
+    connect(tableWidget, &QTableWidget::cellClicked, this, &DlgEditThinClient::onCellClicked);
+}
+
+void DlgEditThinClient::fillTable()
+{
+    for (int row = 0; row < thinClients->size(); ++row) {
+        ThinClient* client = thinClients->at(row);
+        auto* serial = new QTableWidgetItem(client->serial_number);
+        serial->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        auto* description = new QTableWidgetItem(client->desc);
+        description->setData(Qt::UserRole, QVariant::fromValue(static_cast<QObject*>(client)));
+        auto* remove = new QTableWidgetItem;
+        remove->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        remove->setCheckState(Qt::Unchecked);
+        tableWidget->setItem(row, SerialColumn, serial);
+        tableWidget->setItem(row, DescriptionColumn, description);
+        tableWidget->setItem(row, DeleteColumn, remove);
+    }
+    tableWidget->resizeColumnsToContents();
+}
+
+void DlgEditThinClient::onCellClicked(int row, int col)
+{
+    // Only Control counts here; Control+Shift acts as Control.
+    if (!(QGuiApplication::keyboardModifiers() & Qt::ControlModifier))
+        return;
+    const QVariant clickedState = tableWidget->item(row, col)->data(Qt::CheckStateRole);
+    const auto state = clickedState.isValid() ? Qt::CheckState(clickedState.toInt()) : Qt::Unchecked;
+    for (int r = 0; r < tableWidget->rowCount(); ++r)
+        tableWidget->item(r, col)->setCheckState(state);
+}
+
+void DlgEditThinClient::onSearchClicked()
+{
+    search->findNext(searchField->text());
+}
+
+bool DlgEditThinClient::isMarked(int row) const
+{
+    return tableWidget->item(row, DeleteColumn)->checkState() == Qt::Checked;
+}
+
+ThinClient* DlgEditThinClient::clientOfRow(int row) const
+{
+    return qobject_cast<ThinClient*>(tableWidget->item(row, DescriptionColumn)->data(Qt::UserRole).value<QObject*>());
+}
+
+void DlgEditThinClient::accept()
+{
+    int marked = 0;
+    int empty = 0;
+    for (int row = 0; row < tableWidget->rowCount(); ++row) {
+        if (isMarked(row))
+            ++marked;
+        else if (tableWidget->item(row, DescriptionColumn)->text().isEmpty())
+            ++empty;
+    }
+    if (empty > 0) {
+        Prompts::current().information(this, QStringLiteral("Validating input"),
+                                       QStringLiteral("Found one or more thinclients with empty description "
+                                                      "fields! \n\nPlease enter a description for them"));
+        return;
+    }
+    if (marked > 0 && Prompts::askYesNo(this, QStringLiteral("Confirm deletion"),
+                                        QStringLiteral("One or more thinclients will be deleted.\n\nThis operation "
+                                                       "cannot be undone. Are you sure you want to continue?")) ==
+                          QMessageBox::No)
+        return;
+
+    QSet<ThinClient*> deleted;
+    for (int row = 0; row < tableWidget->rowCount(); ++row) {
+        ThinClient* client = clientOfRow(row);
+        if (isMarked(row))
+            deleted.insert(client);
+        else
+            client->desc = tableWidget->item(row, DescriptionColumn)->text();
+    }
+    // One pass over the list, however many devices go.
+    thinClients->removeIf([&deleted](ThinClient* client) { return deleted.contains(client); });
+    qDeleteAll(deleted);
+    emit onDataChanged();
+    QDialog::accept();
+}
+
+void DlgEditThinClient::reject()
+{
+    QDialog::reject();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class ThinClient;
+
+// Merging a list of devices: lines of serial number, ",,," and description;
+// "#" starts a comment, and any other line is passed over.
+namespace ThinClientImport {
+
+struct Stats {
+    int added = 0;
+    int updated = 0;
+    int rejected = 0;
+};
+
+// Merges content into thinClients: a known serial number (letter case
+// ignored) gets the new description, an unknown one a new device at the end.
+// rejectedLine is called with each entry whose serial number is refused.
+Stats merge(const QByteArray& content, QList<ThinClient*>& thinClients,
+            const std::function<void(const QString& line)>& rejectedLine);
+
+// The status report shown after an import.
+QString statusText(const Stats& stats);
+
+} // namespace ThinClientImport
