@@ -1,10 +1,17 @@
 #include "canvas/ServerLabel.h"
 
+#include "app/Prompts.h"
+#include "canvas/LabelGeometry.h"
+#include "dialogs/server/DlgServer.h"
 #include "model/Server.h"
+
+#include <QMenu>
+#include <QMouseEvent>
 
 namespace {
 
 const QString kNormalStyle = QStringLiteral("background-color: rgba(0, 0, 0, 80);");
+const QString kHighlightedStyle = QStringLiteral("background-color: rgba(0x00, 0x9c, 0xb5, 255);");
 
 } // namespace
 
@@ -16,9 +23,128 @@ ServerLabel::ServerLabel(QWidget* parent, QRect* bounds, QList<Server*>* servers
     // Horizontal centre with both the vertical-centre and the bottom bit set, as labels always had.
     setAlignment(Qt::Alignment(0xC4));
     setContextMenuPolicy(Qt::CustomContextMenu);
-    setGeometry(server->xpos, server->ypos, server->width, server->height);
+    connect(this, &QLabel::customContextMenuRequested, this, &ServerLabel::onRightClick);
+    showServerGeometry();
     setText(server->display_name);
     show();
+}
+
+void ServerLabel::showServerGeometry()
+{
+    setGeometry(server->xpos, server->ypos, server->width, server->height);
+}
+
+// ---- mouse -------------------------------------------------------------------
+
+void ServerLabel::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    pressX = pos.x();
+    pressY = pos.y();
+    pressed = true;
+}
+
+void ServerLabel::mouseReleaseEvent(QMouseEvent*)
+{
+    pressed = false;
+}
+
+void ServerLabel::mouseDoubleClickEvent(QMouseEvent*) {}
+
+void ServerLabel::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    // From the first move on, the bounds are the picture's area.
+    if (parentWidget())
+        bounds->setSize(parentWidget()->size());
+    const QPoint pointer = mapToParent(pos);
+
+    if (event->buttons() == Qt::LeftButton && pressed) {
+        dragTo(pointer);
+        return;
+    }
+    // No drag in progress: the zone follows the pointer, so a drag keeps the zone it began in.
+    zone = labelZoneAt(pos.x(), pos.y(), width(), height());
+    setCursor(cursorForZone(zone));
+    lastX = pointer.x();
+    lastY = pointer.y();
+}
+
+void ServerLabel::dragTo(const QPoint& pointer)
+{
+    const DragInput input{zone, *bounds, QPoint(lastX, lastY), pointer, QPoint(pressX, pressY)};
+    const LabelBox box = dragStep(
+        input, {server->xpos, server->ypos, server->width, server->height, horizontalHold, verticalHold});
+    server->xpos = box.xpos;
+    server->ypos = box.ypos;
+    server->width = box.width;
+    server->height = box.height;
+    horizontalHold = box.horizontalHold;
+    verticalHold = box.verticalHold;
+    showServerGeometry();
+    emit onDataChanged();
+    // A move measures from the press point, so only resizes track the last position.
+    if (zone != 0) {
+        lastX = pointer.x();
+        lastY = pointer.y();
+    }
+}
+
+// ---- context menu ------------------------------------------------------------
+
+void ServerLabel::onRightClick(QPoint point)
+{
+    setStyleSheet(kHighlightedStyle);
+    inContextMenu = true;
+    QMenu menu(this);
+    connect(menu.addAction(QStringLiteral("Clone this server")), &QAction::triggered, this,
+            &ServerLabel::onCloneServerClicked);
+    connect(menu.addAction(QStringLiteral("Edit server settings")), &QAction::triggered, this,
+            &ServerLabel::onEditServerClicked);
+    connect(menu.addAction(QStringLiteral("Delete server")), &QAction::triggered, this,
+            &ServerLabel::onDeleteServerClicked);
+    menu.exec(mapToGlobal(point));
+    inContextMenu = false;
+    setStyleSheet(kNormalStyle);
+    // Destroyed only now: the menu, a child of this label, has finished its own event loop.
+    if (deleted)
+        deleteLater();
+}
+
+void ServerLabel::openServerDialog(bool clone)
+{
+    setStyleSheet(kNormalStyle);
+    DlgServer dialog(parentWidget(), bounds, servers, server, clone);
+    if (clone)
+        connect(&dialog, &DlgServer::onNewServer, this, &ServerLabel::onServerAdded);
+    connect(&dialog, &DlgServer::onDataChanged, this, &ServerLabel::onServerDataChanged);
+    dialog.exec();
+    setText(server->display_name);
+}
+
+void ServerLabel::onCloneServerClicked()
+{
+    openServerDialog(true);
+}
+
+void ServerLabel::onEditServerClicked()
+{
+    openServerDialog(false);
+}
+
+void ServerLabel::onDeleteServerClicked()
+{
+    if (Prompts::askYesNo(this, QStringLiteral("Confirm delete server"),
+                          QStringLiteral("\nAre you sure you want to delete this server?\n\nThis operation cannot be "
+                                         "undone!")) == QMessageBox::No)
+        return;
+    setStyleSheet(kNormalStyle);
+    hide();
+    emit onDeleteServer(server, this);
+    emit onDataChanged();
+    deleted = true;
+    if (!inContextMenu)
+        deleteLater();
 }
 
 void ServerLabel::onServerAdded(Server* s)

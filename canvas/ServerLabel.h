@@ -2,11 +2,14 @@
 
 #include <QLabel>
 #include <QList>
+#include <QPoint>
 #include <QRect>
 
 class Server;
 
 // A server shown on the topology picture: a translucent box with its name.
+// Dragging its middle moves it, dragging an edge or corner resizes it, and a
+// right click offers to clone, edit or delete the server.
 class ServerLabel : public QLabel {
     Q_OBJECT
 public:
@@ -20,10 +23,24 @@ signals:
     void onDataChanged();
 
 private slots:
+    void onRightClick(QPoint point);
+    void onCloneServerClicked();
+    void onEditServerClicked();
+    void onDeleteServerClicked();
     void onServerAdded(Server* s);
     void onServerDataChanged();
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
 private:
+    void dragTo(const QPoint& pointer);
+    void showServerGeometry();
+    void openServerDialog(bool clone);
+
     QList<Server*>* servers;
     Server* server;
     QRect* bounds;
@@ -35,4 +52,6 @@ private:
     bool pressed = false;
     bool horizontalHold = false;
     bool verticalHold = false;
+    bool inContextMenu = false;
+    bool deleted = false;
 };
