@@ -69,14 +69,7 @@ private:
 
     QString workPath(const QString& name) const { return dir->filePath(name); }
 
-    QString makePicture()
-    {
-        QImage image(600, 400, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        const QString path = workPath("topology.png");
-        image.save(path);
-        return path;
-    }
+    QString makePicture() { return writeTestPicture(dir->path()); }
 
     void installGoldenConfig() { QFile::copy(ZEV_TEST_DATA "/zev_golden.conf", workPath("zev.conf")); }
 
@@ -86,18 +79,6 @@ private:
         prompts->fileNames << makePicture();
         trigger(window, "btnLoadImage");
         prompts->calls.clear();
-    }
-
-    // Fills in and saves the server dialog that is open modally; returns its title.
-    static QString saveServerInModalDialog(const QString& name, const QString& host)
-    {
-        auto* dialog = qobject_cast<DlgServer*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return {};
-        dialog->findChild<QLineEdit*>("tbxDispName")->setText(name);
-        dialog->findChild<QLineEdit*>("tbxHostname")->setText(host);
-        dialog->findChild<QPushButton*>("btnSave")->click();
-        return dialog->windowTitle();
     }
 
 private slots:

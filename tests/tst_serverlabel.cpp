@@ -168,15 +168,6 @@ private:
 
     ServerLabel* firstLabel() const { return window->serverLabelList().first(); }
 
-    static void saveModalServerDialog(const QString& name, const QString& host)
-    {
-        auto* dialog = qobject_cast<DlgServer*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        dialog->findChild<QLineEdit*>("tbxDispName")->setText(name);
-        dialog->findChild<QLineEdit*>("tbxHostname")->setText(host);
-        dialog->findChild<QPushButton*>("btnSave")->click();
-    }
-
 private slots:
     void initTestCase() { initZevResources(); }
 
@@ -186,11 +177,8 @@ private slots:
         prompts = std::make_unique<FakePrompts>();
         dir = std::make_unique<QTemporaryDir>();
         QFile::copy(ZEV_TEST_DATA "/zev_golden.conf", dir->filePath("zev.conf"));
-        QImage image(600, 400, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        image.save(dir->filePath("topology.png"));
         window = std::make_unique<MainWindow>();
-        prompts->fileNames << dir->filePath("topology.png");
+        prompts->fileNames << writeTestPicture(dir->path());
         window->findChild<QAction*>("btnLoadImage")->trigger();
         prompts->calls.clear();
     }
@@ -206,7 +194,7 @@ private slots:
     void cloneMakesANewServerAndLabel()
     {
         Server* source = firstLabel()->serverRecord();
-        QTimer::singleShot(0, window.get(), [] { saveModalServerDialog("Copy", "copy.example"); });
+        QTimer::singleShot(0, window.get(), [] { saveServerInModalDialog("Copy", "copy.example"); });
         QMetaObject::invokeMethod(firstLabel(), "onCloneServerClicked");
         QCOMPARE(window->serverList().size(), 3);
         QCOMPARE(window->serverLabelList().size(), 3);
@@ -222,7 +210,7 @@ private slots:
     {
         QTimer::singleShot(0, window.get(), [] {
             QCOMPARE(QApplication::activeModalWidget()->windowTitle(), QStringLiteral("Edit server properties"));
-            saveModalServerDialog("Renamed", "RDP://Host.Example:3389");
+            saveServerInModalDialog("Renamed", "RDP://Host.Example:3389");
         });
         QMetaObject::invokeMethod(firstLabel(), "onEditServerClicked");
         QCOMPARE(firstLabel()->text(), QStringLiteral("Renamed"));

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "dialogs/thinclient/TableSearch.h"
+#include "dialogs/thinclient/TableDialog.h"
 
-#include <QDialog>
 #include <QList>
 
 #include <memory>
@@ -12,14 +11,13 @@ class DlgAssignServers;
 }
 
 class AssignmentModel;
-class QLineEdit;
 class QTableView;
 class Server;
 class ThinClient;
 
 // Which servers each device may use: a grid of devices by servers. Clicks
 // change only the grid; OK writes every device's server list from it.
-class DlgAssignServers : public QDialog {
+class DlgAssignServers : public TableDialog {
     Q_OBJECT
 public:
     DlgAssignServers(QWidget* parent, QList<Server*>* servers, QList<ThinClient*>* thinClients);
@@ -32,7 +30,6 @@ signals:
 
 private slots:
     void onCellClicked(int row, int col);
-    void onSearchClicked();
 
 public slots:
     void accept() override;
@@ -46,7 +43,5 @@ private:
     QList<ThinClient*>* thinClients;
     AssignmentModel* model = nullptr;
     QTableView* table = nullptr;
-    QLineEdit* searchField = nullptr;
-    std::unique_ptr<TableSearch> search;
     bool changed = false;
 };

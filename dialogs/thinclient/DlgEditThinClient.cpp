@@ -4,19 +4,13 @@
 #include "model/ThinClient.h"
 #include "ui_dlgeditthinclient.h"
 
-#include <QDialogButtonBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSet>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 DlgEditThinClient::DlgEditThinClient(QWidget* parent, QList<ThinClient*>* thinClients)
-    : QDialog(parent), ui(std::make_unique<Ui::DlgEditThinClient>()), thinClients(thinClients)
+    : TableDialog(parent), ui(std::make_unique<Ui::DlgEditThinClient>()), thinClients(thinClients)
 {
     ui->setupUi(this);
     if (!thinClients->isEmpty())
@@ -34,29 +28,8 @@ void DlgEditThinClient::buildWidgets()
     tableWidget->horizontalHeader()->setStretchLastSection(true);
     fillTable();
 
-    searchField = new QLineEdit(this);
-    searchField->setObjectName(QStringLiteral("tbxSearch"));
-    auto* searchButton = new QPushButton(QStringLiteral("Search"), this);
-    searchButton->setObjectName(QStringLiteral("btnSearch"));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setDefault(true);
-
-    auto* bottomRow = new QHBoxLayout;
-    bottomRow->addWidget(searchField);
-    bottomRow->addWidget(searchButton);
-    bottomRow->addWidget(buttons);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tableWidget);
-    layout->addWidget(new QLabel(QStringLiteral("Control click selects entire column"), this));
-    layout->addWidget(new QLabel(QStringLiteral("Type inside a description field to change it"), this));
-    layout->addLayout(bottomRow);
-
-    search = std::make_unique<TableSearch>(tableWidget);
-    connect(buttons, &QDialogButtonBox::accepted, this, &DlgEditThinClient::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &DlgEditThinClient::reject);
-    connect(searchField, &QLineEdit::returnPressed, this, &DlgEditThinClient::onSearchClicked);
-    connect(searchButton, &QPushButton::clicked, this, &DlgEditThinClient::onSearchClicked);
+    buildFrame(tableWidget, {QStringLiteral("Control click selects entire column"),
+                             QStringLiteral("Type inside a description field to change it")});
     connect(tableWidget, &QTableWidget::cellClicked, this, &DlgEditThinClient::onCellClicked);
 }
 
@@ -87,11 +60,6 @@ void DlgEditThinClient::onCellClicked(int row, int col)
     const auto state = clickedState.isValid() ? Qt::CheckState(clickedState.toInt()) : Qt::Unchecked;
     for (int r = 0; r < tableWidget->rowCount(); ++r)
         tableWidget->item(r, col)->setCheckState(state);
-}
-
-void DlgEditThinClient::onSearchClicked()
-{
-    search->findNext(searchField->text());
 }
 
 bool DlgEditThinClient::isMarked(int row) const

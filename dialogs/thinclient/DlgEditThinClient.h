@@ -1,8 +1,7 @@
 #pragma once
 
-#include "dialogs/thinclient/TableSearch.h"
+#include "dialogs/thinclient/TableDialog.h"
 
-#include <QDialog>
 #include <QList>
 
 #include <memory>
@@ -11,12 +10,11 @@ namespace Ui {
 class DlgEditThinClient;
 }
 
-class QLineEdit;
 class QTableWidget;
 class ThinClient;
 
 // Renames and deletes devices. Edits and marks stay in the table until OK.
-class DlgEditThinClient : public QDialog {
+class DlgEditThinClient : public TableDialog {
     Q_OBJECT
 public:
     DlgEditThinClient(QWidget* parent, QList<ThinClient*>* thinClients);
@@ -29,7 +27,6 @@ signals:
 
 private slots:
     void onCellClicked(int row, int col);
-    void onSearchClicked();
 
 public slots:
     void accept() override;
@@ -46,6 +43,4 @@ private:
     std::unique_ptr<Ui::DlgEditThinClient> ui;
     QList<ThinClient*>* thinClients;
     QTableWidget* tableWidget = nullptr;
-    QLineEdit* searchField = nullptr;
-    std::unique_ptr<TableSearch> search;
 };

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "dialogs/server/DlgServer.h"
+
 #include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QDesktopServices>
 #include <QObject>
 #include <QSettings>
@@ -39,3 +44,25 @@ public:
 public slots:
     void openUrl(const QUrl& url) { urls.append(url); }
 };
+
+// Writes a plain 600 x 400 topology picture into folder and returns its path.
+inline QString writeTestPicture(const QString& folder)
+{
+    QImage image(600, 400, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QString path = folder + QStringLiteral("/topology.png");
+    image.save(path);
+    return path;
+}
+
+// Fills in and saves the server dialog that is open modally; returns its title.
+inline QString saveServerInModalDialog(const QString& name, const QString& host)
+{
+    auto* dialog = qobject_cast<DlgServer*>(QApplication::activeModalWidget());
+    if (!dialog)
+        return {};
+    dialog->findChild<QLineEdit*>(QStringLiteral("tbxDispName"))->setText(name);
+    dialog->findChild<QLineEdit*>(QStringLiteral("tbxHostname"))->setText(host);
+    dialog->findChild<QPushButton*>(QStringLiteral("btnSave"))->click();
+    return dialog->windowTitle();
+}

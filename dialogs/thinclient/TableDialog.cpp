@@ -1,0 +1,45 @@
+#include "dialogs/thinclient/TableDialog.h"
+
+#include <QAbstractItemView>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TableDialog::TableDialog(QWidget* parent) : QDialog(parent) {}
+
+TableDialog::~TableDialog() = default;
+
+void TableDialog::buildFrame(QAbstractItemView* table, const QStringList& hints)
+{
+    searchField = new QLineEdit(this);
+    searchField->setObjectName(QStringLiteral("tbxSearch"));
+    auto* searchButton = new QPushButton(QStringLiteral("Search"), this);
+    searchButton->setObjectName(QStringLiteral("btnSearch"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Cancel)->setDefault(true);
+
+    auto* bottomRow = new QHBoxLayout;
+    bottomRow->addWidget(searchField);
+    bottomRow->addWidget(searchButton);
+    bottomRow->addWidget(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table);
+    for (const QString& hint : hints)
+        layout->addWidget(new QLabel(hint, this));
+    layout->addLayout(bottomRow);
+
+    search = std::make_unique<TableSearch>(table);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(searchField, &QLineEdit::returnPressed, this, &TableDialog::onSearchClicked);
+    connect(searchButton, &QPushButton::clicked, this, &TableDialog::onSearchClicked);
+}
+
+void TableDialog::onSearchClicked()
+{
+    search->findNext(searchField->text());
+}

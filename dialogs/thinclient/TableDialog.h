@@ -1,0 +1,30 @@
+#pragma once
+
+#include "dialogs/thinclient/TableSearch.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <memory>
+
+class QAbstractItemView;
+class QLineEdit;
+
+// The frame both device tables share: the table, lines of hints below it, and
+// a row with the find-next search field, its button, and OK and Cancel
+// (Cancel the default button), wired to accept() and reject().
+class TableDialog : public QDialog {
+    Q_OBJECT
+protected:
+    explicit TableDialog(QWidget* parent);
+    ~TableDialog() override;
+
+    void buildFrame(QAbstractItemView* table, const QStringList& hints);
+
+protected slots:
+    void onSearchClicked();
+
+private:
+    QLineEdit* searchField = nullptr;
+    std::unique_ptr<TableSearch> search;
+};
