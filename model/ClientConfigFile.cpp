@@ -1,10 +1,11 @@
 #include "model/ClientConfigFile.h"
 
-#include "model/Lookup.h"
 #include "model/SafeSave.h"
 #include "model/ServerFields.h"
 #include "model/TextLines.h"
 #include "model/ThinClient.h"
+
+#include <QHash>
 
 namespace {
 
@@ -33,9 +34,9 @@ const ClientField kClientFields[] = {
     {{"height=", nullptr, &Server::height}, false},
 };
 
-void appendServerBlock(QString& out, const Server& server)
+QByteArray serverBlock(const Server& server)
 {
-    out += QLatin1String("[SERVER]\n");
+    QString out = QStringLiteral("[SERVER]\n");
     for (const ClientField& entry : kClientFields) {
         const QString value = entry.field.valueOf(server);
         out += QLatin1String(entry.field.key);
@@ -43,7 +44,38 @@ void appendServerBlock(QString& out, const Server& server)
         out += u'\n';
     }
     out += u'\n';
+    return out.toUtf8();
 }
+
+// Every device file is the header and some server blocks: each block is
+// made once per save, and found by id without walking the server list.
+class ServerBlocks {
+public:
+    explicit ServerBlocks(const QList<Server*>& servers) : header(configFileHeader("zev_tc.conf").toUtf8())
+    {
+        blockOfId.reserve(servers.size());
+        for (const Server* server : servers) {
+            const QString key = server->server_id.toCaseFolded();
+            if (!blockOfId.contains(key)) // the first server with an id wins
+                blockOfId.insert(key, serverBlock(*server));
+        }
+    }
+
+    QByteArray fileFor(const ThinClient& client) const
+    {
+        QByteArray out = header;
+        for (const QString& id : client.server_ids) {
+            const auto found = blockOfId.constFind(id.toCaseFolded());
+            if (found != blockOfId.constEnd())
+                out += *found;
+        }
+        return out;
+    }
+
+private:
+    QByteArray header;
+    QHash<QString, QByteArray> blockOfId;
+};
 
 } // namespace
 
@@ -59,12 +91,7 @@ QString fileName(const QString& serialNumber)
 
 QByteArray serialize(const ThinClient& client, const QList<Server*>& servers)
 {
-    QString out = configFileHeader("zev_tc.conf");
-    for (const QString& id : client.server_ids) {
-        if (const Server* server = findServerById(servers, id))
-            appendServerBlock(out, *server);
-    }
-    return out.toUtf8();
+    return ServerBlocks(servers).fileFor(client);
 }
 
 bool write(QIODevice& device, const ThinClient& client, const QList<Server*>& servers)
@@ -75,15 +102,19 @@ bool write(QIODevice& device, const ThinClient& client, const QList<Server*>& se
 bool writeAll(const QString& workingDir, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
               const ContinueQuestion& continueAfterFailure)
 {
+    const ServerBlocks blocks(servers);
+    BatchSave batch(workingDir);
     for (const ThinClient* client : thinClients) {
         const QString name = fileName(client->serial_number);
-        const QString path = workingDir + u'/' + (name.isEmpty() ? client->serial_number.toUpper() + ".conf" : name);
-        const bool written =
-            !name.isEmpty() && saveFile(path, [&](QIODevice& device) { return write(device, *client, servers); });
-        if (!written && !continueAfterFailure(path))
+        if (!name.isEmpty() && batch.stage(name, blocks.fileFor(*client)))
+            continue;
+        const QString shownName = name.isEmpty() ? client->serial_number.toUpper() + QStringLiteral(".conf") : name;
+        if (!continueAfterFailure(workingDir + u'/' + shownName)) {
+            batch.commit([](const QString&) { return false; }); // the devices before the stop keep their files
             return false;
+        }
     }
-    return true;
+    return batch.commit(continueAfterFailure);
 }
 
 } // namespace ClientConfigFile

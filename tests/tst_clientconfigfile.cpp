@@ -121,6 +121,35 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
     }
 
+    void targetThatCannotBeReplaced_data()
+    {
+        QTest::addColumn<bool>("goOn");
+        QTest::newRow("continue") << true;
+        QTest::newRow("stop") << false;
+    }
+
+    void targetThatCannotBeReplaced()
+    {
+        QFETCH(bool, goOn);
+        QTemporaryDir dir;
+        SampleFleet fleet;
+        fleet.thinClients << new ThinClient(QStringLiteral("third"), QStringLiteral("EF56"));
+        // A folder in the way of the second device's file: it is written, but cannot be put in place.
+        QVERIFY(QDir(dir.path()).mkpath("CD34.conf/inside"));
+        QStringList asked;
+        const bool complete = ClientConfigFile::writeAll(dir.path(), fleet.servers, fleet.thinClients,
+                                                         [&](const QString& path) {
+                                                             asked << path;
+                                                             return goOn;
+                                                         });
+        QCOMPARE(complete, goOn);
+        QCOMPARE(asked, QStringList(dir.filePath("CD34.conf")));
+        QVERIFY(QFileInfo::exists(dir.filePath("AB12.conf")));
+        QCOMPARE(QFileInfo::exists(dir.filePath("EF56.conf")), goOn);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), goOn ? QStringList({"AB12.conf", "EF56.conf"})
+                                                                             : QStringList({"AB12.conf"}));
+    }
+
     void unwritableFolderAsksForEveryDevice()
     {
         SampleFleet fleet;

@@ -1,0 +1,225 @@
+// Times ZEV's file and dialog operations on a synthetic fleet against a raw
+// baseline doing the same I/O in the same run, and prints one table.
+//
+//   zev_bench [S|L|all] [--runs N]
+
+#include "bench/SyntheticFleet.h"
+#include "dialogs/thinclient/DlgAssignServers.h"
+#include "dialogs/thinclient/DlgEditThinClient.h"
+#include "model/ClientConfigFile.h"
+#include "model/ConfigFile.h"
+#include "model/SafeSave.h"
+#include "model/ThinClientImport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+struct Size {
+    const char* name;
+    int devices;
+    int servers;
+    int perDevice;
+};
+
+const Size kSizes[] = {{"S", 1000, 50, 5}, {"L", 20000, 200, 5}};
+
+qint64 statusKiB(const char* key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLongLong();
+    }
+    return 0;
+}
+
+qint64 rssMiB()
+{
+    return statusKiB("VmRSS:") / 1024;
+}
+
+// Median wall time in milliseconds of runs calls of work; prepare runs untimed before each.
+double medianMs(int runs, const std::function<void()>& prepare, const std::function<void()>& work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        if (prepare)
+            prepare();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void writeRaw(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+class Table {
+public:
+    Table() { std::printf("%-34s %-4s %10s %12s %7s %9s %9s\n", "operation", "size", "ours ms", "baseline ms", "ratio",
+                          "target", "peak MiB"); }
+    void row(const char* operation, const char* size, double ours, double baseline, const char* target)
+    {
+        const qint64 peak = statusKiB("VmHWM:") / 1024;
+        if (baseline > 0)
+            std::printf("%-34s %-4s %10.1f %12.1f %7.2f %9s %9lld\n", operation, size, ours, baseline,
+                        ours / baseline, target, peak);
+        else
+            std::printf("%-34s %-4s %10.1f %12s %7s %9s %9lld\n", operation, size, ours, "-", "-", target, peak);
+        std::fflush(stdout);
+    }
+    void note(const char* operation, const char* size, const QString& text)
+    {
+        std::printf("%-34s %-4s %s\n", operation, size, qPrintable(text));
+        std::fflush(stdout);
+    }
+};
+
+void benchFiles(const Size& size, int runs, Table& table)
+{
+    SyntheticFleet fleet(size.devices, size.servers, size.perDevice);
+    QTemporaryDir work(QDir::current().filePath(QStringLiteral("zev-bench-XXXXXX")));
+    const QString config = work.filePath(QStringLiteral("zev.conf"));
+    const QByteArray configBytes = ConfigFile::serialize(fleet.servers, fleet.thinClients);
+
+    const double writeOurs = medianMs(runs, {}, [&] {
+        saveFile(config, [&](QIODevice& d) { return ConfigFile::write(d, fleet.servers, fleet.thinClients); });
+    });
+    const double writeBase = medianMs(runs, {}, [&] { writeRaw(work.filePath("raw.conf"), configBytes); });
+    table.row("writeConfigFile", size.name, writeOurs, writeBase, "<= 2x");
+
+    const double readOurs = medianMs(runs, {}, [&] {
+        QList<Server*> servers;
+        QList<ThinClient*> clients;
+        ConfigFile::read(config, servers, clients);
+        qDeleteAll(servers); // freeing is timed too: a real run frees the records at the end
+        qDeleteAll(clients);
+    });
+    const double readBase = medianMs(runs, {}, [&] {
+        QFile file(config);
+        file.open(QIODevice::ReadOnly);
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        Q_UNUSED(lines);
+    });
+    table.row("readConfigFile", size.name, readOurs, readBase, "<= 3x");
+
+    const QString clientDir = work.filePath(QStringLiteral("clients"));
+    const QString rawDir = work.filePath(QStringLiteral("raw"));
+    QDir().mkpath(clientDir);
+    QDir().mkpath(rawDir);
+    std::vector<std::pair<QString, QByteArray>> clientFiles;
+    for (const ThinClient* client : std::as_const(fleet.thinClients))
+        clientFiles.emplace_back(rawDir + u'/' + ClientConfigFile::fileName(client->serial_number),
+                                 ClientConfigFile::serialize(*client, fleet.servers));
+    const double clientsOurs = medianMs(runs, {}, [&] {
+        ClientConfigFile::writeAll(clientDir, fleet.servers, fleet.thinClients, [](const QString&) { return true; });
+    });
+    const double clientsBase = medianMs(runs, {}, [&] {
+        for (const auto& [path, bytes] : clientFiles)
+            writeRaw(path, bytes);
+    });
+    table.row("writeClientConfigFiles", size.name, clientsOurs, clientsBase, "<= 2x");
+
+    QByteArray importBytes;
+    for (int i = 0; i < size.devices; ++i)
+        importBytes += SyntheticFleet::serial(i).toLower().toUtf8() + ",,,Imported desk " + QByteArray::number(i) + '\n';
+    const QString importFile = work.filePath(QStringLiteral("devices.txt"));
+    writeRaw(importFile, importBytes);
+    const double importOurs = medianMs(runs, {}, [&] {
+        QFile file(importFile);
+        file.open(QIODevice::ReadOnly);
+        ThinClientImport::merge(file.readAll(), fleet.thinClients, [](const QString&) {});
+    });
+    const double importBase = medianMs(runs, {}, [&] {
+        QFile file(importFile);
+        file.open(QIODevice::ReadOnly);
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        Q_UNUSED(lines);
+    });
+    table.row("import into existing devices", size.name, importOurs, importBase, "<= 3x");
+}
+
+void benchDialogs(const Size& size, int runs, Table& table)
+{
+    SyntheticFleet fleet(size.devices, size.servers, size.perDevice);
+    std::vector<qint64> growth;
+    std::unique_ptr<DlgAssignServers> grid;
+    const double openGrid = medianMs(
+        runs, [&] { grid.reset(); },
+        [&] {
+            const qint64 before = rssMiB();
+            grid = std::make_unique<DlgAssignServers>(nullptr, &fleet.servers, &fleet.thinClients);
+            grid->show();
+            QCoreApplication::processEvents();
+            growth.push_back(rssMiB() - before);
+        });
+    std::sort(growth.begin(), growth.end());
+    table.row("open assignment grid", size.name, openGrid, 0, "<= 500 ms");
+    table.note("  memory of the open grid", size.name,
+               QStringLiteral("%1 MiB above the program (target <= 150 MB)").arg(growth[growth.size() / 2]));
+
+    const double okGrid = medianMs(
+        runs,
+        [&] {
+            grid = std::make_unique<DlgAssignServers>(nullptr, &fleet.servers, &fleet.thinClients);
+            grid->show();
+            QCoreApplication::processEvents();
+        },
+        [&] { grid->accept(); });
+    grid.reset();
+    table.row("OK of assignment grid", size.name, okGrid, 0, "<= 300 ms");
+
+    std::unique_ptr<DlgEditThinClient> editor;
+    const double openEditor = medianMs(
+        runs, [&] { editor.reset(); },
+        [&] {
+            editor = std::make_unique<DlgEditThinClient>(nullptr, &fleet.thinClients);
+            editor->show();
+            QCoreApplication::processEvents();
+        });
+    editor.reset();
+    table.row("open thin-client list editor", size.name, openEditor, 0, "<= 300 ms");
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    const QString which = args.value(0, QStringLiteral("all")).toUpper();
+    const int runsAt = args.indexOf(QStringLiteral("--runs"));
+    const int runs = runsAt >= 0 ? qMax(3, args.value(runsAt + 1).toInt()) : 3;
+
+    Table table;
+    for (const Size& size : kSizes) {
+        if (which != QLatin1String("ALL") && which != QLatin1String(size.name))
+            continue;
+        benchFiles(size, runs, table);
+        benchDialogs(size, runs, table);
+    }
+    return 0;
+}
