@@ -132,10 +132,10 @@ private:
     ThinClient* currentThinClient = nullptr;
 };
 
-void appendLine(QString& out, const char* key, const QString& value)
+void appendLine(QString& out, QLatin1String key, const QString& value)
 {
-    out += QLatin1String(key);
-    out += oneLine(value);
+    out += key;
+    appendOneLine(out, value);
     out += u'\n';
 }
 
@@ -152,18 +152,19 @@ namespace ConfigFile {
 QByteArray serialize(const QList<Server*>& servers, const QList<ThinClient*>& thinClients)
 {
     QString out = configFileHeader("zev.conf");
+    out.reserve(servers.size() * 600 + thinClients.size() * 200);
     for (const Server* server : servers) {
-        out += kServerHeader + u'\n';
+        out += QLatin1String("[SERVER]\n");
         for (const ServerField& field : kServerFields)
-            appendLine(out, field.key, field.valueOf(*server));
+            appendLine(out, QLatin1String(field.key), field.valueOf(*server));
         out += u'\n';
     }
     for (const ThinClient* client : thinClients) {
-        out += kThinClientHeader + u'\n';
-        appendLine(out, "desc=", client->desc);
-        appendLine(out, "serial_number=", client->serial_number);
+        out += QLatin1String("[THINCLIENT]\n");
+        appendLine(out, QLatin1String("desc="), client->desc);
+        appendLine(out, QLatin1String("serial_number="), client->serial_number);
         for (const QString& id : client->server_ids)
-            appendLine(out, "server=", id);
+            appendLine(out, QLatin1String("server="), id);
         out += u'\n';
     }
     return out.toUtf8();

@@ -20,6 +20,20 @@ void forEachLine(const QByteArray& content, const std::function<void(QStringView
     }
 }
 
+void appendOneLine(QString& out, const QString& value)
+{
+    const qsizetype start = out.size();
+    out += value;
+    QChar* chars = out.data() + start;
+    for (qsizetype i = 0, size = value.size(); i < size; ++i) {
+        if (chars[i] == u'\n' || chars[i] == u'\r') {
+            out.truncate(start);
+            out += oneLine(value);
+            return;
+        }
+    }
+}
+
 QString oneLine(const QString& value)
 {
     if (!value.contains(u'\n') && !value.contains(u'\r'))

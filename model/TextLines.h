@@ -13,3 +13,4 @@ void forEachLine(const QByteArray& content, const std::function<void(QStringView
 // A value is always written on one line: line breaks inside it become blanks,
 // so a pasted text can never turn into keys or block headers on reading.
 QString oneLine(const QString& value);
+void appendOneLine(QString& out, const QString& value);
