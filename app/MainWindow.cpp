@@ -90,17 +90,24 @@ void MainWindow::setSaveActionsEnabled(bool enabled)
 
 Server* MainWindow::findServerById(const QString& id) const
 {
-    return ::findServerById(servers, id);
+    return serverIndex.find(id);
 }
 
 ThinClient* MainWindow::findThinClientBySerial(const QString& serial) const
 {
-    return ::findThinClientBySerial(thinClients, serial);
+    return serialIndex.find(serial);
+}
+
+void MainWindow::invalidateIndexes()
+{
+    serverIndex.invalidate();
+    serialIndex.invalidate();
 }
 
 int MainWindow::readConfigFile(const QString& path)
 {
     const ConfigFile::ReadStatus status = ConfigFile::read(path, servers, thinClients);
+    invalidateIndexes();
     if (status == ConfigFile::ReadStatus::Unreadable) {
         // Starting empty in silence would let the next save replace a file the user still has.
         Prompts::current().warning(this, QStringLiteral("ZEV - Loading Configuration"),
@@ -150,6 +157,7 @@ bool MainWindow::saveConfiguration()
 
 void MainWindow::onDataChanged()
 {
+    invalidateIndexes();
     modified = true;
     setSaveActionsEnabled(true);
 }
@@ -249,6 +257,7 @@ void MainWindow::onDeleteServer(Server* server, ServerLabel* serverLabel)
         return;
     servers.removeOne(server);
     serverLabels.removeOne(serverLabel);
+    invalidateIndexes();
     for (ThinClient* client : std::as_const(thinClients))
         client->server_ids.removeOne(server->server_id);
     modified = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Lookup.h"
+
 #include <QList>
 #include <QMainWindow>
 #include <QPixmap>
@@ -18,10 +20,8 @@ class QPushButton;
 class QScrollArea;
 class QSettings;
 class QStatusBar;
-class Server;
 class ServerLabel;
 class TLabel;
-class ThinClient;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -83,6 +83,7 @@ private:
     QString configFilePath() const;
     void openProductWebPage();
     void runNewServerDialog(DlgServer& dialog);
+    void invalidateIndexes();
 
     std::unique_ptr<Ui::MainWindow> ui;
     QString versionText;
@@ -98,4 +99,7 @@ private:
     QList<Server*> servers;
     QList<ServerLabel*> serverLabels;
     QList<ThinClient*> thinClients;
+    // Kept right by invalidating them whenever the window hears of a change.
+    ServerIndex serverIndex{servers};
+    SerialIndex serialIndex{thinClients};
 };

@@ -1,5 +1,6 @@
 #include "model/ClientConfigFile.h"
 
+#include "model/Lookup.h"
 #include "model/SafeSave.h"
 #include "model/ServerFields.h"
 #include "model/TextLines.h"
@@ -55,7 +56,7 @@ public:
     {
         blockOfId.reserve(servers.size());
         for (const Server* server : servers) {
-            const QString key = server->server_id.toCaseFolded();
+            const QString key = caseInsensitiveKey(server->server_id);
             if (!blockOfId.contains(key)) // the first server with an id wins
                 blockOfId.insert(key, serverBlock(*server));
         }
@@ -65,7 +66,7 @@ public:
     {
         QByteArray out = header;
         for (const QString& id : client.server_ids) {
-            const auto found = blockOfId.constFind(id.toCaseFolded());
+            const auto found = blockOfId.constFind(caseInsensitiveKey(id));
             if (found != blockOfId.constEnd())
                 out += *found;
         }

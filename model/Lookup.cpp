@@ -20,3 +20,24 @@ ThinClient* findThinClientBySerial(const QList<ThinClient*>& thinClients, const 
     }
     return nullptr;
 }
+
+QString caseInsensitiveKey(QStringView text)
+{
+    QString key;
+    key.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        const char32_t folded = QChar::toCaseFolded(c);
+        if (QChar::requiresSurrogates(folded)) {
+            key += QChar(QChar::highSurrogate(folded));
+            key += QChar(QChar::lowSurrogate(folded));
+        } else {
+            key += QChar(char16_t(folded));
+        }
+    }
+    return key;
+}

@@ -1,11 +1,62 @@
 #pragma once
 
+#include "model/Server.h"
+#include "model/ThinClient.h"
+
+#include <QHash>
 #include <QList>
 #include <QString>
-
-class Server;
-class ThinClient;
+#include <QStringView>
 
 // First match in list order, letter case ignored; nullptr when there is none.
 Server* findServerById(const QList<Server*>& servers, const QString& id);
 ThinClient* findThinClientBySerial(const QList<ThinClient*>& thinClients, const QString& serial);
+
+// The text with every character case-folded on its own, as QString's
+// case-insensitive comparison does: two texts compare equal without regard to
+// case exactly when their keys are equal.
+QString caseInsensitiveKey(QStringView text);
+
+// The same look-up as above through a hash, for callers that look up many
+// keys. It follows the list it indexes: invalidate() after records were
+// changed, removed or replaced; appends are noticed by themselves.
+template <typename Record, QString Record::*Key>
+class CaseInsensitiveIndex {
+public:
+    explicit CaseInsensitiveIndex(const QList<Record*>& list) : list(list) {}
+
+    Record* find(const QString& key) const
+    {
+        refresh();
+        return firstOfKey.value(caseInsensitiveKey(key), nullptr);
+    }
+
+    void invalidate() { stale = true; }
+
+private:
+    void refresh() const
+    {
+        if (!stale && indexedSize == list.size())
+            return;
+        if (stale || indexedSize > list.size()) {
+            firstOfKey.clear();
+            indexedSize = 0;
+        }
+        firstOfKey.reserve(list.size());
+        for (qsizetype i = indexedSize; i < list.size(); ++i) {
+            const QString key = caseInsensitiveKey(list[i]->*Key);
+            if (!firstOfKey.contains(key)) // the first record in list order wins
+                firstOfKey.insert(key, list[i]);
+        }
+        indexedSize = list.size();
+        stale = false;
+    }
+
+    const QList<Record*>& list;
+    mutable QHash<QString, Record*> firstOfKey;
+    mutable qsizetype indexedSize = 0;
+    mutable bool stale = true;
+};
+
+using ServerIndex = CaseInsensitiveIndex<Server, &Server::server_id>;
+using SerialIndex = CaseInsensitiveIndex<ThinClient, &ThinClient::serial_number>;

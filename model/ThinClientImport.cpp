@@ -1,36 +1,14 @@
 #include "model/ThinClientImport.h"
 
 #include "model/ClientConfigFile.h"
+#include "model/Lookup.h"
 #include "model/TextLines.h"
 #include "model/ThinClient.h"
 
-#include <QHash>
 
 namespace {
 
 const QString kSeparator = QStringLiteral(",,,");
-
-// First device per serial number, letter case ignored, kept up to date as the
-// import appends: one look-up per line instead of a walk through the list.
-class SerialIndex {
-public:
-    explicit SerialIndex(const QList<ThinClient*>& thinClients)
-    {
-        bySerial.reserve(thinClients.size());
-        for (ThinClient* client : thinClients)
-            add(client);
-    }
-    void add(ThinClient* client)
-    {
-        const QString key = client->serial_number.toCaseFolded();
-        if (!bySerial.contains(key))
-            bySerial.insert(key, client);
-    }
-    ThinClient* find(const QString& serial) const { return bySerial.value(serial.toCaseFolded(), nullptr); }
-
-private:
-    QHash<QString, ThinClient*> bySerial;
-};
 
 } // namespace
 
@@ -59,9 +37,7 @@ Stats merge(const QByteArray& content, QList<ThinClient*>& thinClients,
             ++stats.updated;
             return;
         }
-        auto* added = new ThinClient(parts[1].toString(), serial);
-        thinClients.append(added);
-        index.add(added);
+        thinClients.append(new ThinClient(parts[1].toString(), serial)); // the index picks it up by itself
         ++stats.added;
     });
     return stats;
