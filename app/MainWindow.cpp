@@ -345,7 +345,7 @@ void MainWindow::onImageClicked(QPoint pos)
 
 void MainWindow::on_actionImport_thinclient_list_triggered()
 {
-    runThinClientImport(this, thinClients, [this] { onDataChanged(); });
+    runThinClientImport(this, thinClients, serialIndex, [this] { onDataChanged(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -5,7 +5,8 @@
 
 #include <QFile>
 
-void runThinClientImport(QWidget* parent, QList<ThinClient*>& thinClients, const std::function<void()>& dataChanged)
+void runThinClientImport(QWidget* parent, QList<ThinClient*>& thinClients, const SerialIndex& index,
+                         const std::function<void()>& dataChanged)
 {
     Prompts& prompts = Prompts::current();
     const QString fileName =
@@ -19,7 +20,7 @@ void runThinClientImport(QWidget* parent, QList<ThinClient*>& thinClients, const
         return;
     }
     const ThinClientImport::Stats stats =
-        ThinClientImport::merge(file.readAll(), thinClients, [&prompts, parent](const QString& line) {
+        ThinClientImport::merge(file.readAll(), thinClients, index, [&prompts, parent](const QString& line) {
             prompts.information(parent, QStringLiteral("Import error"),
                                 QStringLiteral("Invalid serial number found, discarding following entry:\n\n") + line);
         });

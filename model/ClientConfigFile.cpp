@@ -37,15 +37,13 @@ const ClientField kClientFields[] = {
 
 QByteArray serverBlock(const Server& server)
 {
-    QString out = QStringLiteral("[SERVER]\n");
+    QByteArray out = "[SERVER]\n";
     for (const ClientField& entry : kClientFields) {
         const QString value = entry.field.valueOf(server);
-        out += QLatin1String(entry.field.key);
-        out += oneLine(entry.lowerCase ? value.toLower() : value);
-        out += u'\n';
+        appendKeyValueLine(out, entry.field.key, entry.lowerCase ? value.toLower() : value);
     }
-    out += u'\n';
-    return out.toUtf8();
+    out += '\n';
+    return out;
 }
 
 // Every device file is the header and some server blocks: each block is
@@ -82,12 +80,15 @@ private:
 
 namespace ClientConfigFile {
 
+bool isUsableSerial(QStringView serialNumber)
+{
+    return !serialNumber.isEmpty() && !serialNumber.contains(u'/') && !serialNumber.contains(u'\\') &&
+           !serialNumber.contains(QChar(0));
+}
+
 QString fileName(const QString& serialNumber)
 {
-    if (serialNumber.isEmpty() || serialNumber.contains(u'/') || serialNumber.contains(u'\\') ||
-        serialNumber.contains(QChar(0)))
-        return {};
-    return serialNumber.toUpper() + QStringLiteral(".conf");
+    return isUsableSerial(serialNumber) ? serialNumber.toUpper() + QStringLiteral(".conf") : QString();
 }
 
 QByteArray serialize(const ThinClient& client, const QList<Server*>& servers)

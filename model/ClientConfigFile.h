@@ -16,6 +16,7 @@ namespace ClientConfigFile {
 // "<SERIAL>.conf", or an empty text when the serial number cannot safely name
 // a file inside the working directory (empty, or holding a path separator).
 QString fileName(const QString& serialNumber);
+bool isUsableSerial(QStringView serialNumber);
 
 QByteArray serialize(const ThinClient& client, const QList<Server*>& servers);
 bool write(QIODevice& device, const ThinClient& client, const QList<Server*>& servers);

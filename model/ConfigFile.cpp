@@ -82,7 +82,9 @@ public:
         if (equals >= 0) {
             const QStringView key = line.first(equals + 1);
             const QStringView rest = line.sliced(equals + 1);
-            if (const ServerField* field = serverFieldsByKey().value(key.toString())) {
+            // Looked up through a view of the line: no copy of the key for every line.
+            keyView.setRawData(key.data(), key.size());
+            if (const ServerField* field = serverFieldsByKey().value(keyView)) {
                 storeServerValue(*field, rest);
                 return;
             }
@@ -130,14 +132,8 @@ private:
     QList<ThinClient*>& thinClients;
     Server* currentServer = nullptr;
     ThinClient* currentThinClient = nullptr;
+    QString keyView;
 };
-
-void appendLine(QString& out, QLatin1String key, const QString& value)
-{
-    out += key;
-    appendOneLine(out, value);
-    out += u'\n';
-}
 
 } // namespace
 
@@ -151,23 +147,23 @@ namespace ConfigFile {
 
 QByteArray serialize(const QList<Server*>& servers, const QList<ThinClient*>& thinClients)
 {
-    QString out = configFileHeader("zev.conf");
-    out.reserve(servers.size() * 600 + thinClients.size() * 200);
+    QByteArray out = configFileHeader("zev.conf").toUtf8();
+    out.reserve(servers.size() * 700 + thinClients.size() * 200);
     for (const Server* server : servers) {
-        out += QLatin1String("[SERVER]\n");
+        out += "[SERVER]\n";
         for (const ServerField& field : kServerFields)
-            appendLine(out, QLatin1String(field.key), field.valueOf(*server));
-        out += u'\n';
+            appendKeyValueLine(out, field.key, field.valueOf(*server));
+        out += '\n';
     }
     for (const ThinClient* client : thinClients) {
-        out += QLatin1String("[THINCLIENT]\n");
-        appendLine(out, QLatin1String("desc="), client->desc);
-        appendLine(out, QLatin1String("serial_number="), client->serial_number);
+        out += "[THINCLIENT]\n";
+        appendKeyValueLine(out, "desc=", client->desc);
+        appendKeyValueLine(out, "serial_number=", client->serial_number);
         for (const QString& id : client->server_ids)
-            appendLine(out, QLatin1String("server="), id);
-        out += u'\n';
+            appendKeyValueLine(out, "server=", id);
+        out += '\n';
     }
-    return out.toUtf8();
+    return out;
 }
 
 bool write(QIODevice& device, const QList<Server*>& servers, const QList<ThinClient*>& thinClients)

@@ -24,8 +24,25 @@ ThinClient* findThinClientBySerial(const QList<ThinClient*>& thinClients, const 
 QString caseInsensitiveKey(QStringView text)
 {
     QString key;
-    key.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    setCaseInsensitiveKey(key, text);
+    return key;
+}
+
+void setCaseInsensitiveKey(QString& key, QStringView text)
+{
+    key.resize(text.size());
+    QChar* out = key.data();
+    qsizetype i = 0;
+    for (; i < text.size(); ++i) { // the common case: plain ASCII, folded in place
+        const char16_t c = text[i].unicode();
+        if (c >= 0x80)
+            break;
+        out[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c);
+    }
+    if (i == text.size())
+        return;
+    key.truncate(i);
+    for (; i < text.size(); ++i) {
         char32_t c = text[i].unicode();
         if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             c = QChar::surrogateToUcs4(text[i], text[i + 1]);
@@ -39,5 +56,4 @@ QString caseInsensitiveKey(QStringView text)
             key += QChar(char16_t(folded));
         }
     }
-    return key;
 }

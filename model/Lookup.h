@@ -16,6 +16,8 @@ ThinClient* findThinClientBySerial(const QList<ThinClient*>& thinClients, const 
 // case-insensitive comparison does: two texts compare equal without regard to
 // case exactly when their keys are equal.
 QString caseInsensitiveKey(QStringView text);
+// The same key, written into key (reusing its storage).
+void setCaseInsensitiveKey(QString& key, QStringView text);
 
 // The same look-up as above through a hash, for callers that look up many
 // keys. It follows the list it indexes: invalidate() after records were
@@ -25,10 +27,11 @@ class CaseInsensitiveIndex {
 public:
     explicit CaseInsensitiveIndex(const QList<Record*>& list) : list(list) {}
 
-    Record* find(const QString& key) const
+    Record* find(QStringView key) const
     {
         refresh();
-        return firstOfKey.value(caseInsensitiveKey(key), nullptr);
+        setCaseInsensitiveKey(scratchKey, key);
+        return firstOfKey.value(scratchKey, nullptr);
     }
 
     void invalidate() { stale = true; }
@@ -56,6 +59,7 @@ private:
     mutable QHash<QString, Record*> firstOfKey;
     mutable qsizetype indexedSize = 0;
     mutable bool stale = true;
+    mutable QString scratchKey; // saves an allocation per look-up
 };
 
 using ServerIndex = CaseInsensitiveIndex<Server, &Server::server_id>;

@@ -20,18 +20,25 @@ void forEachLine(const QByteArray& content, const std::function<void(QStringView
     }
 }
 
-void appendOneLine(QString& out, const QString& value)
+void appendKeyValueLine(QByteArray& out, const char* key, const QString& value)
 {
+    out.append(key);
+    // Most values are plain ASCII on one line: copied as they are, without a conversion.
     const qsizetype start = out.size();
-    out += value;
-    QChar* chars = out.data() + start;
-    for (qsizetype i = 0, size = value.size(); i < size; ++i) {
-        if (chars[i] == u'\n' || chars[i] == u'\r') {
+    const qsizetype size = value.size();
+    out.resize(start + size);
+    char* bytes = out.data() + start;
+    const QChar* chars = value.constData();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = chars[i].unicode();
+        if (c >= 0x80 || c == u'\n' || c == u'\r') {
             out.truncate(start);
-            out += oneLine(value);
-            return;
+            out.append(oneLine(value).toUtf8());
+            break;
         }
+        bytes[i] = char(c);
     }
+    out.append('\n');
 }
 
 QString oneLine(const QString& value)

@@ -13,4 +13,6 @@ void forEachLine(const QByteArray& content, const std::function<void(QStringView
 // A value is always written on one line: line breaks inside it become blanks,
 // so a pasted text can never turn into keys or block headers on reading.
 QString oneLine(const QString& value);
-void appendOneLine(QString& out, const QString& value);
+
+// Appends key, the value in UTF-8 on one line, and a line end.
+void appendKeyValueLine(QByteArray& out, const char* key, const QString& value);

@@ -10,6 +10,26 @@ namespace {
 
 const QString kSeparator = QStringLiteral(",,,");
 
+bool isAscii(QStringView text)
+{
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// Splits an entry line at ",,,"; false unless it holds the separator exactly once.
+bool splitEntry(QStringView line, QStringView& serial, QStringView& desc)
+{
+    const qsizetype separator = line.indexOf(kSeparator);
+    if (separator < 0 || line.indexOf(kSeparator, separator + kSeparator.size()) >= 0)
+        return false;
+    serial = line.first(separator);
+    desc = line.sliced(separator + kSeparator.size());
+    return true;
+}
+
 } // namespace
 
 namespace ThinClientImport {
@@ -17,27 +37,38 @@ namespace ThinClientImport {
 Stats merge(const QByteArray& content, QList<ThinClient*>& thinClients,
             const std::function<void(const QString& line)>& rejectedLine)
 {
-    Stats stats;
     SerialIndex index(thinClients);
+    return merge(content, thinClients, index, rejectedLine);
+}
+
+Stats merge(const QByteArray& content, QList<ThinClient*>& thinClients, const SerialIndex& index,
+            const std::function<void(const QString& line)>& rejectedLine)
+{
+    Stats stats;
     forEachLine(content, [&](QStringView line) {
-        if (line.startsWith(u'#'))
+        QStringView part;
+        QStringView desc;
+        if (line.startsWith(u'#') || !splitEntry(line, part, desc))
             return;
-        const QList<QStringView> parts = line.split(kSeparator, Qt::KeepEmptyParts, Qt::CaseSensitive);
-        if (parts.size() != 2)
-            return;
-        const QString serial = parts[0].toString().toUpper();
         // The serial number names the device's file, so it must be usable as a file name.
-        if (ClientConfigFile::fileName(serial).isEmpty()) {
+        if (!ClientConfigFile::isUsableSerial(part)) {
             ++stats.rejected;
             rejectedLine(line.toString());
             return;
         }
-        if (ThinClient* existing = index.find(serial)) {
-            existing->desc = parts[1].toString();
+        // For ASCII, the upper-cased serial and the typed one find the same device.
+        QString serial;
+        if (!isAscii(part))
+            serial = part.toString().toUpper();
+        if (ThinClient* existing = index.find(serial.isNull() ? part : QStringView(serial))) {
+            if (existing->desc != desc)
+                existing->desc = desc.toString();
             ++stats.updated;
             return;
         }
-        thinClients.append(new ThinClient(parts[1].toString(), serial)); // the index picks it up by itself
+        if (serial.isNull())
+            serial = part.toString().toUpper();
+        thinClients.append(new ThinClient(desc.toString(), serial)); // the index picks it up by itself
         ++stats.added;
     });
     return stats;

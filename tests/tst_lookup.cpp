@@ -52,20 +52,20 @@ private slots:
     {
         QList<ThinClient*> clients{new ThinClient("a", "AB1")};
         SerialIndex index(clients);
-        QCOMPARE(index.find("ab1"), clients[0]);
+        QCOMPARE(index.find(u"ab1"), clients[0]);
 
         clients << new ThinClient("b", "CD2"); // appended: noticed without being told
-        QCOMPARE(index.find("cd2"), clients[1]);
+        QCOMPARE(index.find(u"cd2"), clients[1]);
 
         ThinClient* removed = clients.takeFirst(); // shrunk: rebuilt
-        QCOMPARE(index.find("ab1"), nullptr);
+        QCOMPARE(index.find(u"ab1"), nullptr);
         clients.prepend(new ThinClient("c", "EF3")); // same size again: needs telling
         index.invalidate();
-        QCOMPARE(index.find("ef3"), clients[0]);
-        QCOMPARE(index.find("ab1"), nullptr);
+        QCOMPARE(index.find(u"ef3"), clients[0]);
+        QCOMPARE(index.find(u"ab1"), nullptr);
 
         clients << new ThinClient("dup", "cd2");
-        QCOMPARE(index.find("CD2"), clients[1]);
+        QCOMPARE(index.find(u"CD2"), clients[1]);
         delete removed;
         qDeleteAll(clients);
     }
