@@ -1,12 +1,27 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test headless.
+#   ./test.sh              the normal build, then short fuzzing runs where clang's libFuzzer is available
+#   ./test.sh --sanitize   the whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer
 set -euo pipefail
 cd "$(dirname "$0")"
 
 # Xvfb and xdotool drive the real window; the validators check the desktop files.
 scripts/install-deps.sh xvfb xdotool x11-utils imagemagick desktop-file-utils appstream
 
+if [ "${1:-}" = "--sanitize" ]; then
+    build=build-sanitize
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEV_WERROR=ON -DZEV_SANITIZE=ON -DZEV_BUILD_BENCH=OFF
+    cmake --build "$build"
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure
+    exit 0
+fi
+
 build=build
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEV_WERROR=ON
 cmake --build "$build"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure
+
+scripts/fuzz.sh 30
