@@ -12,7 +12,7 @@ if [ "${1:-}" = "--sanitize" ]; then
     build=build-sanitize
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEV_WERROR=ON -DZEV_SANITIZE=ON -DZEV_BUILD_BENCH=OFF
     cmake --build "$build"
-    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
     QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure

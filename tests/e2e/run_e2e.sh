@@ -108,7 +108,10 @@ settle 0.5
 xdotool key ctrl+q
 for _ in $(seq 50); do kill -0 "$zev_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$zev_pid" 2>/dev/null && fail "ZEV did not exit after Ctrl+Q"
+status=0
+wait "$zev_pid" || status=$?
 zev_pid=""
+[ "$status" -eq 0 ] || { cat "$work/zev.log" >&2; fail "ZEV exited with status $status"; }
 
 # ---- the files, byte for byte ---------------------------------------------
 site=$work/site
