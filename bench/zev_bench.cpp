@@ -140,6 +140,12 @@ void benchFiles(const Size& size, int runs, Table& table)
             writeRaw(path, bytes);
     });
     table.row("writeClientConfigFiles", size.name, clientsOurs, clientsBase, "<= 2x");
+    // For comparison: the same files saved one by one, each synced on its own.
+    const double perFileSync = medianMs(1, {}, [&] {
+        for (const auto& [path, bytes] : clientFiles)
+            saveFile(path, [&bytes = bytes](QIODevice& device) { return writeAll(device, bytes); });
+    });
+    table.row("  (one QSaveFile per device file)", size.name, perFileSync, clientsBase, "-");
 
     QByteArray importBytes;
     for (int i = 0; i < size.devices; ++i)
