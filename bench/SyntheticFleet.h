@@ -35,13 +35,9 @@ struct SyntheticFleet {
 
     static QString serial(int i) { return QStringLiteral("TC%1").arg(i, 6, 10, QLatin1Char('0')); }
 
-    static Server* makeServer(int i)
+    // The values the server dialog stores for RDP with its defaults.
+    static void applyRdpDefaults(Server* server)
     {
-        auto* server = new Server;
-        server->server_id = QStringLiteral("1252026%1").arg(100000 + i);
-        server->display_name = QStringLiteral("Server %1").arg(i);
-        server->rps_hostname_port = QStringLiteral("rdp://host%1.example:3389").arg(i);
-        server->remote_app = i % 3 == 0 ? QStringLiteral("calc") : QString();
         server->rps_connection_type = QStringLiteral("rdp");
         server->rps_color_depth = QStringLiteral("Auto");
         server->rps_graphics_quality = QStringLiteral("Auto");
@@ -61,6 +57,16 @@ struct SyntheticFleet {
         server->index_latency = 3;
         server->index_security = 0;
         server->index_window_size = 2;
+    }
+
+    static Server* makeServer(int i)
+    {
+        auto* server = new Server;
+        server->server_id = QStringLiteral("1252026%1").arg(100000 + i);
+        server->display_name = QStringLiteral("Server %1").arg(i);
+        server->rps_hostname_port = QStringLiteral("rdp://host%1.example:3389").arg(i);
+        server->remote_app = i % 3 == 0 ? QStringLiteral("calc") : QString();
+        applyRdpDefaults(server);
         server->xpos = (i % 10) * 77;
         server->ypos = (i / 10) * 77;
         server->width = 75;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bench/SyntheticFleet.h"
 #include "model/Server.h"
 #include "model/ThinClient.h"
 
@@ -15,24 +16,8 @@ inline Server* sampleServer()
     server->display_name = QStringLiteral(" Main office ");
     server->rps_hostname_port = QStringLiteral("RDP://Host.Example:3389");
     server->remote_app = QStringLiteral("Calc");
-    server->rps_connection_type = QStringLiteral("rdp");
-    server->rps_color_depth = QStringLiteral("Auto");
-    server->rps_graphics_quality = QStringLiteral("Auto");
-    server->rps_audio_quality = QStringLiteral("Best");
-    server->rps_redirect_audio = QStringLiteral("Yes");
-    server->rps_redirect_mic = QStringLiteral("Yes");
-    server->rps_latency = QStringLiteral("Auto");
-    server->rps_security = QStringLiteral("Default");
+    SyntheticFleet::applyRdpDefaults(server);
     server->rps_window_size = QStringLiteral("Percentage");
-    server->rps_window_percentage = QStringLiteral("80");
-    server->index_conxn_type = 2;
-    server->index_color_depth = 4;
-    server->index_graphics_quality = 3;
-    server->index_audio_quality = 0;
-    server->index_redirect_audio = 0;
-    server->index_redirect_mic = 0;
-    server->index_latency = 3;
-    server->index_security = 0;
     server->index_window_size = 1;
     server->xpos = 10;
     server->ypos = 20;
