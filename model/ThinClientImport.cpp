@@ -8,7 +8,18 @@
 
 namespace {
 
-const QString kSeparator = QStringLiteral(",,,");
+constexpr qsizetype kSeparatorSize = 3; // ",,,"
+
+// Where ",,," starts at or after from, or -1. A plain scan: far quicker than a
+// general substring search for a needle this short.
+qsizetype findSeparator(QStringView line, qsizetype from)
+{
+    for (qsizetype i = from; i + kSeparatorSize <= line.size(); ++i) {
+        if (line[i] == u',' && line[i + 1] == u',' && line[i + 2] == u',')
+            return i;
+    }
+    return -1;
+}
 
 bool isAscii(QStringView text)
 {
@@ -22,11 +33,11 @@ bool isAscii(QStringView text)
 // Splits an entry line at ",,,"; false unless it holds the separator exactly once.
 bool splitEntry(QStringView line, QStringView& serial, QStringView& desc)
 {
-    const qsizetype separator = line.indexOf(kSeparator);
-    if (separator < 0 || line.indexOf(kSeparator, separator + kSeparator.size()) >= 0)
+    const qsizetype separator = findSeparator(line, 0);
+    if (separator < 0 || findSeparator(line, separator + kSeparatorSize) >= 0)
         return false;
     serial = line.first(separator);
-    desc = line.sliced(separator + kSeparator.size());
+    desc = line.sliced(separator + kSeparatorSize);
     return true;
 }
 
