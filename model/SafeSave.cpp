@@ -102,7 +102,11 @@ bool BatchSave::stage(const QString& fileName, const QByteArray& bytes)
         ::unlink(path.constData());
         return false;
     }
-    staged.append(fileName);
+    // A name staged twice (two serial numbers that differ only in case) keeps its last content.
+    if (!stagedNames.contains(fileName)) {
+        stagedNames.insert(fileName);
+        staged.append(fileName);
+    }
     return true;
 }
 
@@ -129,6 +133,7 @@ bool BatchSave::commit(const std::function<bool(const QString& path)>& failed)
             discardFrom(i + 1);
     }
     staged.clear();
+    stagedNames.clear();
     syncFolder(folder, false); // the renames themselves
     return goOn;
 }
@@ -138,4 +143,5 @@ void BatchSave::discardFrom(qsizetype first)
     for (qsizetype i = first; i < staged.size(); ++i)
         ::unlink(QFile::encodeName(temporaryPath(staged[i])).constData());
     staged.clear();
+    stagedNames.clear();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -45,4 +46,5 @@ private:
 
     QString folder;
     QStringList staged;
+    QSet<QString> stagedNames;
 };

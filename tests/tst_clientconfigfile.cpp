@@ -150,6 +150,19 @@ private slots:
                                                                              : QStringList({"AB12.conf"}));
     }
 
+    void serialsDifferingOnlyInCaseShareAFile()
+    {
+        QTemporaryDir dir;
+        SampleFleet fleet;
+        fleet.thinClients[1]->server_ids << QStringLiteral("1252026947045");
+        fleet.thinClients << new ThinClient(QStringLiteral("twin"), QStringLiteral("CD34"));
+        QVERIFY(ClientConfigFile::writeAll(dir.path(), fleet.servers, fleet.thinClients, [](const QString&) {
+            return false;
+        }));
+        QCOMPARE(readTestFile(dir.filePath("CD34.conf")), header()); // the later device's content, as if written in turn
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
     void unwritableFolderAsksForEveryDevice()
     {
         SampleFleet fleet;
