@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -93,6 +94,10 @@ bool BatchSave::stage(const QString& fileName, const QByteArray& bytes)
     const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
+    // A replaced file keeps the permissions it had, as QSaveFile does for zev.conf.
+    struct stat existing;
+    if (::stat(QFile::encodeName(targetPath(fileName)).constData(), &existing) == 0)
+        ::fchmod(fd, existing.st_mode & 07777);
 #ifndef __linux__
     const bool written = writeBytes(fd, bytes) && ::fsync(fd) == 0;
 #else

@@ -114,10 +114,13 @@ private slots:
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write(QByteArray(5000, 'x'));
         old.close();
+        QVERIFY(old.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
         QVERIFY(ClientConfigFile::writeAll(dir.path(), fleet.servers, fleet.thinClients, [](const QString&) {
             return false;
         }));
         QCOMPARE(readTestFile(dir.filePath("CD34.conf")), header());
+        const QFile::Permissions kept = QFile(dir.filePath("CD34.conf")).permissions();
+        QVERIFY(kept.testFlag(QFile::WriteOwner) && !kept.testFlag(QFile::ReadGroup) && !kept.testFlag(QFile::ReadOther));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
     }
 
