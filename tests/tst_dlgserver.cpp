@@ -1,3 +1,4 @@
+#include "bench/SyntheticFleet.h"
 #include "dialogs/server/DlgServer.h"
 #include "model/Server.h"
 #include "support/FakePrompts.h"
@@ -60,14 +61,10 @@ Server* makeServer(const QString& host, const QString& app)
     server->display_name = "Name of " + host;
     server->rps_hostname_port = host;
     server->remote_app = app;
-    server->rps_connection_type = "rdp";
-    server->index_conxn_type = 2;
+    SyntheticFleet::applyRdpDefaults(server);
+    // Choices away from the defaults, so that restoring them is seen.
     server->index_color_depth = 2;
-    server->index_graphics_quality = 3;
-    server->index_audio_quality = 0;
     server->index_redirect_audio = 1;
-    server->index_redirect_mic = 0;
-    server->index_latency = 3;
     server->index_security = 2;
     server->index_window_size = 1;
     server->rps_window_percentage = "64";
