@@ -46,40 +46,6 @@ struct SampleFleet {
     SampleFleet& operator=(const SampleFleet&) = delete;
 };
 
-// Field-by-field equality, so a failing comparison names the field.
-#define ZEV_COMPARE_SERVERS(a, b)                                                                                      \
-    do {                                                                                                               \
-        const Server& sa = (a);                                                                                        \
-        const Server& sb = (b);                                                                                        \
-        QCOMPARE(sa.server_id, sb.server_id);                                                                          \
-        QCOMPARE(sa.display_name, sb.display_name);                                                                    \
-        QCOMPARE(sa.rps_hostname_port, sb.rps_hostname_port);                                                          \
-        QCOMPARE(sa.remote_app, sb.remote_app);                                                                        \
-        QCOMPARE(sa.rps_connection_type, sb.rps_connection_type);                                                      \
-        QCOMPARE(sa.rps_color_depth, sb.rps_color_depth);                                                              \
-        QCOMPARE(sa.rps_graphics_quality, sb.rps_graphics_quality);                                                    \
-        QCOMPARE(sa.rps_audio_quality, sb.rps_audio_quality);                                                          \
-        QCOMPARE(sa.rps_redirect_audio, sb.rps_redirect_audio);                                                        \
-        QCOMPARE(sa.rps_redirect_mic, sb.rps_redirect_mic);                                                            \
-        QCOMPARE(sa.rps_latency, sb.rps_latency);                                                                      \
-        QCOMPARE(sa.rps_security, sb.rps_security);                                                                    \
-        QCOMPARE(sa.rps_window_size, sb.rps_window_size);                                                              \
-        QCOMPARE(sa.rps_window_percentage, sb.rps_window_percentage);                                                  \
-        QCOMPARE(sa.index_conxn_type, sb.index_conxn_type);                                                            \
-        QCOMPARE(sa.index_color_depth, sb.index_color_depth);                                                          \
-        QCOMPARE(sa.index_graphics_quality, sb.index_graphics_quality);                                                \
-        QCOMPARE(sa.index_audio_quality, sb.index_audio_quality);                                                      \
-        QCOMPARE(sa.index_redirect_audio, sb.index_redirect_audio);                                                    \
-        QCOMPARE(sa.index_redirect_mic, sb.index_redirect_mic);                                                        \
-        QCOMPARE(sa.index_latency, sb.index_latency);                                                                  \
-        QCOMPARE(sa.index_security, sb.index_security);                                                                \
-        QCOMPARE(sa.index_window_size, sb.index_window_size);                                                          \
-        QCOMPARE(sa.xpos, sb.xpos);                                                                                    \
-        QCOMPARE(sa.ypos, sb.ypos);                                                                                    \
-        QCOMPARE(sa.width, sb.width);                                                                                  \
-        QCOMPARE(sa.height, sb.height);                                                                                \
-    } while (false)
-
 inline QByteArray readTestFile(const QString& path)
 {
     QFile file(path);
