@@ -47,33 +47,36 @@ QByteArray serverBlock(const Server& server)
 }
 
 // Every device file is the header and some server blocks: each block is
-// made once per save, and found by id without walking the server list.
+// made once per save, and found by id through the index, not by walking the list.
 class ServerBlocks {
 public:
-    explicit ServerBlocks(const QList<Server*>& servers) : header(configFileHeader("zev_tc.conf").toUtf8())
+    explicit ServerBlocks(const QList<Server*>& servers)
+        : header(configFileHeader("zev_tc.conf").toUtf8()), index(servers)
     {
-        blockOfId.reserve(servers.size());
-        for (const Server* server : servers) {
-            const QString key = caseInsensitiveKey(server->server_id);
-            if (!blockOfId.contains(key)) // the first server with an id wins
-                blockOfId.insert(key, serverBlock(*server));
-        }
     }
 
     QByteArray fileFor(const ThinClient& client) const
     {
         QByteArray out = header;
         for (const QString& id : client.server_ids) {
-            const auto found = blockOfId.constFind(caseInsensitiveKey(id));
-            if (found != blockOfId.constEnd())
-                out += *found;
+            if (const Server* server = index.find(id))
+                out += blockOf(*server);
         }
         return out;
     }
 
 private:
+    const QByteArray& blockOf(const Server& server) const
+    {
+        auto found = blocks.find(&server);
+        if (found == blocks.end())
+            found = blocks.insert(&server, serverBlock(server));
+        return *found;
+    }
+
     QByteArray header;
-    QHash<QString, QByteArray> blockOfId;
+    ServerIndex index;
+    mutable QHash<const Server*, QByteArray> blocks;
 };
 
 } // namespace
