@@ -120,9 +120,7 @@ int MainWindow::readConfigFile(const QString& path)
 
 int MainWindow::writeConfigFile(const QString& path)
 {
-    const bool saved =
-        saveFile(path, [this](QIODevice& device) { return ConfigFile::write(device, servers, thinClients); });
-    if (saved)
+    if (saveFile(path, [this](QIODevice& device) { return ConfigFile::write(device, servers, thinClients); }))
         return 0;
     Prompts::current().information(this, QStringLiteral("ZEV - Saving Configuration"),
                                    QStringLiteral("\nError opening configuration file; your data has NOT been saved!"));

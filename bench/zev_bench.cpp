@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSaveFile>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -54,23 +55,59 @@ qint64 rssMiB()
     return statusKiB("VmRSS:") / 1024;
 }
 
-// Median wall time in milliseconds of runs calls of work; prepare runs untimed before each.
-// Every run starts with nothing left to write back, so one run's disk traffic
-// does not land on the next one's clock.
+double timedMs(const std::function<void()>& work)
+{
+    // Every run starts with nothing left to write back, so one run's disk
+    // traffic does not land on the next one's clock.
+    ::sync();
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+double median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// Median wall time in milliseconds of runs calls of work; prepare runs untimed
+// before each. One untimed run comes first: a working folder has been saved
+// to before, and the caches are warm.
 double medianMs(int runs, const std::function<void()>& prepare, const std::function<void()>& work)
 {
     std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
+    for (int i = -1; i < runs; ++i) {
         if (prepare)
             prepare();
-        ::sync();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
+        const double ms = timedMs(work);
+        if (i >= 0)
+            times.push_back(ms);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return median(times);
+}
+
+struct Comparison {
+    double ours;
+    double baseline;
+};
+
+// Runs ours and the baseline in turn, so that both meet the machine in the
+// same state (the disk's and the other programs' moods drift within seconds).
+Comparison compareMs(int runs, const std::function<void()>& ours, const std::function<void()>& baseline)
+{
+    std::vector<double> oursTimes;
+    std::vector<double> baselineTimes;
+    for (int i = -1; i < runs; ++i) {
+        const double oursMs = timedMs(ours);
+        const double baselineMs = timedMs(baseline);
+        if (i >= 0) {
+            oursTimes.push_back(oursMs);
+            baselineTimes.push_back(baselineMs);
+        }
+    }
+    return {median(oursTimes), median(baselineTimes)};
 }
 
 void writeRaw(const QString& path, const QByteArray& bytes)
@@ -92,6 +129,10 @@ class Table {
 public:
     Table() { std::printf("%-34s %-4s %10s %12s %7s %9s %9s\n", "operation", "size", "ours ms", "baseline ms", "ratio",
                           "target", "peak MiB"); }
+    void row(const char* operation, const char* size, Comparison times, const char* target)
+    {
+        row(operation, size, times.ours, times.baseline, target);
+    }
     void row(const char* operation, const char* size, double ours, double baseline, const char* target)
     {
         const qint64 peak = statusKiB("VmHWM:") / 1024;
@@ -116,21 +157,23 @@ void benchFiles(const Size& size, int runs, Table& table)
     const QString config = work.filePath(QStringLiteral("zev.conf"));
     const QByteArray configBytes = ConfigFile::serialize(fleet.servers, fleet.thinClients);
 
-    const double writeOurs = medianMs(runs, {}, [&] {
-        saveFile(config, [&](QIODevice& d) { return ConfigFile::write(d, fleet.servers, fleet.thinClients); });
-    });
-    const double writeBase = medianMs(runs, {}, [&] { writeRaw(work.filePath("raw.conf"), configBytes); });
-    table.row("writeConfigFile", size.name, writeOurs, writeBase, "<= 2x");
+    const Comparison write = compareMs(
+        runs,
+        [&] { saveFile(config, [&](QIODevice& d) { return ConfigFile::write(d, fleet.servers, fleet.thinClients); }); },
+        [&] { writeRaw(work.filePath("raw.conf"), configBytes); });
+    table.row("writeConfigFile", size.name, write, "<= 2x");
 
-    const double readOurs = medianMs(runs, {}, [&] {
-        QList<Server*> servers;
-        QList<ThinClient*> clients;
-        ConfigFile::read(config, servers, clients);
-        qDeleteAll(servers); // freeing is timed too: a real run frees the records at the end
-        qDeleteAll(clients);
-    });
-    const double readBase = medianMs(runs, {}, [&] { readAndSplit(config); });
-    table.row("readConfigFile", size.name, readOurs, readBase, "<= 3x");
+    const Comparison read = compareMs(
+        runs,
+        [&] {
+            QList<Server*> servers;
+            QList<ThinClient*> clients;
+            ConfigFile::read(config, servers, clients);
+            qDeleteAll(servers); // freeing is timed too: a real run frees the records at the end
+            qDeleteAll(clients);
+        },
+        [&] { readAndSplit(config); });
+    table.row("readConfigFile", size.name, read, "<= 3x");
 
     QByteArray importBytes;
     for (int i = 0; i < size.devices; ++i)
@@ -140,13 +183,15 @@ void benchFiles(const Size& size, int runs, Table& table)
     // The window keeps its index of serial numbers from one look-up to the next.
     const SerialIndex serials(fleet.thinClients);
     serials.find(u"");
-    const double importOurs = medianMs(runs, {}, [&] {
-        QFile file(importFile);
-        file.open(QIODevice::ReadOnly);
-        ThinClientImport::merge(file.readAll(), fleet.thinClients, serials, [](const QString&) {});
-    });
-    const double importBase = medianMs(runs, {}, [&] { readAndSplit(importFile); });
-    table.row("import into existing devices", size.name, importOurs, importBase, "<= 3x");
+    const Comparison import = compareMs(
+        runs,
+        [&] {
+            QFile file(importFile);
+            file.open(QIODevice::ReadOnly);
+            ThinClientImport::merge(file.readAll(), fleet.thinClients, serials, [](const QString&) {});
+        },
+        [&] { readAndSplit(importFile); });
+    table.row("import into existing devices", size.name, import, "<= 3x");
     const QString clientDir = work.filePath(QStringLiteral("clients"));
     const QString rawDir = work.filePath(QStringLiteral("raw"));
     QDir().mkpath(clientDir);
@@ -155,21 +200,27 @@ void benchFiles(const Size& size, int runs, Table& table)
     for (const ThinClient* client : std::as_const(fleet.thinClients))
         clientFiles.emplace_back(rawDir + u'/' + ClientConfigFile::fileName(client->serial_number),
                                  ClientConfigFile::serialize(*client, fleet.servers));
-    const double clientsOurs = medianMs(runs, {}, [&] {
-        ClientConfigFile::writeAll(clientDir, fleet.servers, fleet.thinClients, [](const QString&) { return true; });
-    });
-    const double clientsBase = medianMs(runs, {}, [&] {
+    const auto writeRawClientFiles = [&] {
         for (const auto& [path, bytes] : clientFiles)
             writeRaw(path, bytes);
-    });
-    table.row("writeClientConfigFiles", size.name, clientsOurs, clientsBase, "<= 2x");
+    };
+    const Comparison clients = compareMs(
+        runs,
+        [&] {
+            ClientConfigFile::writeAll(clientDir, fleet.servers, fleet.thinClients,
+                                       [](const QString&) { return true; });
+        },
+        writeRawClientFiles);
+    table.row("writeClientConfigFiles", size.name, clients, "<= 2x");
     // For comparison: the same files saved one by one, each synced on its own.
     const double perFileSync = medianMs(1, {}, [&] {
-        for (const auto& [path, bytes] : clientFiles)
-            saveFile(path, [&bytes = bytes](QIODevice& device) { return writeAll(device, bytes); });
+        for (const auto& [path, bytes] : clientFiles) {
+            QSaveFile file(path);
+            if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+                file.commit();
+        }
     });
-    table.row("  (one QSaveFile per device file)", size.name, perFileSync, clientsBase, "-");
-
+    table.row("  (one QSaveFile per device file)", size.name, {perFileSync, clients.baseline}, "-");
 }
 
 void benchDialogs(const Size& size, int runs, Table& table)

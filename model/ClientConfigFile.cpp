@@ -37,13 +37,14 @@ const ClientField kClientFields[] = {
 
 QByteArray serverBlock(const Server& server)
 {
-    QByteArray out = "[SERVER]\n";
+    KeyValueLines out;
+    out.append("[SERVER]\n");
     for (const ClientField& entry : kClientFields) {
         const QString value = entry.field.valueOf(server);
-        appendKeyValueLine(out, entry.field.key, entry.lowerCase ? value.toLower() : value);
+        out.appendLine(QLatin1StringView(entry.field.key), entry.lowerCase ? value.toLower() : value);
     }
-    out += '\n';
-    return out;
+    out.append("\n");
+    return out.take();
 }
 
 // Every device file is the header and some server blocks: each block is

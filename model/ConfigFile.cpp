@@ -5,9 +5,15 @@
 #include "model/TextLines.h"
 #include "model/ThinClient.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -135,6 +141,88 @@ private:
     QString keyView;
 };
 
+void appendServer(KeyValueLines& out, const Server& server)
+{
+    out.append("[SERVER]\n");
+    for (const ServerField& field : kServerFields)
+        out.appendLine(QLatin1StringView(field.key), field.valueOf(server));
+    out.append("\n");
+}
+
+void appendThinClient(KeyValueLines& out, const ThinClient& client)
+{
+    out.append("[THINCLIENT]\n");
+    out.appendLine(QLatin1StringView("desc="), client.desc);
+    out.appendLine(QLatin1StringView("serial_number="), client.serial_number);
+    for (const QString& id : client.server_ids)
+        out.appendLine(QLatin1StringView("server="), id);
+    out.append("\n");
+}
+
+constexpr qsizetype kDevicesPerSlice = 1000;
+
+qsizetype sliceCount(const QList<ThinClient*>& thinClients)
+{
+    return 1 + (thinClients.size() + kDevicesPerSlice - 1) / kDevicesPerSlice;
+}
+
+// The file's text in slices: the header and the servers, then the devices a
+// thousand at a time.
+QByteArray makeSlice(qsizetype slice, const QList<Server*>& servers, const QList<ThinClient*>& thinClients)
+{
+    if (slice == 0) {
+        KeyValueLines out(1024 + servers.size() * 700);
+        out.append(configFileHeader("zev.conf").toUtf8());
+        for (const Server* server : servers)
+            appendServer(out, *server);
+        return out.take();
+    }
+    const qsizetype first = (slice - 1) * kDevicesPerSlice;
+    const qsizetype last = qMin(first + kDevicesPerSlice, thinClients.size());
+    KeyValueLines out((last - first) * 200);
+    for (qsizetype i = first; i < last; ++i)
+        appendThinClient(out, *thinClients[i]);
+    return out.take();
+}
+
+// Slices made by a helper thread, handed over in order, a few at a time.
+class SliceQueue {
+public:
+    void put(QByteArray slice)
+    {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [this] { return waiting.size() < 2 || stopped; });
+        waiting.push_back(std::move(slice));
+        changed.notify_all();
+    }
+    QByteArray take()
+    {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [this] { return !waiting.empty(); });
+        QByteArray slice = std::move(waiting.front());
+        waiting.pop_front();
+        changed.notify_all();
+        return slice;
+    }
+    void stop()
+    {
+        const std::lock_guard lock(mutex);
+        stopped = true;
+        changed.notify_all();
+    }
+    bool isStopped()
+    {
+        const std::lock_guard lock(mutex);
+        return stopped;
+    }
+
+private:
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<QByteArray> waiting;
+    bool stopped = false;
+};
+
 } // namespace
 
 QString configFileHeader(const char* fileName)
@@ -147,28 +235,38 @@ namespace ConfigFile {
 
 QByteArray serialize(const QList<Server*>& servers, const QList<ThinClient*>& thinClients)
 {
-    QByteArray out = configFileHeader("zev.conf").toUtf8();
-    out.reserve(servers.size() * 700 + thinClients.size() * 200);
-    for (const Server* server : servers) {
-        out += "[SERVER]\n";
-        for (const ServerField& field : kServerFields)
-            appendKeyValueLine(out, field.key, field.valueOf(*server));
-        out += '\n';
-    }
-    for (const ThinClient* client : thinClients) {
-        out += "[THINCLIENT]\n";
-        appendKeyValueLine(out, "desc=", client->desc);
-        appendKeyValueLine(out, "serial_number=", client->serial_number);
-        for (const QString& id : client->server_ids)
-            appendKeyValueLine(out, "server=", id);
-        out += '\n';
-    }
-    return out;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    write(buffer, servers, thinClients);
+    return buffer.data();
 }
 
 bool write(QIODevice& device, const QList<Server*>& servers, const QList<ThinClient*>& thinClients)
 {
-    return writeAll(device, serialize(servers, thinClients));
+    const qsizetype slices = sliceCount(thinClients);
+    constexpr qsizetype kShareFrom = 5;
+    if (slices < kShareFrom) {
+        for (qsizetype slice = 0; slice < slices; ++slice) {
+            if (!writeAll(device, makeSlice(slice, servers, thinClients)))
+                return false;
+        }
+        return true;
+    }
+    // A large fleet: a helper thread makes the odd slices while this one makes
+    // the even ones and hands them all to the device in order. Both cores make
+    // text, and the first slices are on their way to the disk before the last
+    // ones exist.
+    SliceQueue odd;
+    std::thread helper([&] {
+        for (qsizetype slice = 1; slice < slices && !odd.isStopped(); slice += 2)
+            odd.put(makeSlice(slice, servers, thinClients));
+    });
+    bool written = true;
+    for (qsizetype slice = 0; slice < slices && written; ++slice)
+        written = writeAll(device, slice % 2 == 0 ? makeSlice(slice, servers, thinClients) : odd.take());
+    odd.stop();
+    helper.join();
+    return written;
 }
 
 void parse(const QByteArray& content, QList<Server*>& servers, QList<ThinClient*>& thinClients)

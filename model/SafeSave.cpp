@@ -1,19 +1,24 @@
 #include "model/SafeSave.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QIODevice>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-bool writeBytes(int fd, const QByteArray& bytes)
+QByteArray nativePath(const QString& path)
 {
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
+    return QFile::encodeName(path);
+}
+
+bool writeBytes(int fd, const char* data, qint64 left)
+{
     while (left > 0) {
         const ssize_t written = ::write(fd, data, size_t(left));
         if (written < 0 && errno == EINTR)
@@ -26,52 +31,108 @@ bool writeBytes(int fd, const QByteArray& bytes)
     return true;
 }
 
-bool syncFolder(const QString& folder, bool wholeFileSystem)
+// Writes straight to a file descriptor. A large file is started on its way to
+// the disk as it is written, so the sync at the end has little left to wait for.
+class DescriptorDevice : public QIODevice {
+public:
+    explicit DescriptorDevice(int fd) : fd(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    qint64 written() const { return total; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        if (!writeBytes(fd, data, size))
+            return -1;
+        total += size;
+#ifdef __linux__
+        constexpr qint64 kStartWritingAfter = 512 * 1024;
+        if (total - started >= kStartWritingAfter) {
+            ::sync_file_range(fd, started, total - started, SYNC_FILE_RANGE_WRITE);
+            started = total;
+        }
+#endif
+        return size;
+    }
+
+private:
+    int fd;
+    qint64 total = 0;
+    qint64 started = 0;
+};
+
+// Opens the previous version of a file to write the new one over it. It is
+// reused only when nothing else can see the writing: a plain file under this
+// one name, of a target that is still there. Anything else (a link, a file
+// with a second name, a version of a file since removed) is replaced by a new
+// file.
+int openOverPreviousVersion(const QByteArray& path, bool targetExists)
 {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (targetExists) {
+        const int fd = ::open(path.constData(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
+        struct stat seen;
+        if (fd >= 0 && ::fstat(fd, &seen) == 0 && S_ISREG(seen.st_mode) && seen.st_nlink == 1)
+            return fd;
+        if (fd >= 0)
+            ::close(fd);
+    }
+    ::unlink(path.constData());
+    return ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+}
+
+// Puts the new version in the target's place. A plain file there swaps places
+// with it in the same step and becomes the previous version; anything else
+// (nothing yet, a link, a folder) is handled as a rename handles it.
+bool putInPlace(const QByteArray& newVersion, const QByteArray& target)
+{
+#ifdef __linux__
+    struct stat seen;
+    if (::lstat(target.constData(), &seen) == 0 && S_ISREG(seen.st_mode) &&
+        ::renameat2(AT_FDCWD, newVersion.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) == 0)
+        return true;
+    // A file system without the swap (some network ones) still gets a safe rename.
+#endif
+    return ::rename(newVersion.constData(), target.constData()) == 0;
+}
+
+enum class Sync { File, Folder, FileSystem };
+
+bool syncPath(const QString& path, Sync what)
+{
+    const int fd = ::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
+    int result = 0;
+    switch (what) {
+    case Sync::File:
+        result = ::fdatasync(fd);
+        break;
+    case Sync::Folder:
+        result = ::fsync(fd);
+        break;
+    case Sync::FileSystem:
 #ifdef __linux__
-    // One call flushes every file staged in this folder's file system.
-    const bool synced = (wholeFileSystem ? ::syncfs(fd) : ::fsync(fd)) == 0;
+        result = ::syncfs(fd);
 #else
-    Q_UNUSED(wholeFileSystem);
-    const bool synced = ::fsync(fd) == 0;
+        result = ::fsync(fd);
 #endif
+        break;
+    }
     ::close(fd);
-    return synced;
+    return result == 0;
 }
 
 } // namespace
 
-bool writeAll(QIODevice& device, const QByteArray& bytes)
+bool writeAll(QIODevice& device, QByteArrayView bytes)
 {
-    return device.write(bytes) == bytes.size();
+    return device.write(bytes.data(), bytes.size()) == bytes.size();
 }
 
-bool saveFile(const QString& path, const std::function<bool(QIODevice&)>& write, QString* errorText)
+BatchSave::BatchSave(const QString& folder)
+    : folder(folder), previousVersionsFolder(folder + u'/' + QLatin1String(kPreviousVersionsFolder))
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (errorText)
-            *errorText = file.errorString();
-        return false;
-    }
-    if (!write(file)) {
-        if (errorText)
-            *errorText = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (errorText)
-            *errorText = file.errorString();
-        return false;
-    }
-    return true;
 }
-
-BatchSave::BatchSave(const QString& folder) : folder(folder) {}
 
 BatchSave::~BatchSave()
 {
@@ -83,25 +144,50 @@ QString BatchSave::targetPath(const QString& fileName) const
     return folder + u'/' + fileName;
 }
 
-QString BatchSave::temporaryPath(const QString& fileName) const
+QString BatchSave::stagingPath(const QString& fileName) const
 {
-    return folder + QStringLiteral("/.") + fileName + QStringLiteral(".zev-new");
+    return previousVersionsFolder + u'/' + fileName;
+}
+
+bool BatchSave::makePreviousVersionsFolder()
+{
+    if (previousVersionsFolderState == 0) {
+        const QByteArray path = nativePath(previousVersionsFolder);
+        ::mkdir(path.constData(), 0777);
+        // Never followed through a link: the files staged there stay beside their targets.
+        struct stat seen;
+        const bool usable = ::lstat(path.constData(), &seen) == 0 && S_ISDIR(seen.st_mode);
+        previousVersionsFolderState = usable ? 1 : -1;
+    }
+    return previousVersionsFolderState == 1;
 }
 
 bool BatchSave::stage(const QString& fileName, const QByteArray& bytes)
 {
-    const QByteArray path = QFile::encodeName(temporaryPath(fileName));
-    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    return stage(fileName, [&bytes](QIODevice& device) { return writeAll(device, bytes); });
+}
+
+bool BatchSave::stage(const QString& fileName, const Writer& write)
+{
+    if (!makePreviousVersionsFolder())
+        return false;
+    const QByteArray path = nativePath(stagingPath(fileName));
+    struct stat target;
+    const bool targetExists = ::stat(nativePath(targetPath(fileName)).constData(), &target) == 0;
+    const int fd = openOverPreviousVersion(path, targetExists);
     if (fd < 0)
         return false;
-    // A replaced file keeps the permissions it had, as QSaveFile does for zev.conf.
-    struct stat existing;
-    if (::stat(QFile::encodeName(targetPath(fileName)).constData(), &existing) == 0)
-        ::fchmod(fd, existing.st_mode & 07777);
+    // The replaced file keeps its permissions.
+    if (targetExists)
+        ::fchmod(fd, target.st_mode & 07777);
+    DescriptorDevice device(fd);
+    bool written = write(device);
+    struct stat seen;
+    if (written && (::fstat(fd, &seen) != 0 || seen.st_size != device.written()))
+        written = ::ftruncate(fd, device.written()) == 0; // a longer previous version loses its tail
+
 #ifndef __linux__
-    const bool written = writeBytes(fd, bytes) && ::fsync(fd) == 0;
-#else
-    const bool written = writeBytes(fd, bytes);
+    written = written && ::fsync(fd) == 0;
 #endif
     if (::close(fd) != 0 || !written) {
         ::unlink(path.constData());
@@ -115,12 +201,24 @@ bool BatchSave::stage(const QString& fileName, const QByteArray& bytes)
     return true;
 }
 
+// Nothing may be put in place before its new content is durable. One file
+// is synced on its own; many at once with one sync of their file system.
+bool BatchSave::syncStaged() const
+{
+#ifdef __linux__
+    if (staged.size() == 1)
+        return syncPath(stagingPath(staged.first()), Sync::File);
+    return syncPath(previousVersionsFolder, Sync::FileSystem);
+#else
+    return true; // each file was synced as it was staged
+#endif
+}
+
 bool BatchSave::commit(const std::function<bool(const QString& path)>& failed)
 {
     if (staged.isEmpty())
         return true;
-    if (!syncFolder(folder, true)) {
-        // Nothing may be renamed over a target before its new content is durable.
+    if (!syncStaged()) {
         bool goOn = true;
         for (qsizetype i = 0; i < staged.size() && goOn; ++i)
             goOn = failed(targetPath(staged[i]));
@@ -129,24 +227,34 @@ bool BatchSave::commit(const std::function<bool(const QString& path)>& failed)
     }
     bool goOn = true;
     for (qsizetype i = 0; i < staged.size() && goOn; ++i) {
-        const QByteArray temporary = QFile::encodeName(temporaryPath(staged[i]));
-        if (::rename(temporary.constData(), QFile::encodeName(targetPath(staged[i])).constData()) == 0)
+        const QByteArray newVersion = nativePath(stagingPath(staged[i]));
+        if (putInPlace(newVersion, nativePath(targetPath(staged[i]))))
             continue;
-        ::unlink(temporary.constData());
+        ::unlink(newVersion.constData());
         goOn = failed(targetPath(staged[i]));
         if (!goOn)
             discardFrom(i + 1);
     }
     staged.clear();
     stagedNames.clear();
-    syncFolder(folder, false); // the renames themselves
+    // The swaps and renames themselves. A journalling file system records a
+    // swap in both folders at once, so syncing one of them makes both durable.
+    syncPath(folder, Sync::Folder);
     return goOn;
 }
 
+// A staged file that is not put in place holds a new version, not a previous one.
 void BatchSave::discardFrom(qsizetype first)
 {
     for (qsizetype i = first; i < staged.size(); ++i)
-        ::unlink(QFile::encodeName(temporaryPath(staged[i])).constData());
+        ::unlink(nativePath(stagingPath(staged[i])).constData());
     staged.clear();
     stagedNames.clear();
+}
+
+bool saveFile(const QString& path, const BatchSave::Writer& write)
+{
+    const QFileInfo target(path);
+    BatchSave save(target.absolutePath());
+    return save.stage(target.fileName(), write) && save.commit([](const QString&) { return false; });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -10,19 +11,23 @@
 class QIODevice;
 
 // Writes all of bytes, or reports false: a short write is a failed write.
-bool writeAll(QIODevice& device, const QByteArray& bytes);
+bool writeAll(QIODevice& device, QByteArrayView bytes);
 
-// Every file the program writes goes through here. The content is written
-// beside the target and renamed over it only once every byte was written, so a
-// crash or a full disk never leaves a truncated file behind.
-// Returns false (with a reason in errorText) when the file was not replaced.
-bool saveFile(const QString& path, const std::function<bool(QIODevice&)>& write, QString* errorText = nullptr);
+// The hidden folder beside the saved files that holds each of them as it was
+// before the last save.
+inline constexpr char kPreviousVersionsFolder[] = ".zev-previous";
 
-// The same promise for many files in one folder, at the cost of one sync
-// instead of one per file: every file is first written to a temporary name
-// beside its target, then all of them are made durable together, and only
-// then is each renamed over its target. A crash at any moment leaves each
-// target either wholly old or wholly new.
+// Every file the program writes goes through here, so that a crash, a kill or
+// a full disk never leaves a file half-written: each one is replaced whole or
+// not at all.
+//
+// A file's new content is first written over its previous version in the
+// hidden folder, every staged file is made durable with one sync, and only then
+// does each new version swap places with its target in one step. The old
+// content thus becomes the previous version, which the next save writes over
+// in its turn: saves reuse the disk space of the files they replace instead of
+// creating and freeing thousands of files, which on some file systems costs far
+// more than the writing itself.
 class BatchSave {
 public:
     explicit BatchSave(const QString& folder);
@@ -30,10 +35,12 @@ public:
     BatchSave(const BatchSave&) = delete;
     BatchSave& operator=(const BatchSave&) = delete;
 
-    // Writes bytes to the temporary file of fileName; false when that failed.
+    // Writes the new content of fileName; false when that failed.
+    using Writer = std::function<bool(QIODevice& device)>;
+    bool stage(const QString& fileName, const Writer& write);
     bool stage(const QString& fileName, const QByteArray& bytes);
 
-    // Makes the staged files durable and moves them into place, in staging
+    // Makes the staged files durable and puts them in place, in staging
     // order. A target that cannot be replaced is handed to failed with its
     // path; failed returning false abandons the rest, and commit then
     // returns false.
@@ -41,10 +48,17 @@ public:
 
 private:
     QString targetPath(const QString& fileName) const;
-    QString temporaryPath(const QString& fileName) const;
+    QString stagingPath(const QString& fileName) const;
+    bool makePreviousVersionsFolder();
+    bool syncStaged() const;
     void discardFrom(qsizetype first);
 
     QString folder;
+    QString previousVersionsFolder;
+    int previousVersionsFolderState = 0; // 0 not yet checked, 1 usable, -1 unusable
     QStringList staged;
     QSet<QString> stagedNames;
 };
+
+// One file saved the same way; false when it was left as it was.
+bool saveFile(const QString& path, const BatchSave::Writer& write);

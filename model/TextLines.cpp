@@ -1,5 +1,7 @@
 #include "model/TextLines.h"
 
+#include <cstring>
+
 void forEachLine(const QByteArray& content, const std::function<void(QStringView)>& visit)
 {
     QString text = QString::fromUtf8(content);
@@ -20,25 +22,55 @@ void forEachLine(const QByteArray& content, const std::function<void(QStringView
     }
 }
 
-void appendKeyValueLine(QByteArray& out, const char* key, const QString& value)
+KeyValueLines::KeyValueLines(qsizetype expectedSize)
 {
-    out.append(key);
-    // Most values are plain ASCII on one line: copied as they are, without a conversion.
-    const qsizetype start = out.size();
-    const qsizetype size = value.size();
-    out.resize(start + size);
-    char* bytes = out.data() + start;
-    const QChar* chars = value.constData();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = chars[i].unicode();
-        if (c >= 0x80 || c == u'\n' || c == u'\r') {
-            out.truncate(start);
-            out.append(oneLine(value).toUtf8());
-            break;
-        }
-        bytes[i] = char(c);
+    buffer.resize(expectedSize);
+    start = buffer.data();
+}
+
+void KeyValueLines::grow(qsizetype bytes)
+{
+    buffer.resize(qMax(2 * buffer.size(), used + bytes));
+    start = buffer.data();
+}
+
+void KeyValueLines::append(QByteArrayView bytes)
+{
+    std::memcpy(room(bytes.size()), bytes.data(), size_t(bytes.size()));
+    used += bytes.size();
+}
+
+void KeyValueLines::appendLine(QLatin1StringView key, const QString& value)
+{
+    const qsizetype keySize = key.size();
+    const qsizetype valueSize = value.size();
+    // UTF-8 never needs more than three bytes for one UTF-16 code unit.
+    char* out = room(keySize + 3 * valueSize + 1);
+    std::memcpy(out, key.data(), size_t(keySize));
+    out += keySize;
+    const char16_t* chars = reinterpret_cast<const char16_t*>(value.constData());
+    char16_t special = 0;
+    for (qsizetype i = 0; i < valueSize; ++i) {
+        const char16_t c = chars[i];
+        out[i] = char(c);
+        special |= char16_t(c >= 0x80) | char16_t(c == u'\n') | char16_t(c == u'\r');
     }
-    out.append('\n');
+    qsizetype valueBytes = valueSize;
+    if (special) {
+        const QByteArray converted = oneLine(value).toUtf8();
+        std::memcpy(out, converted.constData(), size_t(converted.size()));
+        valueBytes = converted.size();
+    }
+    out[valueBytes] = '\n';
+    used += keySize + valueBytes + 1;
+}
+
+QByteArray KeyValueLines::take()
+{
+    buffer.truncate(used);
+    used = 0;
+    start = nullptr;
+    return std::move(buffer);
 }
 
 QString oneLine(const QString& value)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
 
@@ -14,5 +16,33 @@ void forEachLine(const QByteArray& content, const std::function<void(QStringView
 // so a pasted text can never turn into keys or block headers on reading.
 QString oneLine(const QString& value);
 
-// Appends key, the value in UTF-8 on one line, and a line end.
-void appendKeyValueLine(QByteArray& out, const char* key, const QString& value);
+// Builds the UTF-8 text of a configuration file one "key=value" line at a
+// time. A save of a large fleet writes hundreds of thousands of lines, so a
+// plain ASCII value is copied straight through a pointer; only a value with
+// other characters or a line break in it takes the slower, converting path.
+class KeyValueLines {
+public:
+    explicit KeyValueLines(qsizetype expectedSize = 0);
+
+    void append(QByteArrayView bytes);
+    // key, the value on one line, and a line end.
+    void appendLine(QLatin1StringView key, const QString& value);
+
+    qsizetype size() const { return used; }
+    QByteArrayView view() const { return QByteArrayView(buffer.constData(), used); }
+    void clear() { used = 0; } // keeps the room for the next lines
+    QByteArray take();
+
+private:
+    char* room(qsizetype bytes)
+    {
+        if (buffer.size() - used < bytes)
+            grow(bytes);
+        return start + used;
+    }
+    void grow(qsizetype bytes);
+
+    QByteArray buffer;
+    char* start = nullptr;
+    qsizetype used = 0;
+};
