@@ -1,3 +1,4 @@
+#include "bench/SyntheticFleet.h"
 #include "model/ConfigFile.h"
 #include "model/Server.h"
 #include "model/ThinClient.h"
@@ -128,18 +129,34 @@ private slots:
         QCOMPARE(Parsed(content).summary(), QString());
     }
 
+    // A large fleet is written in slices made on two threads: they must come out whole and in order.
+    void largeFleetComesOutInOrder()
+    {
+        SyntheticFleet fleet(9500, 30, 5);
+        Parsed parsed(ConfigFile::serialize(fleet.servers, fleet.thinClients));
+        QCOMPARE(parsed.summary(), summary(fleet.servers, fleet.thinClients));
+    }
+
+    // A small fleet is written in one go, a large one in slices made on two
+    // threads; either way a device that fills up makes the write a failure.
     void shortWriteIsAFailure_data()
     {
-        QTest::addColumn<int>("limit");
-        QTest::newRow("nothing accepted") << 0;
-        QTest::newRow("half") << 500;
-        QTest::newRow("one byte short") << -1;
+        QTest::addColumn<int>("devices");
+        QTest::addColumn<qint64>("limit");
+        QTest::newRow("small: nothing accepted") << 3 << qint64(0);
+        QTest::newRow("small: half") << 3 << qint64(2000);
+        QTest::newRow("small: one byte short") << 3 << qint64(-1);
+        QTest::newRow("large: nothing accepted") << 9500 << qint64(0);
+        QTest::newRow("large: within the servers") << 9500 << qint64(5000);
+        QTest::newRow("large: half way") << 9500 << qint64(900000);
+        QTest::newRow("large: one byte short") << 9500 << qint64(-1);
     }
 
     void shortWriteIsAFailure()
     {
-        QFETCH(int, limit);
-        SampleFleet fleet;
+        QFETCH(int, devices);
+        QFETCH(qint64, limit);
+        SyntheticFleet fleet(devices, 30, 5);
         const qint64 size = ConfigFile::serialize(fleet.servers, fleet.thinClients).size();
         FailingDevice device(limit < 0 ? size + limit : limit);
         QVERIFY(!ConfigFile::write(device, fleet.servers, fleet.thinClients));

@@ -1,0 +1,126 @@
+// How a file is replaced: its new content swaps places with its previous
+// version, which the next save writes over, and nothing outside the working
+// folder is ever written through a link.
+#include "model/SafeSave.h"
+#include "support/SampleRecords.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool save(const QString& path, const QByteArray& bytes)
+{
+    return saveFile(path, [&bytes](QIODevice& device) { return writeAll(device, bytes); });
+}
+
+ino_t inodeOf(const QString& path)
+{
+    struct stat seen;
+    return ::lstat(QFile::encodeName(path).constData(), &seen) == 0 ? seen.st_ino : 0;
+}
+
+void writePlain(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class TestSafeSave : public QObject {
+    Q_OBJECT
+private slots:
+    void previousVersionIsKeptAndReused()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("zev.conf");
+        const QString previous = dir.filePath(".zev-previous/zev.conf");
+        QVERIFY(save(target, "first, and longer than the others\n"));
+        const ino_t firstFile = inodeOf(target);
+        QVERIFY(save(target, "second\n"));
+        QCOMPARE(readTestFile(target), QByteArray("second\n"));
+        QCOMPARE(readTestFile(previous), QByteArray("first, and longer than the others\n"));
+
+        QVERIFY(save(target, "third\n"));
+        QCOMPARE(readTestFile(target), QByteArray("third\n"));
+        QCOMPARE(readTestFile(previous), QByteArray("second\n"));
+        QCOMPARE(inodeOf(target), firstFile); // written over, not created anew
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList("zev.conf"));
+    }
+
+    // A previous version that something else can see is left alone and replaced by a new file.
+    void sharedPreviousVersionIsNotWrittenThrough_data()
+    {
+        QTest::addColumn<bool>("symbolic");
+        QTest::newRow("link to a file outside") << true;
+        QTest::newRow("second name of a file outside") << false;
+    }
+
+    void sharedPreviousVersionIsNotWrittenThrough()
+    {
+        QFETCH(bool, symbolic);
+        QTemporaryDir dir;
+        QTemporaryDir outside;
+        const QString precious = outside.filePath("precious");
+        writePlain(precious, "keep me\n");
+        writePlain(dir.filePath("zev.conf"), "old\n");
+        QVERIFY(QDir(dir.path()).mkdir(".zev-previous"));
+        const QByteArray previous = QFile::encodeName(dir.filePath(".zev-previous/zev.conf"));
+        const QByteArray preciousName = QFile::encodeName(precious);
+        QCOMPARE(symbolic ? ::symlink(preciousName.constData(), previous.constData())
+                          : ::link(preciousName.constData(), previous.constData()),
+                 0);
+
+        QVERIFY(save(dir.filePath("zev.conf"), "new\n"));
+        QCOMPARE(readTestFile(dir.filePath("zev.conf")), QByteArray("new\n"));
+        QCOMPARE(readTestFile(precious), QByteArray("keep me\n"));
+        QCOMPARE(readTestFile(dir.filePath(".zev-previous/zev.conf")), QByteArray("old\n"));
+    }
+
+    // A link in the target's place is replaced, as a rename replaces it; what it pointed to is untouched.
+    void linkInTheTargetsPlaceIsReplaced()
+    {
+        QTemporaryDir dir;
+        QTemporaryDir outside;
+        const QString precious = outside.filePath("precious");
+        writePlain(precious, "keep me\n");
+        QVERIFY(QFile::link(precious, dir.filePath("AB12.conf")));
+        QVERIFY(save(dir.filePath("AB12.conf"), "new\n"));
+        QVERIFY(!QFileInfo(dir.filePath("AB12.conf")).isSymLink());
+        QCOMPARE(readTestFile(dir.filePath("AB12.conf")), QByteArray("new\n"));
+        QCOMPARE(readTestFile(precious), QByteArray("keep me\n"));
+    }
+
+    // Without a folder of its own for the previous versions, nothing is saved and the target stays.
+    void unusablePreviousVersionsFolder_data()
+    {
+        QTest::addColumn<bool>("linkToAnotherFolder");
+        QTest::newRow("a file in its place") << false;
+        QTest::newRow("a link to another folder") << true;
+    }
+
+    void unusablePreviousVersionsFolder()
+    {
+        QFETCH(bool, linkToAnotherFolder);
+        QTemporaryDir dir;
+        QTemporaryDir elsewhere;
+        writePlain(dir.filePath("zev.conf"), "old\n");
+        if (linkToAnotherFolder)
+            QVERIFY(QFile::link(elsewhere.path(), dir.filePath(".zev-previous")));
+        else
+            writePlain(dir.filePath(".zev-previous"), "not a folder\n");
+
+        QVERIFY(!save(dir.filePath("zev.conf"), "new\n"));
+        QCOMPARE(readTestFile(dir.filePath("zev.conf")), QByteArray("old\n"));
+        QVERIFY(QDir(elsewhere.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSafeSave)
+#include "tst_safesave.moc"
