@@ -80,17 +80,19 @@ int openOverPreviousVersion(const QByteArray& path, bool targetExists)
     return ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
 }
 
-// Puts the new version in the target's place. A plain file there swaps places
-// with it in the same step and becomes the previous version; anything else
-// (nothing yet, a link, a folder) is handled as a rename handles it.
-bool putInPlace(const QByteArray& newVersion, const QByteArray& target)
+// Puts the new version in the target's place. When asked to keep the previous
+// version, a plain file there swaps places with it in the same step; anything
+// else (nothing yet, a link, a folder) is handled as a rename handles it.
+bool putInPlace(const QByteArray& newVersion, const QByteArray& target, bool keepPrevious)
 {
 #ifdef __linux__
     struct stat seen;
-    if (::lstat(target.constData(), &seen) == 0 && S_ISREG(seen.st_mode) &&
+    if (keepPrevious && ::lstat(target.constData(), &seen) == 0 && S_ISREG(seen.st_mode) &&
         ::renameat2(AT_FDCWD, newVersion.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) == 0)
         return true;
     // A file system without the swap (some network ones) still gets a safe rename.
+#else
+    Q_UNUSED(keepPrevious);
 #endif
     return ::rename(newVersion.constData(), target.constData()) == 0;
 }
@@ -144,22 +146,34 @@ QString BatchSave::targetPath(const QString& fileName) const
     return folder + u'/' + fileName;
 }
 
-QString BatchSave::stagingPath(const QString& fileName) const
-{
-    return previousVersionsFolder + u'/' + fileName;
-}
-
 bool BatchSave::makePreviousVersionsFolder()
 {
     if (previousVersionsFolderState == 0) {
         const QByteArray path = nativePath(previousVersionsFolder);
-        ::mkdir(path.constData(), 0777);
-        // Never followed through a link: the files staged there stay beside their targets.
+        // Made with the working folder's own permissions, so that whoever may save there may save here.
         struct stat seen;
-        const bool usable = ::lstat(path.constData(), &seen) == 0 && S_ISDIR(seen.st_mode);
+        if (::mkdir(path.constData(), 0700) == 0 && ::stat(nativePath(folder).constData(), &seen) == 0)
+            ::chmod(path.constData(), seen.st_mode & 07777);
+        // Never followed through a link: the files staged there stay beside their targets.
+        const bool usable = ::lstat(path.constData(), &seen) == 0 && S_ISDIR(seen.st_mode) &&
+                            ::access(path.constData(), W_OK | X_OK) == 0;
         previousVersionsFolderState = usable ? 1 : -1;
     }
     return previousVersionsFolderState == 1;
+}
+
+int BatchSave::openStagingFile(const QString& fileName, bool targetExists, Staged& staging)
+{
+    if (makePreviousVersionsFolder()) {
+        staging = {fileName, nativePath(previousVersionsFolder + u'/' + fileName), true};
+        const int fd = openOverPreviousVersion(staging.path, targetExists);
+        if (fd >= 0)
+            return fd;
+    }
+    // Someone else's previous version, or a folder this user may not write to:
+    // a new file beside the target, renamed over it.
+    staging = {fileName, nativePath(folder + QStringLiteral("/.") + fileName + QStringLiteral(".zev-new")), false};
+    return ::open(staging.path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
 }
 
 bool BatchSave::stage(const QString& fileName, const QByteArray& bytes)
@@ -169,12 +183,10 @@ bool BatchSave::stage(const QString& fileName, const QByteArray& bytes)
 
 bool BatchSave::stage(const QString& fileName, const Writer& write)
 {
-    if (!makePreviousVersionsFolder())
-        return false;
-    const QByteArray path = nativePath(stagingPath(fileName));
     struct stat target;
     const bool targetExists = ::stat(nativePath(targetPath(fileName)).constData(), &target) == 0;
-    const int fd = openOverPreviousVersion(path, targetExists);
+    Staged staging;
+    const int fd = openStagingFile(fileName, targetExists, staging);
     if (fd < 0)
         return false;
     // The replaced file keeps its permissions.
@@ -185,18 +197,20 @@ bool BatchSave::stage(const QString& fileName, const Writer& write)
     struct stat seen;
     if (written && (::fstat(fd, &seen) != 0 || seen.st_size != device.written()))
         written = ::ftruncate(fd, device.written()) == 0; // a longer previous version loses its tail
-
 #ifndef __linux__
     written = written && ::fsync(fd) == 0;
 #endif
     if (::close(fd) != 0 || !written) {
-        ::unlink(path.constData());
+        ::unlink(staging.path.constData());
         return false;
     }
     // A name staged twice (two serial numbers that differ only in case) keeps its last content.
-    if (!stagedNames.contains(fileName)) {
-        stagedNames.insert(fileName);
-        staged.append(fileName);
+    const auto known = stagedIndex.constFind(fileName);
+    if (known != stagedIndex.constEnd()) {
+        staged[*known] = staging;
+    } else {
+        stagedIndex.insert(fileName, staged.size());
+        staged.append(staging);
     }
     return true;
 }
@@ -207,8 +221,8 @@ bool BatchSave::syncStaged() const
 {
 #ifdef __linux__
     if (staged.size() == 1)
-        return syncPath(stagingPath(staged.first()), Sync::File);
-    return syncPath(previousVersionsFolder, Sync::FileSystem);
+        return syncPath(QFile::decodeName(staged.first().path), Sync::File);
+    return syncPath(folder, Sync::FileSystem);
 #else
     return true; // each file was synced as it was staged
 #endif
@@ -221,22 +235,22 @@ bool BatchSave::commit(const std::function<bool(const QString& path)>& failed)
     if (!syncStaged()) {
         bool goOn = true;
         for (qsizetype i = 0; i < staged.size() && goOn; ++i)
-            goOn = failed(targetPath(staged[i]));
+            goOn = failed(targetPath(staged[i].fileName));
         discardFrom(0);
         return goOn;
     }
     bool goOn = true;
     for (qsizetype i = 0; i < staged.size() && goOn; ++i) {
-        const QByteArray newVersion = nativePath(stagingPath(staged[i]));
-        if (putInPlace(newVersion, nativePath(targetPath(staged[i]))))
+        const Staged& file = staged[i];
+        if (putInPlace(file.path, nativePath(targetPath(file.fileName)), file.overPreviousVersion))
             continue;
-        ::unlink(newVersion.constData());
-        goOn = failed(targetPath(staged[i]));
+        ::unlink(file.path.constData());
+        goOn = failed(targetPath(file.fileName));
         if (!goOn)
             discardFrom(i + 1);
     }
     staged.clear();
-    stagedNames.clear();
+    stagedIndex.clear();
     // The swaps and renames themselves. A journalling file system records a
     // swap in both folders at once, so syncing one of them makes both durable.
     syncPath(folder, Sync::Folder);
@@ -247,9 +261,9 @@ bool BatchSave::commit(const std::function<bool(const QString& path)>& failed)
 void BatchSave::discardFrom(qsizetype first)
 {
     for (qsizetype i = first; i < staged.size(); ++i)
-        ::unlink(nativePath(stagingPath(staged[i])).constData());
+        ::unlink(staged[i].path.constData());
     staged.clear();
-    stagedNames.clear();
+    stagedIndex.clear();
 }
 
 bool saveFile(const QString& path, const BatchSave::Writer& write)

@@ -2,9 +2,9 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QSet>
+#include <QHash>
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
@@ -47,17 +47,25 @@ public:
     bool commit(const std::function<bool(const QString& path)>& failed);
 
 private:
+    // A file's new content waiting to be put in place: over its previous
+    // version, or, where that folder cannot be used, beside the target.
+    struct Staged {
+        QString fileName;
+        QByteArray path;
+        bool overPreviousVersion;
+    };
+
     QString targetPath(const QString& fileName) const;
-    QString stagingPath(const QString& fileName) const;
     bool makePreviousVersionsFolder();
+    int openStagingFile(const QString& fileName, bool targetExists, Staged& staging);
     bool syncStaged() const;
     void discardFrom(qsizetype first);
 
     QString folder;
     QString previousVersionsFolder;
     int previousVersionsFolderState = 0; // 0 not yet checked, 1 usable, -1 unusable
-    QStringList staged;
-    QSet<QString> stagedNames;
+    QList<Staged> staged;
+    QHash<QString, qsizetype> stagedIndex; // file name -> its place in staged
 };
 
 // One file saved the same way; false when it was left as it was.

@@ -97,7 +97,8 @@ private slots:
         QCOMPARE(readTestFile(precious), QByteArray("keep me\n"));
     }
 
-    // Without a folder of its own for the previous versions, nothing is saved and the target stays.
+    // Without a folder of its own for the previous versions, the file is still
+    // saved whole (written beside it and renamed), and nothing lands elsewhere.
     void unusablePreviousVersionsFolder_data()
     {
         QTest::addColumn<bool>("linkToAnotherFolder");
@@ -116,9 +117,10 @@ private slots:
         else
             writePlain(dir.filePath(".zev-previous"), "not a folder\n");
 
-        QVERIFY(!save(dir.filePath("zev.conf"), "new\n"));
-        QCOMPARE(readTestFile(dir.filePath("zev.conf")), QByteArray("old\n"));
+        QVERIFY(save(dir.filePath("zev.conf"), "new\n"));
+        QCOMPARE(readTestFile(dir.filePath("zev.conf")), QByteArray("new\n"));
         QVERIFY(QDir(elsewhere.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        QCOMPARE(QDir(dir.path()).entryList({"*.zev-new"}, QDir::Files | QDir::Hidden), QStringList());
     }
 };
 
