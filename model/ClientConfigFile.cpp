@@ -86,8 +86,12 @@ namespace ClientConfigFile {
 
 bool isUsableSerial(QStringView serialNumber)
 {
-    return !serialNumber.isEmpty() && !serialNumber.contains(u'/') && !serialNumber.contains(u'\\') &&
-           !serialNumber.contains(QChar(0));
+    // One pass: an import checks every line's serial number.
+    for (QChar c : serialNumber) {
+        if (c == u'/' || c == u'\\' || c == QChar(0))
+            return false;
+    }
+    return !serialNumber.isEmpty();
 }
 
 QString fileName(const QString& serialNumber)
