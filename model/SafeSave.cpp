@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -139,6 +140,8 @@ BatchSave::BatchSave(const QString& folder)
 BatchSave::~BatchSave()
 {
     discardFrom(0);
+    if (previousVersionsLock >= 0)
+        ::close(previousVersionsLock);
 }
 
 QString BatchSave::targetPath(const QString& fileName) const
@@ -157,7 +160,12 @@ bool BatchSave::makePreviousVersionsFolder()
         // Never followed through a link: the files staged there stay beside their targets.
         const bool usable = ::lstat(path.constData(), &seen) == 0 && S_ISDIR(seen.st_mode) &&
                             ::access(path.constData(), W_OK | X_OK) == 0;
-        previousVersionsFolderState = usable ? 1 : -1;
+        // Another program saving into this folder right now is writing over the same
+        // previous versions: this save then stays out of their way.
+        if (usable)
+            previousVersionsLock = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
+        const bool ownFolder = previousVersionsLock >= 0 && ::flock(previousVersionsLock, LOCK_EX | LOCK_NB) == 0;
+        previousVersionsFolderState = ownFolder ? 1 : -1;
     }
     return previousVersionsFolderState == 1;
 }
@@ -170,9 +178,12 @@ int BatchSave::openStagingFile(const QString& fileName, bool targetExists, Stage
         if (fd >= 0)
             return fd;
     }
-    // Someone else's previous version, or a folder this user may not write to:
-    // a new file beside the target, renamed over it.
-    staging = {fileName, nativePath(folder + QStringLiteral("/.") + fileName + QStringLiteral(".zev-new")), false};
+    // Someone else's previous version, a folder this user may not write to, or
+    // another save at work there: a new file beside the target, named for this
+    // program alone, renamed over it.
+    staging = {fileName,
+               nativePath(folder + QStringLiteral("/.%1.zev-new-%2").arg(fileName).arg(::getpid())),
+               false};
     return ::open(staging.path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
 }
 

@@ -64,6 +64,7 @@ private:
     QString folder;
     QString previousVersionsFolder;
     int previousVersionsFolderState = 0; // 0 not yet checked, 1 usable, -1 unusable
+    int previousVersionsLock = -1;       // held while this save uses the folder
     QList<Staged> staged;
     QHash<QString, qsizetype> stagedIndex; // file name -> its place in staged
 };

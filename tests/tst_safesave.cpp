@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -97,6 +99,23 @@ private slots:
         QCOMPARE(readTestFile(precious), QByteArray("keep me\n"));
     }
 
+    // While another program saves into the same folder, this save keeps off
+    // the previous versions it is writing, and still saves whole.
+    void saveWhileAnotherIsAtWork()
+    {
+        QTemporaryDir dir;
+        QVERIFY(save(dir.filePath("zev.conf"), "one\n"));
+        QVERIFY(save(dir.filePath("zev.conf"), "two\n"));
+        const int other = ::open(QFile::encodeName(dir.filePath(".zev-previous")).constData(), O_RDONLY);
+        QVERIFY(other >= 0 && ::flock(other, LOCK_EX | LOCK_NB) == 0);
+
+        QVERIFY(save(dir.filePath("zev.conf"), "three\n"));
+        ::close(other);
+        QCOMPARE(readTestFile(dir.filePath("zev.conf")), QByteArray("three\n"));
+        QCOMPARE(readTestFile(dir.filePath(".zev-previous/zev.conf")), QByteArray("one\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList("zev.conf"));
+    }
+
     // Without a folder of its own for the previous versions, the file is still
     // saved whole (written beside it and renamed), and nothing lands elsewhere.
     void unusablePreviousVersionsFolder_data()
@@ -120,7 +139,7 @@ private slots:
         QVERIFY(save(dir.filePath("zev.conf"), "new\n"));
         QCOMPARE(readTestFile(dir.filePath("zev.conf")), QByteArray("new\n"));
         QVERIFY(QDir(elsewhere.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
-        QCOMPARE(QDir(dir.path()).entryList({"*.zev-new"}, QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(dir.path()).entryList({"*zev-new*"}, QDir::Files | QDir::Hidden), QStringList());
     }
 };
 
