@@ -279,7 +279,11 @@ void BatchSave::discardFrom(qsizetype first)
 
 bool saveFile(const QString& path, const BatchSave::Writer& write)
 {
-    const QFileInfo target(path);
+    // A link is followed to the file it names, which is saved in its own folder
+    // and stays where the link expects it.
+    QFileInfo target(path);
+    for (int depth = 0; depth < 40 && target.isSymLink(); ++depth)
+        target.setFile(target.symLinkTarget());
     BatchSave save(target.absolutePath());
     return save.stage(target.fileName(), write) && save.commit([](const QString&) { return false; });
 }

@@ -69,5 +69,6 @@ private:
     QHash<QString, qsizetype> stagedIndex; // file name -> its place in staged
 };
 
-// One file saved the same way; false when it was left as it was.
+// One file saved the same way; false when it was left as it was. A link in
+// its place is followed, so the file it names is the one saved.
 bool saveFile(const QString& path, const BatchSave::Writer& write);

@@ -85,18 +85,34 @@ private slots:
         QCOMPARE(readTestFile(dir.filePath(".zev-previous/zev.conf")), QByteArray("old\n"));
     }
 
-    // A link in the target's place is replaced, as a rename replaces it; what it pointed to is untouched.
-    void linkInTheTargetsPlaceIsReplaced()
+    // zev.conf kept elsewhere through a link is saved where the link points;
+    // a link in a device file's place is replaced, as a rename replaces it.
+    void linkInTheTargetsPlace_data()
     {
+        QTest::addColumn<bool>("oneFile");
+        QTest::newRow("one file: followed") << true;
+        QTest::newRow("device files: replaced") << false;
+    }
+
+    void linkInTheTargetsPlace()
+    {
+        QFETCH(bool, oneFile);
         QTemporaryDir dir;
         QTemporaryDir outside;
-        const QString precious = outside.filePath("precious");
-        writePlain(precious, "keep me\n");
-        QVERIFY(QFile::link(precious, dir.filePath("AB12.conf")));
-        QVERIFY(save(dir.filePath("AB12.conf"), "new\n"));
-        QVERIFY(!QFileInfo(dir.filePath("AB12.conf")).isSymLink());
-        QCOMPARE(readTestFile(dir.filePath("AB12.conf")), QByteArray("new\n"));
-        QCOMPARE(readTestFile(precious), QByteArray("keep me\n"));
+        const QString pointedTo = outside.filePath("shared.conf");
+        writePlain(pointedTo, "old\n");
+        const QString link = dir.filePath("AB12.conf");
+        QVERIFY(QFile::link(pointedTo, link));
+        if (oneFile) {
+            QVERIFY(save(link, "new\n"));
+        } else {
+            BatchSave batch(dir.path());
+            QVERIFY(batch.stage("AB12.conf", QByteArray("new\n")));
+            QVERIFY(batch.commit([](const QString&) { return false; }));
+        }
+        QCOMPARE(QFileInfo(link).isSymLink(), oneFile);
+        QCOMPARE(readTestFile(link), QByteArray("new\n"));
+        QCOMPARE(readTestFile(pointedTo), oneFile ? QByteArray("new\n") : QByteArray("old\n"));
     }
 
     // While another program saves into the same folder, this save keeps off
