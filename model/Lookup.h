@@ -27,16 +27,19 @@ class CaseInsensitiveIndex {
 public:
     explicit CaseInsensitiveIndex(const QList<Record*>& list) : list(list) {}
 
-    Record* find(QStringView key) const
+    Record* find(QStringView key) const { return find(key, scratchKey); }
+
+    // The same, folding the key into the caller's scratch. Once refresh() has
+    // run and while the list does not change, threads may look up at once.
+    Record* find(QStringView key, QString& scratch) const
     {
         refresh();
-        setCaseInsensitiveKey(scratchKey, key);
-        return firstOfKey.value(scratchKey, nullptr);
+        setCaseInsensitiveKey(scratch, key);
+        return firstOfKey.value(scratch, nullptr);
     }
 
     void invalidate() { stale = true; }
 
-private:
     void refresh() const
     {
         if (!stale && indexedSize == list.size())
@@ -55,6 +58,7 @@ private:
         stale = false;
     }
 
+private:
     const QList<Record*>& list;
     mutable QHash<QString, Record*> firstOfKey;
     mutable qsizetype indexedSize = 0;

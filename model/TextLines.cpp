@@ -2,13 +2,21 @@
 
 #include <cstring>
 
-void forEachLine(const QByteArray& content, const std::function<void(QStringView)>& visit)
+QString decodedText(const QByteArray& content)
 {
     QString text = QString::fromUtf8(content);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
+    return text;
+}
 
-    const QStringView all(text);
+void forEachLine(const QByteArray& content, const std::function<void(QStringView)>& visit)
+{
+    forEachLine(QStringView(decodedText(content)), visit);
+}
+
+void forEachLine(QStringView all, const std::function<void(QStringView)>& visit)
+{
     qsizetype start = 0;
     const qsizetype size = all.size();
     while (start < size) {

@@ -11,6 +11,10 @@
 // Decodes file content as UTF-8 (dropping a leading byte-order mark) and hands
 // each line to visit without its line end. LF, CRLF and a lone CR all end a line.
 void forEachLine(const QByteArray& content, const std::function<void(QStringView)>& visit);
+// The same for text already decoded.
+void forEachLine(QStringView text, const std::function<void(QStringView)>& visit);
+// content decoded, without a leading byte-order mark.
+QString decodedText(const QByteArray& content);
 
 // A value is always written on one line: line breaks inside it become blanks,
 // so a pasted text can never turn into keys or block headers on reading.

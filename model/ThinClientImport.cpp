@@ -5,6 +5,9 @@
 #include "model/TextLines.h"
 #include "model/ThinClient.h"
 
+#include <thread>
+#include <vector>
+
 
 namespace {
 
@@ -41,6 +44,49 @@ bool splitEntry(QStringView line, QStringView& serial, QStringView& desc)
     return true;
 }
 
+// An entry line of the list and what it asks for, found without changing anything.
+struct Entry {
+    enum Kind : quint8 { Rejected, Known, Unknown };
+    Kind kind;
+    QStringView line;
+    ThinClient* known;
+};
+
+void classifyLines(QStringView text, const SerialIndex& index, std::vector<Entry>& entries)
+{
+    constexpr qsizetype kShortestEntryLine = 24; // room for most lists without growing
+    entries.reserve(size_t(text.size() / kShortestEntryLine));
+    QString scratch;
+    forEachLine(text, [&](QStringView line) {
+        QStringView serial;
+        QStringView desc;
+        if (line.startsWith(u'#') || !splitEntry(line, serial, desc))
+            return;
+        // The serial number names the device's file, so it must be usable as a file name.
+        if (!ClientConfigFile::isUsableSerial(serial)) {
+            entries.push_back({Entry::Rejected, line, nullptr});
+            return;
+        }
+        // For ASCII, the upper-cased serial and the typed one find the same device.
+        ThinClient* known = isAscii(serial) ? index.find(serial, scratch)
+                                            : index.find(serial.toString().toUpper(), scratch);
+        entries.push_back({known ? Entry::Known : Entry::Unknown, line, known});
+    });
+}
+
+// Where the second half of text starts: just after a line end near its middle.
+qsizetype middleLineStart(QStringView text)
+{
+    const qsizetype middle = text.indexOf(u'\n', text.size() / 2);
+    return middle < 0 ? text.size() : middle + 1;
+}
+
+void describe(ThinClient& client, QStringView desc)
+{
+    if (client.desc != desc)
+        client.desc = desc.toString();
+}
+
 } // namespace
 
 namespace ThinClientImport {
@@ -55,33 +101,49 @@ Stats merge(const QByteArray& content, QList<ThinClient*>& thinClients,
 Stats merge(const QByteArray& content, QList<ThinClient*>& thinClients, const SerialIndex& index,
             const std::function<void(const QString& line)>& rejectedLine)
 {
+    // Finding what each line asks for only reads, so a long list is read in
+    // two halves at once on two cores; the changes are then made in list order.
+    const QString text = decodedText(content);
+    const QStringView all(text);
+    constexpr qsizetype kShareFrom = 256 * 1024;
+    const qsizetype secondHalf = all.size() >= kShareFrom ? middleLineStart(all) : all.size();
+    std::vector<Entry> first;
+    std::vector<Entry> second;
+    index.refresh();
+    std::thread helper;
+    if (secondHalf < all.size())
+        helper = std::thread([&] { classifyLines(all.sliced(secondHalf), index, second); });
+    classifyLines(all.first(secondHalf), index, first);
+    if (helper.joinable())
+        helper.join();
+
     Stats stats;
-    forEachLine(content, [&](QStringView line) {
-        QStringView part;
-        QStringView desc;
-        if (line.startsWith(u'#') || !splitEntry(line, part, desc))
-            return;
-        // The serial number names the device's file, so it must be usable as a file name.
-        if (!ClientConfigFile::isUsableSerial(part)) {
-            ++stats.rejected;
-            rejectedLine(line.toString());
-            return;
+    for (const std::vector<Entry>* entries : {&first, &second}) {
+        for (const Entry& entry : *entries) {
+            if (entry.kind == Entry::Rejected) {
+                ++stats.rejected;
+                rejectedLine(entry.line.toString());
+                continue;
+            }
+            QStringView serial;
+            QStringView desc;
+            splitEntry(entry.line, serial, desc);
+            if (entry.kind == Entry::Known) {
+                describe(*entry.known, desc);
+                ++stats.updated;
+                continue;
+            }
+            // An unknown serial number may have come in on an earlier line of this list.
+            const QString upperSerial = serial.toString().toUpper();
+            if (ThinClient* added = index.find(upperSerial)) {
+                describe(*added, desc);
+                ++stats.updated;
+            } else {
+                thinClients.append(new ThinClient(desc.toString(), upperSerial)); // the index picks it up
+                ++stats.added;
+            }
         }
-        // For ASCII, the upper-cased serial and the typed one find the same device.
-        QString serial;
-        if (!isAscii(part))
-            serial = part.toString().toUpper();
-        if (ThinClient* existing = index.find(serial.isNull() ? part : QStringView(serial))) {
-            if (existing->desc != desc)
-                existing->desc = desc.toString();
-            ++stats.updated;
-            return;
-        }
-        if (serial.isNull())
-            serial = part.toString().toUpper();
-        thinClients.append(new ThinClient(desc.toString(), serial)); // the index picks it up by itself
-        ++stats.added;
-    });
+    }
     return stats;
 }
 

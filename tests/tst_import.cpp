@@ -76,6 +76,29 @@ private slots:
         qDeleteAll(clients);
     }
 
+    // A long list is read in two halves at once; what the first half adds or
+    // rejects must still come before the second half, as line by line.
+    void longListActsLineByLine()
+    {
+        QByteArray content = "X1,,,first\n../bad,,,y\n";
+        for (int i = 0; i < 12000; ++i)
+            content += "# a comment long enough to make this list a long one\n";
+        content += "x1,,,second\n../evil,,,x\nab12,,,New\nNEW2,,,n\n";
+        QVERIFY(content.size() > 512 * 1024);
+
+        auto* existing = new ThinClient("Old", "AB12");
+        existing->server_ids << "s1";
+        QList<ThinClient*> clients{existing};
+        QStringList rejected;
+        const auto result =
+            ThinClientImport::merge(content, clients, [&rejected](const QString& line) { rejected << line; });
+
+        QCOMPARE(describe(clients), QString("AB12=New@s1;X1=second;NEW2=n"));
+        QCOMPARE((QList<int>{result.added, result.updated, result.rejected}), (QList<int>{2, 2, 2}));
+        QCOMPARE(rejected, (QStringList{"../bad,,,y", "../evil,,,x"}));
+        qDeleteAll(clients);
+    }
+
     void statusText()
     {
         ThinClientImport::Stats stats;
