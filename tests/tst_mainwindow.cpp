@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -22,7 +21,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QToolBar>
 #include <QtTest>
 
 #include <memory>
@@ -102,29 +100,6 @@ private slots:
         prompts.reset();
         browser.reset();
         dir.reset();
-    }
-
-    void startsWithFourCommands()
-    {
-        MainWindow window;
-        QCOMPARE(window.windowTitle(), QStringLiteral("Quorvane connection manager"));
-        QCOMPARE(window.size(), QSize(1024, 768));
-        QCOMPARE(enabledActions(window), sorted(kStartEnabled));
-        QVERIFY(window.workingDirectory().isEmpty());
-        QVERIFY(!window.isModified());
-
-        auto* toolBar = window.findChild<QToolBar*>("mainToolBar");
-        QVERIFY(toolBar && !toolBar->isMovable() && !toolBar->isFloatable());
-        QStringList toolBarItems;
-        for (QAction* action : toolBar->actions())
-            toolBarItems << (action->isSeparator() ? "-" : action->objectName());
-        QCOMPARE(toolBarItems.mid(0, 6),
-                 QStringList({"btnLoadImage", "btnNewServer", "btnNewThinclient", "btnServerAssignment",
-                              "btnSaveChanges", "-"}));
-        auto* logo = window.findChild<QPushButton*>();
-        QVERIFY(logo && logo->isFlat() && logo->text().isEmpty());
-        QCOMPARE(logo->iconSize(), QSize(151, 21));
-        QCOMPARE(window.findChild<QAction*>("actionSave_backup")->shortcut(), QKeySequence("Ctrl+Shift+S"));
     }
 
     void remembersTheWorkingDirectory()
@@ -599,15 +574,10 @@ private slots:
         QVERIFY(browser->urls[0].isValid());
     }
 
-    void aboutDialog()
+    void aboutDialogWebsiteButton()
     {
         QWidget parent;
         AboutDialog dialog(&parent, QStringLiteral("Quorvane Connection Manager Ver 1.4"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("About Quorvane Connection Manager"));
-        QCOMPARE(dialog.findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Quorvane Connection Manager Ver 1.4"));
-        QCOMPARE(dialog.minimumSize(), QSize(400, 240));
-        QCOMPARE(dialog.maximumSize(), QSize(400, 240));
-        QVERIFY(!dialog.findChild<QLabel*>("label_4")->pixmap().isNull());
         dialog.show();
         dialog.findChild<QPushButton*>("btnWebsite")->click();
         QCOMPARE(browser->urls.size(), 1);
