@@ -13,6 +13,10 @@
 
 namespace {
 
+// The hidden folder beside the saved files that holds each of them as it was
+// before the last save.
+constexpr char kPreviousVersionsFolder[] = ".zev-previous";
+
 QByteArray nativePath(const QString& path)
 {
     return QFile::encodeName(path);

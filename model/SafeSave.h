@@ -13,17 +13,14 @@ class QIODevice;
 // Writes all of bytes, or reports false: a short write is a failed write.
 bool writeAll(QIODevice& device, QByteArrayView bytes);
 
-// The hidden folder beside the saved files that holds each of them as it was
-// before the last save.
-inline constexpr char kPreviousVersionsFolder[] = ".zev-previous";
-
 // Every file the program writes goes through here, so that a crash, a kill or
 // a full disk never leaves a file half-written: each one is replaced whole or
 // not at all.
 //
 // A file's new content is first written over its previous version in the
-// hidden folder, every staged file is made durable with one sync, and only then
-// does each new version swap places with its target in one step. The old
+// hidden folder ".zev-previous" beside it, every staged file is made durable
+// with one sync, and only then does each new version swap places with its
+// target in one step. The old
 // content thus becomes the previous version, which the next save writes over
 // in its turn: saves reuse the disk space of the files they replace instead of
 // creating and freeing thousands of files, which on some file systems costs far

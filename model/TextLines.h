@@ -31,10 +31,6 @@ public:
     void append(QByteArrayView bytes);
     // key, the value on one line, and a line end.
     void appendLine(QLatin1StringView key, const QString& value);
-
-    qsizetype size() const { return used; }
-    QByteArrayView view() const { return QByteArrayView(buffer.constData(), used); }
-    void clear() { used = 0; } // keeps the room for the next lines
     QByteArray take();
 
 private:
