@@ -7,6 +7,7 @@
 #include "support/FakePrompts.h"
 #include "support/GuiTestSupport.h"
 
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -344,6 +345,55 @@ private slots:
         edit(dialog, "tbxSearch")->clear();
         button(dialog, "btnSearch")->click();
         QCOMPARE(selectedTexts(dialog.grid()), QStringList({"third"}));
+    }
+
+    // Space ticks a box, Return in the search field searches, and neither loses
+    // the table's work: OK still writes it and tells the window.
+    void keyboardKeepsTheTablesWork_data()
+    {
+        QTest::addColumn<bool>("editor");
+        QTest::addColumn<QString>("after"); // serial=servers after OK
+        QTest::newRow("assignment grid") << false << "XAB1=s1;YAB2=s1,s3;Z3=s2";
+        QTest::newRow("list editor") << true << "XAB1=s1,S2,gone;YAB2=s3,s1";
+    }
+
+    void keyboardKeepsTheTablesWork()
+    {
+        QFETCH(bool, editor);
+        QFETCH(QString, after);
+        std::unique_ptr<QDialog> dialog;
+        QAbstractItemView* view = nullptr;
+        if (editor) {
+            auto* list = new DlgEditThinClient(nullptr, &clients);
+            view = list->table();
+            dialog.reset(list);
+            prompts->answers << QMessageBox::Yes;
+        } else {
+            auto* grid = new DlgAssignServers(nullptr, &servers, &clients);
+            view = grid->grid();
+            dialog.reset(grid);
+        }
+        QSignalSpy changed(dialog.get(), SIGNAL(onDataChanged()));
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(2, editor ? 2 : 3));
+        QTest::keyClick(view, Qt::Key_Space);
+        edit(*dialog, "tbxSearch")->setFocus();
+        QTest::keyClicks(edit(*dialog, "tbxSearch"), "THI");
+        QTest::keyClick(edit(*dialog, "tbxSearch"), Qt::Key_Return);
+        QTest::keyClick(edit(*dialog, "tbxSearch"), Qt::Key_Enter);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(selectedTexts(view), QStringList({"third"}));
+
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(changed.size(), 1);
+        QStringList now;
+        for (const ThinClient* c : clients)
+            now << c->serial_number + "=" + c->server_ids.join(',');
+        QCOMPARE(now.join(';'), after);
     }
 
     // ---- list editor ----------------------------------------------------------

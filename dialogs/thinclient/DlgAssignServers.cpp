@@ -35,6 +35,8 @@ void DlgAssignServers::buildWidgets()
                        QStringLiteral("Control shift click updates all rows and columns"), QString(14, u' ')});
     connect(table, &QTableView::clicked, this,
             [this](const QModelIndex& index) { onCellClicked(index.row(), index.column()); });
+    // A box ticked with Space is as much a change as one ticked with the mouse.
+    connect(model, &AssignmentModel::dataChanged, this, [this] { changed = true; });
 }
 
 void DlgAssignServers::onCellClicked(int row, int col)

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,11 +36,23 @@ void TableDialog::buildFrame(QAbstractItemView* table, const QStringList& hints)
     search = std::make_unique<TableSearch>(table);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(searchField, &QLineEdit::returnPressed, this, &TableDialog::onSearchClicked);
+    searchField->installEventFilter(this);
     connect(searchButton, &QPushButton::clicked, this, &TableDialog::onSearchClicked);
 }
 
 void TableDialog::onSearchClicked()
 {
     search->findNext(searchField->text());
+}
+
+bool TableDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == searchField && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            onSearchClicked();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }

@@ -21,6 +21,10 @@ protected:
 
     void buildFrame(QAbstractItemView* table, const QStringList& hints);
 
+    // Return in the search field searches and goes no further: the dialog's
+    // default button (Cancel) would otherwise throw the table's changes away.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 protected slots:
     void onSearchClicked();
 
