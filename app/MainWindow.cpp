@@ -348,10 +348,11 @@ void MainWindow::on_actionImport_thinclient_list_triggered()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Escape and the title bar's close save too: only a plain No throws the changes away.
     if (modified &&
         Prompts::askYesNo(this, QStringLiteral("Save changes"),
-                          QStringLiteral("\nDo you want to save changes before closing this application?")) !=
-            QMessageBox::No) {
+                          QStringLiteral("\nDo you want to save changes before closing this application?"),
+                          QMessageBox::Yes) != QMessageBox::No) {
         // The box has just said the data were NOT saved: keep the window, and the data, open.
         if (!saveConfiguration()) {
             event->ignore();

@@ -19,9 +19,11 @@ void Prompts::install(Prompts* prompts)
     installedPrompts = prompts;
 }
 
-QMessageBox::StandardButton Prompts::askYesNo(QWidget* parent, const QString& title, const QString& text)
+QMessageBox::StandardButton Prompts::askYesNo(QWidget* parent, const QString& title, const QString& text,
+                                              QMessageBox::StandardButton escapeButton)
 {
-    return current().question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    return current().question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
+                              escapeButton);
 }
 
 void WidgetPrompts::information(QWidget* parent, const QString& title, const QString& text)
@@ -36,9 +38,13 @@ void WidgetPrompts::warning(QWidget* parent, const QString& title, const QString
 
 QMessageBox::StandardButton WidgetPrompts::question(QWidget* parent, const QString& title, const QString& text,
                                                     QMessageBox::StandardButtons buttons,
-                                                    QMessageBox::StandardButton defaultButton)
+                                                    QMessageBox::StandardButton defaultButton,
+                                                    QMessageBox::StandardButton escapeButton)
 {
-    return QMessageBox::question(parent, title, text, buttons, defaultButton);
+    QMessageBox box(QMessageBox::Question, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    box.setEscapeButton(escapeButton);
+    return QMessageBox::StandardButton(box.exec());
 }
 
 QString WidgetPrompts::openFileName(QWidget* parent, const QString& caption, const QString& dir,

@@ -13,9 +13,11 @@ public:
 
     virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
     virtual void warning(QWidget* parent, const QString& title, const QString& text) = 0;
+    // escapeButton is the answer that Escape and the title bar's close give.
     virtual QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
                                                  QMessageBox::StandardButtons buttons,
-                                                 QMessageBox::StandardButton defaultButton) = 0;
+                                                 QMessageBox::StandardButton defaultButton,
+                                                 QMessageBox::StandardButton escapeButton) = 0;
     virtual QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
                                  const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
@@ -26,8 +28,10 @@ public:
     // Installs replacement prompts (not owned); nullptr restores the real ones.
     static void install(Prompts* prompts);
 
-    // The common Yes/No question with Yes as the default button.
-    static QMessageBox::StandardButton askYesNo(QWidget* parent, const QString& title, const QString& text);
+    // The common Yes/No question with Yes as the default button; Escape answers No
+    // unless the question says otherwise.
+    static QMessageBox::StandardButton askYesNo(QWidget* parent, const QString& title, const QString& text,
+                                                QMessageBox::StandardButton escapeButton = QMessageBox::No);
 };
 
 // The real thing: QMessageBox and QFileDialog.
@@ -37,7 +41,8 @@ public:
     void warning(QWidget* parent, const QString& title, const QString& text) override;
     QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
                                          QMessageBox::StandardButtons buttons,
-                                         QMessageBox::StandardButton defaultButton) override;
+                                         QMessageBox::StandardButton defaultButton,
+                                         QMessageBox::StandardButton escapeButton) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) override;
 };

@@ -28,9 +28,10 @@ void FakePrompts::warning(QWidget*, const QString& title, const QString& text)
 
 QMessageBox::StandardButton FakePrompts::question(QWidget*, const QString& title, const QString& text,
                                                   QMessageBox::StandardButtons buttons,
-                                                  QMessageBox::StandardButton defaultButton)
+                                                  QMessageBox::StandardButton defaultButton,
+                                                  QMessageBox::StandardButton escapeButton)
 {
-    calls.append({QStringLiteral("question"), title, text, buttons, defaultButton, {}});
+    calls.append({QStringLiteral("question"), title, text, buttons, defaultButton, {}, escapeButton});
     if (answers.isEmpty()) {
         ++unexpected;
         return QMessageBox::No;

@@ -17,6 +17,7 @@ public:
         QMessageBox::StandardButtons buttons;
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
         QString dir;
+        QMessageBox::StandardButton escapeButton = QMessageBox::NoButton;
     };
 
     FakePrompts() { install(this); }
@@ -34,7 +35,8 @@ public:
     void warning(QWidget* parent, const QString& title, const QString& text) override;
     QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
                                          QMessageBox::StandardButtons buttons,
-                                         QMessageBox::StandardButton defaultButton) override;
+                                         QMessageBox::StandardButton defaultButton,
+                                         QMessageBox::StandardButton escapeButton) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) override;
 
