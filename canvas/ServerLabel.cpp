@@ -11,7 +11,8 @@
 namespace {
 
 const QString kNormalStyle = QStringLiteral("background-color: rgba(0, 0, 0, 80);");
-const QString kHighlightedStyle = QStringLiteral("background-color: rgba(0x00, 0x9c, 0xb5, 255);");
+// Decimal: the style sheet parser takes no hexadecimal numbers in rgba(), and would leave the label clear.
+const QString kHighlightedStyle = QStringLiteral("background-color: rgba(0, 156, 181, 255);");
 
 } // namespace
 
@@ -20,6 +21,12 @@ ServerLabel::ServerLabel(QWidget* parent, QRect* bounds, QList<Server*>* servers
 {
     setMouseTracking(true);
     setStyleSheet(kNormalStyle);
+    // The picture's dark surroundings would give the name a light colour, hard to read
+    // on the grey over a light picture: the name is always written in black.
+    QPalette namePalette = palette();
+    namePalette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(namePalette);
+    setForegroundRole(QPalette::WindowText);
     // Horizontal centre with both the vertical-centre and the bottom bit set, as labels always had.
     setAlignment(Qt::Alignment(0xC4));
     setContextMenuPolicy(Qt::CustomContextMenu);

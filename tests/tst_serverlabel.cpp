@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -31,6 +32,25 @@ void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton b
 void hover(QWidget* label, QPoint pos)
 {
     sendMouse(label, QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton);
+}
+
+// The label as it looks over a white picture.
+QImage onWhite(QWidget* label)
+{
+    QImage image(label->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter(&image).drawPixmap(0, 0, label->grab());
+    return image;
+}
+
+int darkestLightness(const QImage& image)
+{
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            darkest = qMin(darkest, image.pixelColor(x, y).lightness());
+    }
+    return darkest;
 }
 
 } // namespace
@@ -253,13 +273,17 @@ private slots:
         QCOMPARE(server.isNull(), deleted);
     }
 
-    // The real popup: the label is deleted only after its menu has closed.
+    // The real popup: the label stays visible, highlighted, while its menu is open,
+    // and is deleted only after the menu has closed.
     void deleteFromTheRealMenu()
     {
         QPointer<ServerLabel> label = firstLabel();
+        QVERIFY2(darkestLightness(onWhite(label)) < 100, "the server name must be dark on a light picture");
         prompts->answers << QMessageBox::Yes;
         QStringList entries;
-        QTimer::singleShot(0, window.get(), [&entries] {
+        QColor highlight;
+        QTimer::singleShot(0, window.get(), [&entries, &highlight, label] {
+            highlight = onWhite(label).pixelColor(2, 2);
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             QVERIFY(menu);
             for (QAction* action : menu->actions())
@@ -269,6 +293,7 @@ private slots:
         });
         QMetaObject::invokeMethod(label, "onRightClick", Q_ARG(QPoint, QPoint(5, 5)));
         QCOMPARE(entries, QStringList({"Clone this server", "Edit server settings", "Delete server"}));
+        QCOMPARE(highlight, QColor(0, 156, 181));
         QVERIFY(label);
         QCOMPARE(label->styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 80);"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
