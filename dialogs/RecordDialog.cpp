@@ -8,7 +8,10 @@ RecordDialog::RecordDialog(QWidget* parent) : QDialog(parent) {}
 
 void RecordDialog::connectRecordButtons(QPushButton* cancel, QPushButton* save, QPushButton* savePlusNew)
 {
-    for (QPushButton* button : {cancel, save, savePlusNew}) {
+    // Return in a field presses no button at all. Every push button of the dialog
+    // is meant, not only these three: a dialog makes the first auto-default button
+    // it finds its default, and "Set default values" would then reset the options.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
         button->setAutoDefault(false);
         button->setDefault(false);
     }

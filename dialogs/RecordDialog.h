@@ -5,7 +5,7 @@
 class QPushButton;
 
 // The common behaviour of the dialogs that create records with "Cancel",
-// "Save" and "Save + New": none of the buttons is a default button, Save
+// "Save" and "Save + New": no button of the dialog is a default button, Save
 // closes only after a successful save, Save + New keeps the dialog open for
 // the next record, and a refused input leaves every field as the user left it.
 class RecordDialog : public QDialog {

@@ -3,6 +3,7 @@
 #include "model/Server.h"
 #include "support/FakePrompts.h"
 #include "support/GuiTestSupport.h"
+#include "support/RecordText.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -431,6 +432,62 @@ private slots:
         edit(dialog, "tbxHostname")->setText("remote.example");
         QVERIFY(combo(dialog, "cmbxConxType")->isEnabled());
         QVERIFY(!edit(dialog, "tbxRemoteApp")->isEnabled());
+    }
+
+    // A server saved by the dialog, opened again and saved unchanged, stays exactly as it was.
+    void reopenedServerSavesUnchanged_data()
+    {
+        QTest::addColumn<int>("protocol");
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("app");
+        QTest::newRow("local host, VNC") << 3 << "localhost" << "calc";
+        QTest::newRow("loopback, Web") << 7 << " 127.0.0.1" << "browser";
+        QTest::newRow("RDP with application") << 2 << "rdp.example" << "word";
+        QTest::newRow("VNC") << 3 << "vnc.example" << "";
+    }
+
+    void reopenedServerSavesUnchanged()
+    {
+        QFETCH(int, protocol);
+        QFETCH(QString, host);
+        QFETCH(QString, app);
+        DlgServer create(nullptr, &bounds, &servers);
+        combo(create, "cmbxConxType")->setCurrentIndex(protocol);
+        combo(create, "cmbxColorDepth")->setCurrentIndex(0);
+        edit(create, "tbxHostname")->setText(host);
+        edit(create, "tbxRemoteApp")->setText(app);
+        edit(create, "tbxDispName")->setText("Name");
+        button(create, "btnSave")->click();
+        QCOMPARE(servers.size(), 3);
+        Server* saved = servers.last();
+        QCOMPARE(saved->remote_app, app);
+        const QStringList before = fieldsOf(*saved);
+
+        DlgServer reopened(nullptr, &bounds, &servers, saved, false);
+        QCOMPARE(edit(reopened, "tbxRemoteApp")->text(), app);
+        QCOMPARE(edit(reopened, "tbxRemoteApp")->isEnabled(), !app.isEmpty());
+        button(reopened, "btnSave")->click();
+        QVERIFY(prompts->calls.isEmpty());
+        QCOMPARE(fieldsOf(*saved), before);
+    }
+
+    // Return in a field presses no button: neither Save nor "Set default values".
+    void returnInAFieldPressesNoButton()
+    {
+        DlgServer dialog(nullptr, &bounds, &servers);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        combo(dialog, "cmbxColorDepth")->setCurrentIndex(3);
+        edit(dialog, "tbxHostname")->setText("new.example");
+        for (const char* field : {"tbxDispName", "tbxHostname", "tbxRemoteApp"}) {
+            edit(dialog, field)->setFocus();
+            QTest::keyClick(edit(dialog, field), Qt::Key_Return);
+            QTest::keyClick(edit(dialog, field), Qt::Key_Enter);
+        }
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(combo(dialog, "cmbxColorDepth")->currentText(), QStringLiteral("True color (32 bit)"));
+        QCOMPARE(servers.size(), 2);
+        QVERIFY(prompts->calls.isEmpty());
     }
 
     void switchingProtocolsEmptiesTheRemoteApp()

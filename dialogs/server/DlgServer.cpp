@@ -129,10 +129,16 @@ void DlgServer::loadFromServer()
     ui->cmbxWindowSize->setCurrentIndex(server->index_window_size);
     ui->tbxWindowPercentage->setText(server->rps_window_percentage);
 
-    if (allowsRemoteApp(server->index_conxn_type))
+    if (isLocalHost(server->rps_hostname_port.trimmed())) {
+        // The protocol set-up above emptied the application of a protocol that has
+        // none; a local host keeps its application whatever the protocol.
+        ui->tbxRemoteApp->setText(server->remote_app);
+        onHostnameTextChanged(server->rps_hostname_port);
+    } else if (allowsRemoteApp(server->index_conxn_type)) {
         enableRemoteApp();
-    else
+    } else {
         disableRemoteApp();
+    }
 }
 
 // ---- protocol options ------------------------------------------------------
