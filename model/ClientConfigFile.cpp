@@ -114,17 +114,19 @@ bool writeAll(const QString& workingDir, const QList<Server*>& servers, const QL
 {
     const ServerBlocks blocks(servers);
     BatchSave batch(workingDir);
+    bool allWritten = true;
     for (const ThinClient* client : thinClients) {
         const QString name = fileName(client->serial_number);
         if (!name.isEmpty() && batch.stage(name, blocks.fileFor(*client)))
             continue;
+        allWritten = false;
         const QString shownName = name.isEmpty() ? client->serial_number.toUpper() + QStringLiteral(".conf") : name;
         if (!continueAfterFailure(workingDir + u'/' + shownName)) {
             batch.commit([](const QString&) { return false; }); // the devices before the stop keep their files
             return false;
         }
     }
-    return batch.commit(continueAfterFailure);
+    return batch.commit(continueAfterFailure) && allWritten;
 }
 
 } // namespace ClientConfigFile

@@ -25,8 +25,8 @@ bool write(QIODevice& device, const ThinClient& client, const QList<Server*>& se
 // with the next device, false stops.
 using ContinueQuestion = std::function<bool(const QString& path)>;
 
-// Writes one file per device into workingDir. Returns false when a failure
-// made the caller stop before every device had its file.
+// Writes one file per device into workingDir. Returns false when any device
+// did not get its file, whether the caller went on after the failure or not.
 bool writeAll(const QString& workingDir, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
               const ContinueQuestion& continueAfterFailure);
 

@@ -129,7 +129,14 @@ bool syncPath(const QString& path, Sync what)
     return result == 0;
 }
 
+std::function<bool(SaveStep)> saveStepHook;
+
 } // namespace
+
+void setSaveStepHook(std::function<bool(SaveStep)> hook)
+{
+    saveStepHook = std::move(hook);
+}
 
 bool writeAll(QIODevice& device, QByteArrayView bytes)
 {
@@ -199,7 +206,12 @@ bool BatchSave::stage(const QString& fileName, const QByteArray& bytes)
 bool BatchSave::stage(const QString& fileName, const Writer& write)
 {
     struct stat target;
-    const bool targetExists = ::stat(nativePath(targetPath(fileName)).constData(), &target) == 0;
+    const QByteArray targetName = nativePath(targetPath(fileName));
+    const bool targetExists = ::stat(targetName.constData(), &target) == 0;
+    // A file this user may not write stays as it is, as it would for a plain
+    // open for writing: a read-only zev.conf is the administrator's own guard.
+    if (targetExists && ::access(targetName.constData(), W_OK) != 0)
+        return false;
     Staged staging;
     const int fd = openStagingFile(fileName, targetExists, staging);
     if (fd < 0)
@@ -234,6 +246,8 @@ bool BatchSave::stage(const QString& fileName, const Writer& write)
 // is synced on its own; many at once with one sync of their file system.
 bool BatchSave::syncStaged() const
 {
+    if (saveStepHook && !saveStepHook(SaveStep::Sync))
+        return false;
 #ifdef __linux__
     if (staged.size() == 1)
         return syncPath(QFile::decodeName(staged.first().path), Sync::File);
@@ -248,28 +262,31 @@ bool BatchSave::commit(const std::function<bool(const QString& path)>& failed)
     if (staged.isEmpty())
         return true;
     if (!syncStaged()) {
-        bool goOn = true;
-        for (qsizetype i = 0; i < staged.size() && goOn; ++i)
-            goOn = failed(targetPath(staged[i].fileName));
+        // Nothing is put in place: every file is a failure, asked about until the caller stops.
+        qsizetype i = 0;
+        while (i < staged.size() && failed(targetPath(staged[i].fileName)))
+            ++i;
         discardFrom(0);
-        return goOn;
+        return false;
     }
-    bool goOn = true;
-    for (qsizetype i = 0; i < staged.size() && goOn; ++i) {
+    bool allInPlace = true;
+    for (qsizetype i = 0; i < staged.size(); ++i) {
         const Staged& file = staged[i];
         if (putInPlace(file.path, nativePath(targetPath(file.fileName)), file.overPreviousVersion))
             continue;
         ::unlink(file.path.constData());
-        goOn = failed(targetPath(file.fileName));
-        if (!goOn)
+        allInPlace = false;
+        if (!failed(targetPath(file.fileName))) {
             discardFrom(i + 1);
+            break;
+        }
     }
     staged.clear();
     stagedIndex.clear();
     // The swaps and renames themselves. A journalling file system records a
     // swap in both folders at once, so syncing one of them makes both durable.
     syncPath(folder, Sync::Folder);
-    return goOn;
+    return allInPlace;
 }
 
 // A staged file that is not put in place holds a new version, not a previous one.

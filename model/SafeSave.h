@@ -32,15 +32,16 @@ public:
     BatchSave(const BatchSave&) = delete;
     BatchSave& operator=(const BatchSave&) = delete;
 
-    // Writes the new content of fileName; false when that failed.
+    // Writes the new content of fileName; false when that failed, or when the
+    // file exists and this user may not write it.
     using Writer = std::function<bool(QIODevice& device)>;
     bool stage(const QString& fileName, const Writer& write);
     bool stage(const QString& fileName, const QByteArray& bytes);
 
     // Makes the staged files durable and puts them in place, in staging
     // order. A target that cannot be replaced is handed to failed with its
-    // path; failed returning false abandons the rest, and commit then
-    // returns false.
+    // path; failed returning false abandons the rest. Returns true only when
+    // every staged file was put in place.
     bool commit(const std::function<bool(const QString& path)>& failed);
 
 private:
@@ -65,6 +66,11 @@ private:
     QList<Staged> staged;
     QHash<QString, qsizetype> stagedIndex; // file name -> its place in staged
 };
+
+// For tests: called at each step of a save; false at Sync makes the sync
+// fail as a failing disk would. An empty hook restores the normal course.
+enum class SaveStep { Sync };
+void setSaveStepHook(std::function<bool(SaveStep)> hook);
 
 // One file saved the same way; false when it was left as it was. A link in
 // its place is followed, so the file it names is the one saved.

@@ -1,4 +1,5 @@
 #include "model/ClientConfigFile.h"
+#include "model/SafeSave.h"
 #include "model/Server.h"
 #include "model/ThinClient.h"
 #include "support/SampleRecords.h"
@@ -77,32 +78,58 @@ private slots:
         QCOMPARE(ClientConfigFile::fileName(serial), expected);
     }
 
-    void failureQuestion_data()
+    // A device whose file cannot be written is asked about: Yes goes on with the
+    // next device, No stops. Either way the save reports that not all got their file.
+    void deviceFileFailures_data()
     {
+        QTest::addColumn<QString>("cause");
         QTest::addColumn<bool>("goOn");
-        QTest::newRow("Yes writes the third") << true;
-        QTest::newRow("No stops before the third") << false;
+        QTest::addColumn<QStringList>("asked");   // relative to the working folder
+        QTest::addColumn<QStringList>("written"); // files in place afterwards
+        const QStringList all{"AB12.conf", "CD34.conf", "EF56.conf"};
+        const QStringList firstAndLast{"AB12.conf", "EF56.conf"};
+        QTest::newRow("bad name, Yes") << "name" << true << QStringList("../OUTSIDE.conf") << firstAndLast;
+        QTest::newRow("bad name, No") << "name" << false << QStringList("../OUTSIDE.conf") << QStringList("AB12.conf");
+        QTest::newRow("folder in the way, Yes") << "folder" << true << QStringList("CD34.conf") << firstAndLast;
+        QTest::newRow("folder in the way, No") << "folder" << false << QStringList("CD34.conf")
+                                               << QStringList("AB12.conf");
+        QTest::newRow("no folder, Yes") << "missing" << true << all << QStringList();
+        QTest::newRow("no folder, No") << "missing" << false << QStringList("AB12.conf") << QStringList();
+        QTest::newRow("sync fails, Yes") << "sync" << true << all << QStringList();
+        QTest::newRow("sync fails, No") << "sync" << false << QStringList("AB12.conf") << QStringList();
     }
 
-    void failureQuestion()
+    void deviceFileFailures()
     {
+        QFETCH(QString, cause);
         QFETCH(bool, goOn);
+        QFETCH(QStringList, asked);
+        QFETCH(QStringList, written);
         QTemporaryDir parent;
         const QString dir = parent.filePath("work");
-        QVERIFY(QDir().mkdir(dir));
+        if (cause != "missing")
+            QVERIFY(QDir().mkdir(dir));
         SampleFleet fleet;
-        fleet.thinClients.insert(1, new ThinClient(QStringLiteral("bad"), QStringLiteral("../outside")));
+        fleet.thinClients << new ThinClient(QStringLiteral("third"), QStringLiteral("EF56"));
+        if (cause == "name")
+            fleet.thinClients[1]->serial_number = QStringLiteral("../outside");
+        if (cause == "folder")
+            QVERIFY(QDir(dir).mkpath("CD34.conf/inside"));
+        if (cause == "sync")
+            setSaveStepHook([](SaveStep step) { return step != SaveStep::Sync; });
 
-        QStringList asked;
+        QStringList seen;
         const bool complete = ClientConfigFile::writeAll(dir, fleet.servers, fleet.thinClients, [&](const QString& p) {
-            asked << p;
+            seen << p.mid(dir.size() + 1);
             return goOn;
         });
+        setSaveStepHook({});
 
-        QCOMPARE(complete, goOn);
-        QCOMPARE(asked, QStringList(dir + "/../OUTSIDE.conf"));
-        QCOMPARE(readTestFile(dir + "/AB12.conf"), readTestFile(ZEV_TEST_DATA "/client_golden.conf"));
-        QCOMPARE(QFileInfo::exists(dir + "/CD34.conf"), goOn);
+        QVERIFY(!complete);
+        QCOMPARE(seen, asked);
+        QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), written);
+        if (!written.isEmpty())
+            QCOMPARE(readTestFile(dir + "/AB12.conf"), readTestFile(ZEV_TEST_DATA "/client_golden.conf"));
         QVERIFY(!QFileInfo::exists(parent.filePath("OUTSIDE.conf")));
     }
 
@@ -124,35 +151,6 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
     }
 
-    void targetThatCannotBeReplaced_data()
-    {
-        QTest::addColumn<bool>("goOn");
-        QTest::newRow("continue") << true;
-        QTest::newRow("stop") << false;
-    }
-
-    void targetThatCannotBeReplaced()
-    {
-        QFETCH(bool, goOn);
-        QTemporaryDir dir;
-        SampleFleet fleet;
-        fleet.thinClients << new ThinClient(QStringLiteral("third"), QStringLiteral("EF56"));
-        // A folder in the way of the second device's file: it is written, but cannot be put in place.
-        QVERIFY(QDir(dir.path()).mkpath("CD34.conf/inside"));
-        QStringList asked;
-        const bool complete = ClientConfigFile::writeAll(dir.path(), fleet.servers, fleet.thinClients,
-                                                         [&](const QString& path) {
-                                                             asked << path;
-                                                             return goOn;
-                                                         });
-        QCOMPARE(complete, goOn);
-        QCOMPARE(asked, QStringList(dir.filePath("CD34.conf")));
-        QVERIFY(QFileInfo::exists(dir.filePath("AB12.conf")));
-        QCOMPARE(QFileInfo::exists(dir.filePath("EF56.conf")), goOn);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), goOn ? QStringList({"AB12.conf", "EF56.conf"})
-                                                                             : QStringList({"AB12.conf"}));
-    }
-
     void serialsDifferingOnlyInCaseShareAFile()
     {
         QTemporaryDir dir;
@@ -164,15 +162,6 @@ private slots:
         }));
         QCOMPARE(readTestFile(dir.filePath("CD34.conf")), header()); // the later device's content, as if written in turn
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
-    }
-
-    void unwritableFolderAsksForEveryDevice()
-    {
-        SampleFleet fleet;
-        int asked = 0;
-        QVERIFY(ClientConfigFile::writeAll("/nonexistent-zev-folder", fleet.servers, fleet.thinClients,
-                                           [&](const QString&) { return ++asked > 0; }));
-        QCOMPARE(asked, 2);
     }
 };
 

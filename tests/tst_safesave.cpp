@@ -4,13 +4,18 @@
 #include "model/SafeSave.h"
 #include "support/SampleRecords.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -31,6 +36,40 @@ void writePlain(const QString& path, const QByteArray& bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+constexpr uid_t kNobody = 65534;
+
+// Runs check as a user without root's rights, so that file permissions really
+// apply: in a child process as nobody, with folder handed to nobody, when this
+// one is root. Returns what check returned.
+QString withoutRootRights(const QString& folder, const std::function<QString()>& check)
+{
+    if (::geteuid() != 0)
+        return check();
+    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (entries.hasNext())
+        ::lchown(QFile::encodeName(entries.next()).constData(), kNobody, kNobody);
+    ::chown(QFile::encodeName(folder).constData(), kNobody, kNobody);
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return QStringLiteral("no pipe");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        const bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+        const QByteArray answer = dropped ? check().toUtf8() : QByteArray("could not become nobody");
+        [[maybe_unused]] const ssize_t sent = ::write(channel[1], answer.constData(), size_t(answer.size()));
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    QByteArray answer;
+    char buffer[256];
+    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        answer.append(buffer, got);
+    ::close(channel[0]);
+    ::waitpid(child, nullptr, 0);
+    return QString::fromUtf8(answer);
 }
 
 } // namespace
@@ -54,6 +93,46 @@ private slots:
         QCOMPARE(readTestFile(previous), QByteArray("second\n"));
         QCOMPARE(inodeOf(target), firstFile); // written over, not created anew
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList("zev.conf"));
+    }
+
+    // A file this user may not write is left as it is, as a plain open would
+    // leave it: the save fails, whether it is zev.conf or a device's file.
+    void fileThatMayNotBeWritten_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("oneFile");
+        QTest::addColumn<QString>("expected"); // saved, then the two files' contents
+        QTest::newRow("read-only zev.conf") << 0444 << true << "0 old old";
+        QTest::newRow("read-only device file") << 0444 << false << "0 old old";
+        QTest::newRow("writable zev.conf") << 0644 << true << "1 new old";
+        QTest::newRow("writable device file") << 0644 << false << "1 new new";
+    }
+
+    void fileThatMayNotBeWritten()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, oneFile);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QString target = dir.filePath("AB12.conf");
+        writePlain(target, "old\n");
+        writePlain(dir.filePath("CD34.conf"), "old\n");
+        QCOMPARE(::chmod(QFile::encodeName(target).constData(), mode_t(mode)), 0);
+        const QString outcome = withoutRootRights(dir.path(), [&] {
+            bool saved = false;
+            if (oneFile) {
+                saved = save(target, "new\n");
+            } else {
+                BatchSave batch(dir.path());
+                saved = batch.stage("AB12.conf", QByteArray("new\n")) && batch.stage("CD34.conf", QByteArray("new\n"));
+                saved = batch.commit([](const QString&) { return false; }) && saved;
+            }
+            return QStringLiteral("%1 %2 %3")
+                .arg(int(saved))
+                .arg(QString::fromUtf8(readTestFile(target).trimmed()),
+                     QString::fromUtf8(readTestFile(dir.filePath("CD34.conf")).trimmed()));
+        });
+        QCOMPARE(outcome, expected);
     }
 
     // A previous version that something else can see is left alone and replaced by a new file.
