@@ -103,7 +103,8 @@ void ServerLabel::onRightClick(QPoint point)
 {
     setStyleSheet(kHighlightedStyle);
     inContextMenu = true;
-    QMenu menu(this);
+    // Not a child of the label: its highlight style sheet would colour the menu too.
+    QMenu menu;
     connect(menu.addAction(QStringLiteral("Clone this server")), &QAction::triggered, this,
             &ServerLabel::onCloneServerClicked);
     connect(menu.addAction(QStringLiteral("Edit server settings")), &QAction::triggered, this,
@@ -113,7 +114,7 @@ void ServerLabel::onRightClick(QPoint point)
     menu.exec(mapToGlobal(point));
     inContextMenu = false;
     setStyleSheet(kNormalStyle);
-    // Destroyed only now: the menu, a child of this label, has finished its own event loop.
+    // Destroyed only now: the menu has finished its own event loop inside this call.
     if (deleted)
         deleteLater();
 }
