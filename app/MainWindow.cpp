@@ -33,6 +33,7 @@
 namespace {
 
 const QString kWorkingDirKey = QStringLiteral("workingDir");
+const QString kSavingTitle = QStringLiteral("ZEV - Saving Configuration");
 
 } // namespace
 
@@ -118,16 +119,17 @@ int MainWindow::readConfigFile(const QString& path)
     return status == ConfigFile::ReadStatus::Read ? 0 : -1;
 }
 
-int MainWindow::writeConfigFile(const QString& path)
+int MainWindow::writeConfigFile(const SaveSession& session)
 {
-    if (saveFile(path, [this](QIODevice& device) { return ConfigFile::write(device, servers, thinClients); }))
+    if (saveFile(session, QStringLiteral("zev.conf"),
+                 [this](QIODevice& device) { return ConfigFile::write(device, servers, thinClients); }))
         return 0;
-    Prompts::current().information(this, QStringLiteral("ZEV - Saving Configuration"),
+    Prompts::current().information(this, kSavingTitle,
                                    QStringLiteral("\nError opening configuration file; your data has NOT been saved!"));
     return -1;
 }
 
-void MainWindow::writeClientConfigFiles()
+void MainWindow::writeClientConfigFiles(const SaveSession& session)
 {
     const QString title = QStringLiteral("Creating thinclient configuration");
     const auto askToContinue = [this, &title](const QString& path) {
@@ -135,15 +137,22 @@ void MainWindow::writeClientConfigFiles()
                                  QStringLiteral("\nError creating file: %1\nDo you want to continue?").arg(path)) !=
                QMessageBox::No;
     };
-    if (!ClientConfigFile::writeAll(workingDir, servers, thinClients, askToContinue))
+    if (!ClientConfigFile::writeAll(session, servers, thinClients, askToContinue))
         Prompts::current().information(this, title,
                                        QStringLiteral("Not all thinclient configuration fileshave been created"));
 }
 
 bool MainWindow::saveConfiguration()
 {
-    const int mainFileResult = writeConfigFile(configFilePath());
-    writeClientConfigFiles();
+    const SaveSession session(workingDir);
+    if (session.status() == SaveSession::Status::Busy) {
+        Prompts::current().information(this, kSavingTitle,
+                                       QStringLiteral("\nAnother program is saving into the working folder; your "
+                                                      "data has NOT been saved!\n\nPlease try again in a moment."));
+        return false;
+    }
+    const int mainFileResult = writeConfigFile(session);
+    writeClientConfigFiles(session);
     if (mainFileResult != 0)
         return false;
     setSaveActionsEnabled(false);

@@ -17,6 +17,7 @@ class MainWindow;
 
 class DlgServer;
 class QPushButton;
+class SaveSession;
 class QScrollArea;
 class QSettings;
 class QStatusBar;
@@ -31,10 +32,10 @@ public:
 
     // File operations: 0 for success, -1 for failure; the boxes are shown here.
     int readConfigFile(const QString& path);
-    int writeConfigFile(const QString& path);
+    int writeConfigFile(const SaveSession& session);
     // Returns false when zev.conf could not be written (the data stay modified).
     bool saveConfiguration();
-    void writeClientConfigFiles();
+    void writeClientConfigFiles(const SaveSession& session);
     void createServerLabels();
 
     Server* findServerById(const QString& id) const;

@@ -207,7 +207,7 @@ void benchFiles(const Size& size, int runs, Table& table)
     const Comparison clients = compareMs(
         runs,
         [&] {
-            ClientConfigFile::writeAll(clientDir, fleet.servers, fleet.thinClients,
+            ClientConfigFile::writeAll(SaveSession(clientDir), fleet.servers, fleet.thinClients,
                                        [](const QString&) { return true; });
         },
         writeRawClientFiles);

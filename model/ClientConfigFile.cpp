@@ -109,11 +109,11 @@ bool write(QIODevice& device, const ThinClient& client, const QList<Server*>& se
     return ::writeAll(device, serialize(client, servers));
 }
 
-bool writeAll(const QString& workingDir, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
+bool writeAll(const SaveSession& session, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
               const ContinueQuestion& continueAfterFailure)
 {
     const ServerBlocks blocks(servers);
-    BatchSave batch(workingDir);
+    BatchSave batch(session);
     bool allWritten = true;
     for (const ThinClient* client : thinClients) {
         const QString name = fileName(client->serial_number);
@@ -121,7 +121,7 @@ bool writeAll(const QString& workingDir, const QList<Server*>& servers, const QL
             continue;
         allWritten = false;
         const QString shownName = name.isEmpty() ? client->serial_number.toUpper() + QStringLiteral(".conf") : name;
-        if (!continueAfterFailure(workingDir + u'/' + shownName)) {
+        if (!continueAfterFailure(session.folderPath() + u'/' + shownName)) {
             batch.commit([](const QString&) { return false; }); // the devices before the stop keep their files
             return false;
         }

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QIODevice;
+class SaveSession;
 class Server;
 class ThinClient;
 
@@ -25,9 +26,9 @@ bool write(QIODevice& device, const ThinClient& client, const QList<Server*>& se
 // with the next device, false stops.
 using ContinueQuestion = std::function<bool(const QString& path)>;
 
-// Writes one file per device into workingDir. Returns false when any device
-// did not get its file, whether the caller went on after the failure or not.
-bool writeAll(const QString& workingDir, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
+// Writes one file per device into the session's folder. Returns false when any
+// device did not get its file, whether the caller went on after the failure or not.
+bool writeAll(const SaveSession& session, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
               const ContinueQuestion& continueAfterFailure);
 
 } // namespace ClientConfigFile

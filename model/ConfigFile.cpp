@@ -277,12 +277,18 @@ void parse(const QByteArray& content, QList<Server*>& servers, QList<ThinClient*
 
 ReadStatus read(const QString& path, QList<Server*>& servers, QList<ThinClient*>& thinClients)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QFileInfo::exists(path) ? ReadStatus::Unreadable : ReadStatus::Missing;
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    // A fleet of 20,000 devices makes about 3.5 MB; anything far larger is not a zev.conf.
+    constexpr qint64 kLargestConfig = 256 * 1024 * 1024;
+    const QFileInfo file(path);
+    QByteArray content;
+    switch (readFile(file.absolutePath(), file.fileName(), kLargestConfig, content)) {
+    case ReadResult::Missing:
+        return ReadStatus::Missing;
+    case ReadResult::Refused:
         return ReadStatus::Unreadable;
+    case ReadResult::Read:
+        break;
+    }
     parse(content, servers, thinClients);
     return ReadStatus::Read;
 }

@@ -14,11 +14,17 @@ Server* findServerById(const QList<Server*>& servers, const QString& id)
 
 ThinClient* findThinClientBySerial(const QList<ThinClient*>& thinClients, const QString& serial)
 {
+    const QString sought = serial.toUpper();
     for (ThinClient* client : thinClients) {
-        if (client->serial_number.compare(serial, Qt::CaseInsensitive) == 0)
+        if (client->serial_number.toUpper() == sought)
             return client;
     }
     return nullptr;
+}
+
+void setSerialKey(QString& key, QStringView serial)
+{
+    key = serial.toString().toUpper();
 }
 
 QString caseInsensitiveKey(QStringView text)

@@ -9,6 +9,8 @@
 #include <QStringView>
 
 // First match in list order, letter case ignored; nullptr when there is none.
+// Two serial numbers are one device when they name one file, so they are
+// compared in upper case, as the file name is made ("ß" is "SS").
 Server* findServerById(const QList<Server*>& servers, const QString& id);
 ThinClient* findThinClientBySerial(const QList<ThinClient*>& thinClients, const QString& serial);
 
@@ -18,11 +20,13 @@ ThinClient* findThinClientBySerial(const QList<ThinClient*>& thinClients, const 
 QString caseInsensitiveKey(QStringView text);
 // The same key, written into key (reusing its storage).
 void setCaseInsensitiveKey(QString& key, QStringView text);
+// A serial number's key: its upper-case form, which names the device's file.
+void setSerialKey(QString& key, QStringView serial);
 
 // The same look-up as above through a hash, for callers that look up many
 // keys. It follows the list it indexes: invalidate() after records were
 // changed, removed or replaced; appends are noticed by themselves.
-template <typename Record, QString Record::*Key>
+template <typename Record, QString Record::*Key, void (*SetKey)(QString&, QStringView) = setCaseInsensitiveKey>
 class CaseInsensitiveIndex {
 public:
     explicit CaseInsensitiveIndex(const QList<Record*>& list) : list(list) {}
@@ -34,7 +38,7 @@ public:
     Record* find(QStringView key, QString& scratch) const
     {
         refresh();
-        setCaseInsensitiveKey(scratch, key);
+        SetKey(scratch, key);
         return firstOfKey.value(scratch, nullptr);
     }
 
@@ -49,8 +53,9 @@ public:
             indexedSize = 0;
         }
         firstOfKey.reserve(list.size());
+        QString key;
         for (qsizetype i = indexedSize; i < list.size(); ++i) {
-            const QString key = caseInsensitiveKey(list[i]->*Key);
+            SetKey(key, list[i]->*Key);
             if (!firstOfKey.contains(key)) // the first record in list order wins
                 firstOfKey.insert(key, list[i]);
         }
@@ -67,4 +72,4 @@ private:
 };
 
 using ServerIndex = CaseInsensitiveIndex<Server, &Server::server_id>;
-using SerialIndex = CaseInsensitiveIndex<ThinClient, &ThinClient::serial_number>;
+using SerialIndex = CaseInsensitiveIndex<ThinClient, &ThinClient::serial_number, setSerialKey>;

@@ -24,15 +24,6 @@ qsizetype findSeparator(QStringView line, qsizetype from)
     return -1;
 }
 
-bool isAscii(QStringView text)
-{
-    for (QChar c : text) {
-        if (c.unicode() >= 0x80)
-            return false;
-    }
-    return true;
-}
-
 // Splits an entry line at ",,,"; false unless it holds the separator exactly once.
 bool splitEntry(QStringView line, QStringView& serial, QStringView& desc)
 {
@@ -67,9 +58,7 @@ void classifyLines(QStringView text, const SerialIndex& index, std::vector<Entry
             entries.push_back({Entry::Rejected, line, nullptr});
             return;
         }
-        // For ASCII, the upper-cased serial and the typed one find the same device.
-        ThinClient* known = isAscii(serial) ? index.find(serial, scratch)
-                                            : index.find(serial.toString().toUpper(), scratch);
+        ThinClient* known = index.find(serial, scratch);
         entries.push_back({known ? Entry::Known : Entry::Unknown, line, known});
     });
 }

@@ -119,7 +119,7 @@ private slots:
             setSaveStepHook([](SaveStep step) { return step != SaveStep::Sync; });
 
         QStringList seen;
-        const bool complete = ClientConfigFile::writeAll(dir, fleet.servers, fleet.thinClients, [&](const QString& p) {
+        const bool complete = ClientConfigFile::writeAll(SaveSession(dir), fleet.servers, fleet.thinClients, [&](const QString& p) {
             seen << p.mid(dir.size() + 1);
             return goOn;
         });
@@ -142,7 +142,7 @@ private slots:
         old.write(QByteArray(5000, 'x'));
         old.close();
         QVERIFY(old.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
-        QVERIFY(ClientConfigFile::writeAll(dir.path(), fleet.servers, fleet.thinClients, [](const QString&) {
+        QVERIFY(ClientConfigFile::writeAll(SaveSession(dir.path()), fleet.servers, fleet.thinClients, [](const QString&) {
             return false;
         }));
         QCOMPARE(readTestFile(dir.filePath("CD34.conf")), header());
@@ -157,7 +157,7 @@ private slots:
         SampleFleet fleet;
         fleet.thinClients[1]->server_ids << QStringLiteral("1252026947045");
         fleet.thinClients << new ThinClient(QStringLiteral("twin"), QStringLiteral("CD34"));
-        QVERIFY(ClientConfigFile::writeAll(dir.path(), fleet.servers, fleet.thinClients, [](const QString&) {
+        QVERIFY(ClientConfigFile::writeAll(SaveSession(dir.path()), fleet.servers, fleet.thinClients, [](const QString&) {
             return false;
         }));
         QCOMPARE(readTestFile(dir.filePath("CD34.conf")), header()); // the later device's content, as if written in turn

@@ -35,9 +35,10 @@ struct VersionedFleet : SyntheticFleet {
 int saveChild(const QString& folder, const QString& version)
 {
     VersionedFleet fleet(version);
-    saveFile(folder + QStringLiteral("/zev.conf"),
+    const SaveSession session(folder);
+    saveFile(session, QStringLiteral("zev.conf"),
              [&](QIODevice& device) { return ConfigFile::write(device, fleet.servers, fleet.thinClients); });
-    const bool complete = ClientConfigFile::writeAll(folder, fleet.servers, fleet.thinClients,
+    const bool complete = ClientConfigFile::writeAll(session, fleet.servers, fleet.thinClients,
                                                      [](const QString&) { return true; });
     return complete ? 0 : 1;
 }

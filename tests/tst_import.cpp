@@ -21,11 +21,11 @@ private slots:
     void merge_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("after"); // the list started as AB12=Old@s1
+        QTest::addColumn<QString>("after"); // the list started as AB12=Old@s1;ISS=Other
         QTest::addColumn<QList<int>>("stats"); // added, updated, rejected
         QTest::addColumn<QStringList>("rejectedLines");
 
-        const QString start = "AB12=Old@s1";
+        const QString start = "AB12=Old@s1;ISS=Other";
         QTest::newRow("empty file") << QByteArray() << start << QList<int>{0, 0, 0} << QStringList();
         QTest::newRow("comments and noise")
             << QByteArray("#X1,,,comment\n\nno separator\nA,,,B,,,C\nX,,Y\n") << start << QList<int>{0, 0, 0}
@@ -33,7 +33,7 @@ private slots:
         QTest::newRow("new device upper-cased")
             << QByteArray("cd34,,,Front desk\n") << start + ";CD34=Front desk" << QList<int>{1, 0, 0} << QStringList();
         QTest::newRow("known serial in other case")
-            << QByteArray("ab12,,,New text\n") << "AB12=New text@s1" << QList<int>{0, 1, 0} << QStringList();
+            << QByteArray("ab12,,,New text\n") << "AB12=New text@s1;ISS=Other" << QList<int>{0, 1, 0} << QStringList();
         QTest::newRow("same serial twice")
             << QByteArray("X1,,,first\nx1,,,second\n") << start + ";X1=second" << QList<int>{1, 1, 0}
             << QStringList();
@@ -58,8 +58,14 @@ private slots:
             longList += "# a comment long enough to make this list a long one\n";
         longList += "x1,,,second\n../evil,,,x\nab12,,,New\nNEW2,,,n\n";
         QTest::newRow("long list read in two halves")
-            << longList << "AB12=New@s1;X1=second;NEW2=n" << QList<int>{2, 2, 2}
+            << longList << "AB12=New@s1;ISS=Other;X1=second;NEW2=n" << QList<int>{2, 2, 2}
             << QStringList{"../bad,,,y", "../evil,,,x"};
+        // One file name, one device: a serial number that upper-cases to a known one updates it.
+        QTest::newRow("dotless i and sharp s name the file of ISS")
+            << QByteArray("\xC4\xB1\xC3\x9F,,,two\n") << "AB12=Old@s1;ISS=two" << QList<int>{0, 1, 0}
+            << QStringList();
+        QTest::newRow("sharp s names the file of SS")
+            << QByteArray("SS,,,one\n\xC3\x9F,,,two\n") << start + ";SS=two" << QList<int>{1, 1, 0} << QStringList();
         QTest::newRow("UTF-8 text") << QByteArray("\xC3\xA4" "1,,,K\xC3\xBC" "che\n") << start + QString::fromUtf8(";\xC3\x84" "1=K\xC3\xBC" "che")
                                     << QList<int>{1, 0, 0} << QStringList();
     }
@@ -73,7 +79,7 @@ private slots:
 
         auto* existing = new ThinClient("Old", "AB12");
         existing->server_ids << "s1";
-        QList<ThinClient*> clients{existing};
+        QList<ThinClient*> clients{existing, new ThinClient("Other", "ISS")};
         QStringList rejected;
         const auto result =
             ThinClientImport::merge(content, clients, [&rejected](const QString& line) { rejected << line; });

@@ -107,6 +107,7 @@ private slots:
         servers = {makeServer("s1", "One"), makeServer("s2", "Two"), makeServer("s3", "Three")};
         clients = {makeClient("XAB1", "first", {"s1", "S2", "gone"}), makeClient("YAB2", "second", {"s3", "s1"}),
                    makeClient("Z3", "third")};
+
     }
 
     void cleanup()
@@ -137,6 +138,8 @@ private slots:
         QTest::newRow("empty serial") << "d" << "" << empty << "";
         QTest::newRow("duplicate") << "d" << "XAB1" << taken << "";
         QTest::newRow("duplicate other case") << "d" << "xAb1" << taken << "";
+        QTest::newRow("sharp s names the file of SS") << "d" << QString::fromUtf8("\xC3\x9F") << taken << "";
+        QTest::newRow("dotless i names the file of I") << "d" << QString::fromUtf8("\xC4\xB1") << taken << "";
         QTest::newRow("slash") << "d" << "../x" << "path" << "";
         QTest::newRow("backslash") << "d" << "a\\b" << "path" << "";
     }
@@ -147,6 +150,7 @@ private slots:
         QFETCH(QString, serial);
         QFETCH(QString, refusal);
         QFETCH(QString, stored);
+        clients << makeClient("SS", "sharp s") << makeClient("I", "dotless i");
         DlgThinClient dialog(nullptr, &clients);
         QSignalSpy changed(&dialog, &DlgThinClient::onDataChanged);
         QSignalSpy status(&dialog, &DlgThinClient::setStatusMsg);
@@ -156,7 +160,7 @@ private slots:
 
         if (refusal.isEmpty()) {
             QVERIFY(prompts->calls.isEmpty());
-            QCOMPARE(clients.size(), 4);
+            QCOMPARE(clients.size(), 6);
             QCOMPARE(clients.last()->serial_number, stored);
             QCOMPARE(clients.last()->desc, desc);
             QVERIFY(clients.last()->server_ids.isEmpty());
@@ -171,7 +175,7 @@ private slots:
             QVERIFY(prompts->calls[0].text.contains("/ and \\"));
         else
             QCOMPARE(prompts->calls[0].text, refusal);
-        QCOMPARE(clients.size(), 3);
+        QCOMPARE(clients.size(), 5);
         QCOMPARE(changed.size(), 0);
         QCOMPARE(edit(dialog, "tbxSerialNumber")->text(), serial);
     }
