@@ -258,8 +258,9 @@ void BatchSave::openPreviousVersionsFolder()
     if (!opened.isOpen() || ::fstat(opened.get(), &own) != 0 || !isTrustedOwner(own.st_uid, folderOwner))
         return;
     if (created) {
-        // Readable as the folder is; written only by its owner, whose files alone a save reuses.
-        ::fchmod(opened.get(), seen.st_mode & 0755);
+        // Readable as the folder is (its group kept for new files too); written only by its
+        // owner, whose files alone a save reuses.
+        ::fchmod(opened.get(), seen.st_mode & 02755);
         // Root saving into another user's folder leaves that user a folder they can clear.
         if (own.st_uid != seen.st_uid)
             ::fchown(opened.get(), seen.st_uid, seen.st_gid);
