@@ -1,6 +1,6 @@
 #include "app/ConfigBackup.h"
 
-#include "app/Prompts.h"
+#include "prompts/Prompts.h"
 
 #include <QFile>
 #include <QFileInfo>

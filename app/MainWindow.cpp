@@ -3,7 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/ConfigBackup.h"
 #include "app/ProductInfo.h"
-#include "app/Prompts.h"
+#include "prompts/Prompts.h"
 #include "canvas/ServerLabel.h"
 #include "canvas/TLabel.h"
 #include "app/ThinClientImportCommand.h"
@@ -13,7 +13,6 @@
 #include "dialogs/thinclient/DlgThinClient.h"
 #include "model/ClientConfigFile.h"
 #include "model/ConfigFile.h"
-#include "model/Lookup.h"
 #include "model/SafeSave.h"
 #include "model/Server.h"
 #include "model/ThinClient.h"
@@ -89,26 +88,9 @@ void MainWindow::setSaveActionsEnabled(bool enabled)
 
 // ---- data ----------------------------------------------------------------
 
-Server* MainWindow::findServerById(const QString& id) const
-{
-    return serverIndex.find(id);
-}
-
-ThinClient* MainWindow::findThinClientBySerial(const QString& serial) const
-{
-    return serialIndex.find(serial);
-}
-
-void MainWindow::invalidateIndexes()
-{
-    serverIndex.invalidate();
-    serialIndex.invalidate();
-}
-
 int MainWindow::readConfigFile(const QString& path)
 {
     const ConfigFile::ReadStatus status = ConfigFile::read(path, servers, thinClients);
-    invalidateIndexes();
     if (status == ConfigFile::ReadStatus::Unreadable) {
         // Starting empty in silence would let the next save replace a file the user still has.
         Prompts::current().warning(this, QStringLiteral("ZEV - Loading Configuration"),
@@ -164,7 +146,6 @@ bool MainWindow::saveConfiguration()
 
 void MainWindow::onDataChanged()
 {
-    invalidateIndexes();
     modified = true;
     setSaveActionsEnabled(true);
 }
@@ -264,7 +245,6 @@ void MainWindow::onDeleteServer(Server* server, ServerLabel* serverLabel)
         return;
     servers.removeOne(server);
     serverLabels.removeOne(serverLabel);
-    invalidateIndexes();
     for (ThinClient* client : std::as_const(thinClients))
         client->server_ids.removeOne(server->server_id);
     modified = true;
@@ -352,7 +332,7 @@ void MainWindow::onImageClicked(QPoint pos)
 
 void MainWindow::on_actionImport_thinclient_list_triggered()
 {
-    runThinClientImport(this, thinClients, serialIndex, [this] { onDataChanged(); });
+    runThinClientImport(this, thinClients, [this] { onDataChanged(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "model/Lookup.h"
-
 #include <QList>
 #include <QMainWindow>
 #include <QPixmap>
@@ -18,11 +16,13 @@ class MainWindow;
 class DlgServer;
 class QPushButton;
 class SaveSession;
+class Server;
 class QScrollArea;
 class QSettings;
 class QStatusBar;
 class ServerLabel;
 class TLabel;
+class ThinClient;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -37,9 +37,6 @@ public:
     bool saveConfiguration();
     void writeClientConfigFiles(const SaveSession& session);
     void createServerLabels();
-
-    Server* findServerById(const QString& id) const;
-    ThinClient* findThinClientBySerial(const QString& serial) const;
 
     QList<Server*>& serverList() { return servers; }
     QList<ThinClient*>& thinClientList() { return thinClients; }
@@ -84,7 +81,6 @@ private:
     QString configFilePath() const;
     void openProductWebPage();
     void runNewServerDialog(DlgServer& dialog);
-    void invalidateIndexes();
 
     std::unique_ptr<Ui::MainWindow> ui;
     QString versionText;
@@ -100,7 +96,4 @@ private:
     QList<Server*> servers;
     QList<ServerLabel*> serverLabels;
     QList<ThinClient*> thinClients;
-    // Kept right by invalidating them whenever the window hears of a change.
-    ServerIndex serverIndex{servers};
-    SerialIndex serialIndex{thinClients};
 };

@@ -1,12 +1,11 @@
 #include "app/ThinClientImportCommand.h"
 
-#include "app/Prompts.h"
+#include "prompts/Prompts.h"
 #include "model/ThinClientImport.h"
 
 #include <QFile>
 
-void runThinClientImport(QWidget* parent, QList<ThinClient*>& thinClients, const SerialIndex& index,
-                         const std::function<void()>& dataChanged)
+void runThinClientImport(QWidget* parent, QList<ThinClient*>& thinClients, const std::function<void()>& dataChanged)
 {
     Prompts& prompts = Prompts::current();
     const QString fileName =
@@ -20,7 +19,7 @@ void runThinClientImport(QWidget* parent, QList<ThinClient*>& thinClients, const
         return;
     }
     const ThinClientImport::Stats stats =
-        ThinClientImport::merge(file.readAll(), thinClients, index, [&prompts, parent](const QString& line) {
+        ThinClientImport::merge(file.readAll(), thinClients, [&prompts, parent](const QString& line) {
             prompts.information(parent, QStringLiteral("Import error"),
                                 QStringLiteral("Invalid serial number found, discarding following entry:\n\n") + line);
         });

@@ -1,6 +1,6 @@
 #include "canvas/ServerLabel.h"
 
-#include "app/Prompts.h"
+#include "prompts/Prompts.h"
 #include "canvas/LabelGeometry.h"
 #include "dialogs/server/DlgServer.h"
 #include "model/Server.h"

@@ -1,6 +1,6 @@
 #include "dialogs/RecordDialog.h"
 
-#include "app/Prompts.h"
+#include "prompts/Prompts.h"
 
 #include <QPushButton>
 

@@ -4,7 +4,7 @@
 #include "model/Server.h"
 #include "model/ServerFields.h"
 #include "model/ThinClient.h"
-#include "tests/support/RecordText.h"
+#include "fixtures/RecordText.h"
 
 #include <QList>
 

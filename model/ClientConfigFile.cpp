@@ -37,14 +37,13 @@ const ClientField kClientFields[] = {
 
 QByteArray serverBlock(const Server& server)
 {
-    KeyValueLines out;
-    out.append("[SERVER]\n");
+    QString out = QStringLiteral("[SERVER]\n");
     for (const ClientField& entry : kClientFields) {
         const QString value = entry.field.valueOf(server);
-        out.appendLine(QLatin1StringView(entry.field.key), entry.lowerCase ? value.toLower() : value);
+        appendKeyValue(out, QLatin1StringView(entry.field.key), entry.lowerCase ? value.toLower() : value);
     }
-    out.append("\n");
-    return out.take();
+    out += u'\n';
+    return out.toUtf8();
 }
 
 // Every device file is the header and some server blocks: each block is
@@ -86,12 +85,8 @@ namespace ClientConfigFile {
 
 bool isUsableSerial(QStringView serialNumber)
 {
-    // One pass: an import checks every line's serial number.
-    for (QChar c : serialNumber) {
-        if (c == u'/' || c == u'\\' || c == QChar(0))
-            return false;
-    }
-    return !serialNumber.isEmpty();
+    return !serialNumber.isEmpty() && !serialNumber.contains(u'/') && !serialNumber.contains(u'\\') &&
+           !serialNumber.contains(QChar(0));
 }
 
 QString fileName(const QString& serialNumber)
@@ -102,11 +97,6 @@ QString fileName(const QString& serialNumber)
 QByteArray serialize(const ThinClient& client, const QList<Server*>& servers)
 {
     return ServerBlocks(servers).fileFor(client);
-}
-
-bool write(QIODevice& device, const ThinClient& client, const QList<Server*>& servers)
-{
-    return ::writeAll(device, serialize(client, servers));
 }
 
 bool writeAll(const SaveSession& session, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,

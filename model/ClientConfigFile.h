@@ -20,7 +20,6 @@ QString fileName(const QString& serialNumber);
 bool isUsableSerial(QStringView serialNumber);
 
 QByteArray serialize(const ThinClient& client, const QList<Server*>& servers);
-bool write(QIODevice& device, const ThinClient& client, const QList<Server*>& servers);
 
 // Asked with the full path of a file that could not be written; true goes on
 // with the next device, false stops.

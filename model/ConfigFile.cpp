@@ -5,15 +5,7 @@
 #include "model/TextLines.h"
 #include "model/ThinClient.h"
 
-#include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
-#include <QHash>
-
-#include <condition_variable>
-#include <deque>
-#include <mutex>
-#include <thread>
 
 namespace {
 
@@ -52,16 +44,15 @@ const QString kServerHeader = QStringLiteral("[SERVER]");
 const QString kThinClientHeader = QStringLiteral("[THINCLIENT]");
 
 // Every key holds exactly one "=", at its end, so "the line starts with the key"
-// is the same as "the text up to the first = is the key": one hash look-up.
-const QHash<QString, const ServerField*>& serverFieldsByKey()
+// is the same as "the text up to the first = is the key", and no line can start
+// with two different keys.
+const ServerField* serverFieldFor(QStringView key)
 {
-    static const QHash<QString, const ServerField*> byKey = [] {
-        QHash<QString, const ServerField*> hash;
-        for (const ServerField& field : kServerFields)
-            hash.insert(QString::fromLatin1(field.key), &field);
-        return hash;
-    }();
-    return byKey;
+    for (const ServerField& field : kServerFields) {
+        if (key == QLatin1StringView(field.key))
+            return &field;
+    }
+    return nullptr;
 }
 
 qint32 wholeNumberOrZero(QStringView text)
@@ -88,9 +79,7 @@ public:
         if (equals >= 0) {
             const QStringView key = line.first(equals + 1);
             const QStringView rest = line.sliced(equals + 1);
-            // Looked up through a view of the line: no copy of the key for every line.
-            keyView.setRawData(key.data(), key.size());
-            if (const ServerField* field = serverFieldsByKey().value(keyView)) {
+            if (const ServerField* field = serverFieldFor(key)) {
                 storeServerValue(*field, rest);
                 return;
             }
@@ -126,11 +115,11 @@ private:
     {
         if (!currentThinClient)
             return;
-        if (key == u"desc=")
+        if (key == QLatin1String("desc="))
             currentThinClient->desc = rest.toString();
-        else if (key == u"serial_number=")
+        else if (key == QLatin1String("serial_number="))
             currentThinClient->serial_number = rest.toString();
-        else if (key == u"server=")
+        else if (key == QLatin1String("server="))
             currentThinClient->server_ids.append(rest.toString());
     }
 
@@ -138,90 +127,25 @@ private:
     QList<ThinClient*>& thinClients;
     Server* currentServer = nullptr;
     ThinClient* currentThinClient = nullptr;
-    QString keyView;
 };
 
-void appendServer(KeyValueLines& out, const Server& server)
+void appendServer(QString& out, const Server& server)
 {
-    out.append("[SERVER]\n");
+    out += QLatin1StringView("[SERVER]\n");
     for (const ServerField& field : kServerFields)
-        out.appendLine(QLatin1StringView(field.key), field.valueOf(server));
-    out.append("\n");
+        appendKeyValue(out, QLatin1StringView(field.key), field.valueOf(server));
+    out += u'\n';
 }
 
-void appendThinClient(KeyValueLines& out, const ThinClient& client)
+void appendThinClient(QString& out, const ThinClient& client)
 {
-    out.append("[THINCLIENT]\n");
-    out.appendLine(QLatin1StringView("desc="), client.desc);
-    out.appendLine(QLatin1StringView("serial_number="), client.serial_number);
+    out += QLatin1StringView("[THINCLIENT]\n");
+    appendKeyValue(out, QLatin1StringView("desc="), client.desc);
+    appendKeyValue(out, QLatin1StringView("serial_number="), client.serial_number);
     for (const QString& id : client.server_ids)
-        out.appendLine(QLatin1StringView("server="), id);
-    out.append("\n");
+        appendKeyValue(out, QLatin1StringView("server="), id);
+    out += u'\n';
 }
-
-constexpr qsizetype kDevicesPerSlice = 1000;
-
-qsizetype sliceCount(const QList<ThinClient*>& thinClients)
-{
-    return 1 + (thinClients.size() + kDevicesPerSlice - 1) / kDevicesPerSlice;
-}
-
-// The file's text in slices: the header and the servers, then the devices a
-// thousand at a time.
-QByteArray makeSlice(qsizetype slice, const QList<Server*>& servers, const QList<ThinClient*>& thinClients)
-{
-    if (slice == 0) {
-        KeyValueLines out(1024 + servers.size() * 700);
-        out.append(configFileHeader("zev.conf").toUtf8());
-        for (const Server* server : servers)
-            appendServer(out, *server);
-        return out.take();
-    }
-    const qsizetype first = (slice - 1) * kDevicesPerSlice;
-    const qsizetype last = qMin(first + kDevicesPerSlice, thinClients.size());
-    KeyValueLines out((last - first) * 200);
-    for (qsizetype i = first; i < last; ++i)
-        appendThinClient(out, *thinClients[i]);
-    return out.take();
-}
-
-// Slices made by a helper thread, handed over in order, a few at a time.
-class SliceQueue {
-public:
-    void put(QByteArray slice)
-    {
-        std::unique_lock lock(mutex);
-        changed.wait(lock, [this] { return waiting.size() < 2 || stopped; });
-        waiting.push_back(std::move(slice));
-        changed.notify_all();
-    }
-    QByteArray take()
-    {
-        std::unique_lock lock(mutex);
-        changed.wait(lock, [this] { return !waiting.empty(); });
-        QByteArray slice = std::move(waiting.front());
-        waiting.pop_front();
-        changed.notify_all();
-        return slice;
-    }
-    void stop()
-    {
-        const std::lock_guard lock(mutex);
-        stopped = true;
-        changed.notify_all();
-    }
-    bool isStopped()
-    {
-        const std::lock_guard lock(mutex);
-        return stopped;
-    }
-
-private:
-    std::mutex mutex;
-    std::condition_variable changed;
-    std::deque<QByteArray> waiting;
-    bool stopped = false;
-};
 
 } // namespace
 
@@ -235,38 +159,17 @@ namespace ConfigFile {
 
 QByteArray serialize(const QList<Server*>& servers, const QList<ThinClient*>& thinClients)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    write(buffer, servers, thinClients);
-    return buffer.data();
+    QString out = configFileHeader("zev.conf");
+    for (const Server* server : servers)
+        appendServer(out, *server);
+    for (const ThinClient* client : thinClients)
+        appendThinClient(out, *client);
+    return out.toUtf8();
 }
 
 bool write(QIODevice& device, const QList<Server*>& servers, const QList<ThinClient*>& thinClients)
 {
-    const qsizetype slices = sliceCount(thinClients);
-    constexpr qsizetype kShareFrom = 5;
-    if (slices < kShareFrom) {
-        for (qsizetype slice = 0; slice < slices; ++slice) {
-            if (!writeAll(device, makeSlice(slice, servers, thinClients)))
-                return false;
-        }
-        return true;
-    }
-    // A large fleet: a helper thread makes the odd slices while this one makes
-    // the even ones and hands them all to the device in order. Both cores make
-    // text, and the first slices are on their way to the disk before the last
-    // ones exist.
-    SliceQueue odd;
-    std::thread helper([&] {
-        for (qsizetype slice = 1; slice < slices && !odd.isStopped(); slice += 2)
-            odd.put(makeSlice(slice, servers, thinClients));
-    });
-    bool written = true;
-    for (qsizetype slice = 0; slice < slices && written; ++slice)
-        written = writeAll(device, slice % 2 == 0 ? makeSlice(slice, servers, thinClients) : odd.take());
-    odd.stop();
-    helper.join();
-    return written;
+    return writeFully(device, serialize(servers, thinClients));
 }
 
 void parse(const QByteArray& content, QList<Server*>& servers, QList<ThinClient*>& thinClients)

@@ -6,7 +6,6 @@
 #include <QHash>
 #include <QList>
 #include <QString>
-#include <QStringView>
 
 // First match in list order, letter case ignored; nullptr when there is none.
 // Two serial numbers are one device when they name one file, so they are
@@ -14,62 +13,34 @@
 Server* findServerById(const QList<Server*>& servers, const QString& id);
 ThinClient* findThinClientBySerial(const QList<ThinClient*>& thinClients, const QString& serial);
 
-// The text with every character case-folded on its own, as QString's
-// case-insensitive comparison does: two texts compare equal without regard to
-// case exactly when their keys are equal.
-QString caseInsensitiveKey(QStringView text);
-// The same key, written into key (reusing its storage).
-void setCaseInsensitiveKey(QString& key, QStringView text);
-// A serial number's key: its upper-case form, which names the device's file.
-void setSerialKey(QString& key, QStringView serial);
+// The keys those look-ups compare: equal keys, equal records.
+QString caseInsensitiveKey(const QString& text);
+QString serialKey(const QString& serial);
 
-// The same look-up as above through a hash, for callers that look up many
-// keys. It follows the list it indexes: invalidate() after records were
-// changed, removed or replaced; appends are noticed by themselves.
-template <typename Record, QString Record::*Key, void (*SetKey)(QString&, QStringView) = setCaseInsensitiveKey>
-class CaseInsensitiveIndex {
+// The same look-ups through a hash, for callers that look up many keys.
+template <typename Record, QString Record::*Field, QString (*KeyOf)(const QString&)>
+class RecordIndex {
 public:
-    explicit CaseInsensitiveIndex(const QList<Record*>& list) : list(list) {}
-
-    Record* find(QStringView key) const { return find(key, scratchKey); }
-
-    // The same, folding the key into the caller's scratch. Once refresh() has
-    // run and while the list does not change, threads may look up at once.
-    Record* find(QStringView key, QString& scratch) const
+    explicit RecordIndex(const QList<Record*>& records)
     {
-        refresh();
-        SetKey(scratch, key);
-        return firstOfKey.value(scratch, nullptr);
+        firstOfKey.reserve(records.size());
+        for (Record* record : records)
+            add(record);
     }
 
-    void invalidate() { stale = true; }
-
-    void refresh() const
+    // Takes in a record appended to the list after the index was made.
+    void add(Record* record)
     {
-        if (!stale && indexedSize == list.size())
-            return;
-        if (stale || indexedSize > list.size()) {
-            firstOfKey.clear();
-            indexedSize = 0;
-        }
-        firstOfKey.reserve(list.size());
-        QString key;
-        for (qsizetype i = indexedSize; i < list.size(); ++i) {
-            SetKey(key, list[i]->*Key);
-            if (!firstOfKey.contains(key)) // the first record in list order wins
-                firstOfKey.insert(key, list[i]);
-        }
-        indexedSize = list.size();
-        stale = false;
+        const QString key = KeyOf(record->*Field);
+        if (!firstOfKey.contains(key)) // the first record in list order wins
+            firstOfKey.insert(key, record);
     }
+
+    Record* find(const QString& key) const { return firstOfKey.value(KeyOf(key), nullptr); }
 
 private:
-    const QList<Record*>& list;
-    mutable QHash<QString, Record*> firstOfKey;
-    mutable qsizetype indexedSize = 0;
-    mutable bool stale = true;
-    mutable QString scratchKey; // saves an allocation per look-up
+    QHash<QString, Record*> firstOfKey;
 };
 
-using ServerIndex = CaseInsensitiveIndex<Server, &Server::server_id>;
-using SerialIndex = CaseInsensitiveIndex<ThinClient, &ThinClient::serial_number, setSerialKey>;
+using ServerIndex = RecordIndex<Server, &Server::server_id, caseInsensitiveKey>;
+using SerialIndex = RecordIndex<ThinClient, &ThinClient::serial_number, serialKey>;

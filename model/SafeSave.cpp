@@ -139,48 +139,6 @@ int openPreviousVersion(int folder, uid_t folderOwner, const QByteArray& name, b
     return ::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
 }
 
-bool writeBytes(int fd, const char* data, qint64 left)
-{
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        left -= written;
-    }
-    return true;
-}
-
-// Writes straight to a file descriptor. A large file is started on its way to
-// the disk as it is written, so the sync at the end has little left to wait for.
-class DescriptorDevice : public QIODevice {
-public:
-    explicit DescriptorDevice(int fd) : fd(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
-    qint64 written() const { return total; }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override
-    {
-        if (!writeBytes(fd, data, size))
-            return -1;
-        total += size;
-        constexpr qint64 kStartWritingAfter = 512 * 1024;
-        if (total - started >= kStartWritingAfter) {
-            ::sync_file_range(fd, started, total - started, SYNC_FILE_RANGE_WRITE);
-            started = total;
-        }
-        return size;
-    }
-
-private:
-    int fd;
-    qint64 total = 0;
-    qint64 started = 0;
-};
-
 } // namespace
 
 void Descriptor::reset(int newFd)
@@ -195,7 +153,7 @@ void setSaveStepHook(std::function<bool(SaveStep)> hook)
     saveStepHook = std::move(hook);
 }
 
-bool writeAll(QIODevice& device, QByteArrayView bytes)
+bool writeFully(QIODevice& device, QByteArrayView bytes)
 {
     return device.write(bytes.data(), bytes.size()) == bytes.size();
 }
@@ -298,7 +256,7 @@ int BatchSave::openStagingFile(const QByteArray& name, bool targetExists, mode_t
 
 bool BatchSave::stage(const QString& fileName, const QByteArray& bytes)
 {
-    return stage(fileName, [&bytes](QIODevice& device) { return writeAll(device, bytes); });
+    return stage(fileName, [&bytes](QIODevice& device) { return writeFully(device, bytes); });
 }
 
 bool BatchSave::stage(const QString& fileName, const Writer& write)
@@ -322,11 +280,11 @@ bool BatchSave::stage(const QString& fileName, const Writer& write)
     if (fd < 0)
         return false;
     ::fchmod(fd, mode);
-    DescriptorDevice device(fd);
-    bool written = write(device);
-    struct stat seen;
-    if (written && (::fstat(fd, &seen) != 0 || seen.st_size != device.written()))
-        written = ::ftruncate(fd, device.written()) == 0; // a longer previous version loses its tail
+    QFile file;
+    bool written = file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle) && write(file) && file.flush();
+    // A longer previous version loses its tail.
+    written = written && ::ftruncate(fd, file.pos()) == 0;
+    file.close();
     if (::close(fd) != 0 || !written) {
         ::unlinkat(stagingFolder(staging), staging.stagingName.constData(), 0);
         return false;

@@ -13,7 +13,7 @@
 class QIODevice;
 
 // Writes all of bytes, or reports false: a short write is a failed write.
-bool writeAll(QIODevice& device, QByteArrayView bytes);
+bool writeFully(QIODevice& device, QByteArrayView bytes);
 
 // An open file descriptor, closed when it goes.
 class Descriptor {

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "model/Lookup.h"
-
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
 #include <functional>
 
+class ThinClient;
 
 // Merging a list of devices: lines of serial number, ",,," and description;
 // "#" starts a comment, and any other line is passed over.
@@ -19,13 +18,11 @@ struct Stats {
     int rejected = 0;
 };
 
-// Merges content into thinClients: a known serial number (letter case
-// ignored) gets the new description, an unknown one a new device at the end.
-// rejectedLine is called with each entry whose serial number is refused.
+// Merges content into thinClients: a known serial number (one that names the
+// same file) gets the new description, an unknown one a new device at the end,
+// in upper case. rejectedLine is called with each entry whose serial number
+// cannot name a file.
 Stats merge(const QByteArray& content, QList<ThinClient*>& thinClients,
-            const std::function<void(const QString& line)>& rejectedLine);
-// The same, with an index of thinClients that the caller keeps.
-Stats merge(const QByteArray& content, QList<ThinClient*>& thinClients, const SerialIndex& index,
             const std::function<void(const QString& line)>& rejectedLine);
 
 // The status report shown after an import.

@@ -1,8 +1,8 @@
-#include "bench/SyntheticFleet.h"
+#include "fixtures/SyntheticFleet.h"
 #include "model/ConfigFile.h"
 #include "model/Server.h"
 #include "model/ThinClient.h"
-#include "support/RecordText.h"
+#include "fixtures/RecordText.h"
 #include "support/SampleRecords.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 // A save killed at any moment leaves every file it writes either wholly as
 // before or wholly as saved. A child process saves a large fleet and is
 // killed with SIGKILL part-way, again and again.
-#include "bench/SyntheticFleet.h"
+#include "fixtures/SyntheticFleet.h"
 #include "model/ClientConfigFile.h"
 #include "model/ConfigFile.h"
 #include "model/SafeSave.h"

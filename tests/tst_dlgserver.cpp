@@ -1,9 +1,9 @@
-#include "bench/SyntheticFleet.h"
+#include "fixtures/SyntheticFleet.h"
 #include "dialogs/server/DlgServer.h"
 #include "model/Server.h"
 #include "support/FakePrompts.h"
 #include "support/GuiTestSupport.h"
-#include "support/RecordText.h"
+#include "fixtures/RecordText.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -26,7 +26,7 @@ namespace {
 
 bool save(const QString& path, const QByteArray& bytes)
 {
-    return saveFile(path, [&bytes](QIODevice& device) { return writeAll(device, bytes); });
+    return saveFile(path, [&bytes](QIODevice& device) { return writeFully(device, bytes); });
 }
 
 ino_t inodeOf(const QString& path)

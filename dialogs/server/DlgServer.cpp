@@ -3,7 +3,7 @@
 #include "dialogs/server/ProtocolTable.h"
 #include "model/Server.h"
 #include "model/ServerId.h"
-#include "app/Prompts.h"
+#include "prompts/Prompts.h"
 #include "ui_dlgserver.h"
 
 namespace {

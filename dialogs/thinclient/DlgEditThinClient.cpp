@@ -1,6 +1,6 @@
 #include "dialogs/thinclient/DlgEditThinClient.h"
 
-#include "app/Prompts.h"
+#include "prompts/Prompts.h"
 #include "model/ThinClient.h"
 #include "ui_dlgeditthinclient.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Prompts.h"
+#include "prompts/Prompts.h"
 
 #include <QList>
 #include <QStringList>

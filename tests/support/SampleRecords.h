@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bench/SyntheticFleet.h"
+#include "fixtures/SyntheticFleet.h"
 #include "model/Server.h"
 #include "model/ThinClient.h"
 
