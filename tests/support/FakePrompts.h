@@ -7,17 +7,15 @@
 
 // Scripted stand-in for every message box and file dialog. It records each
 // call and answers with what the test queued; an unanswered question or file
-// dialog is recorded as unexpected and answered with No / an empty name.
+// dialog is counted as unexpected and answered with No / an empty name.
 class FakePrompts : public Prompts {
 public:
     struct Call {
         QString kind; // "information", "warning", "question", "open", "save"
         QString title;
-        QString text; // the caption's text, or for file dialogs the filter
-        QMessageBox::StandardButtons buttons;
+        QString text; // the box's text, or for file dialogs the filter
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
         QString dir;
-        QMessageBox::StandardButton escapeButton = QMessageBox::NoButton;
     };
 
     FakePrompts() { install(this); }
@@ -28,18 +26,47 @@ public:
     QStringList fileNames;
     int unexpected = 0;
 
-    QStringList kinds() const;
-    QStringList titles() const;
+    QStringList titles() const { return each(&Call::title); }
+    QStringList texts() const { return each(&Call::text); }
 
-    void information(QWidget* parent, const QString& title, const QString& text) override;
-    void warning(QWidget* parent, const QString& title, const QString& text) override;
-    QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
-                                         QMessageBox::StandardButtons buttons,
-                                         QMessageBox::StandardButton defaultButton,
-                                         QMessageBox::StandardButton escapeButton) override;
-    QString openFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) override;
-    QString saveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) override;
+    void information(QWidget*, const QString& title, const QString& text) override
+    {
+        calls.append({"information", title, text, QMessageBox::NoButton, {}});
+    }
+    void warning(QWidget*, const QString& title, const QString& text) override
+    {
+        calls.append({"warning", title, text, QMessageBox::NoButton, {}});
+    }
+    QMessageBox::StandardButton question(QWidget*, const QString& title, const QString& text,
+                                         QMessageBox::StandardButtons, QMessageBox::StandardButton defaultButton,
+                                         QMessageBox::StandardButton) override
+    {
+        calls.append({"question", title, text, defaultButton, {}});
+        unexpected += answers.isEmpty() ? 1 : 0;
+        return answers.isEmpty() ? QMessageBox::No : answers.takeFirst();
+    }
+    QString openFileName(QWidget*, const QString& caption, const QString& dir, const QString& filter) override
+    {
+        calls.append({"open", caption, filter, QMessageBox::NoButton, dir});
+        return nextFileName();
+    }
+    QString saveFileName(QWidget*, const QString& caption, const QString& dir, const QString& filter) override
+    {
+        calls.append({"save", caption, filter, QMessageBox::NoButton, dir});
+        return nextFileName();
+    }
 
 private:
-    QString nextFileName();
+    QStringList each(QString Call::*field) const
+    {
+        QStringList result;
+        for (const Call& call : calls)
+            result << call.*field;
+        return result;
+    }
+    QString nextFileName()
+    {
+        unexpected += fileNames.isEmpty() ? 1 : 0;
+        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+    }
 };

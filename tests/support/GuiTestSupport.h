@@ -3,25 +3,25 @@
 #include "dialogs/server/DlgServer.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QDesktopServices>
-#include <QObject>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 
-// Widget tests link the static GUI library, whose images must be registered by hand.
-inline void initZevResources()
+// Widget tests link the static GUI library, whose images must be registered by
+// hand; they never touch the user's settings store.
+inline void initGuiTest()
 {
     Q_INIT_RESOURCE(images);
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QStandardPaths::setTestModeEnabled(true);
 }
 
-// Keeps the tests away from the user's settings store.
-inline void isolateSettings()
+inline void clearSettings()
 {
-    QStandardPaths::setTestModeEnabled(true);
     QSettings(QStringLiteral("Quorvane"), QStringLiteral("ZEV")).clear();
 }
 
@@ -29,23 +29,15 @@ inline void isolateSettings()
 class UrlRecorder : public QObject {
     Q_OBJECT
 public:
-    UrlRecorder()
-    {
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openUrl");
-    }
-    ~UrlRecorder() override
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    }
+    UrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl"); }
+    ~UrlRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
     QList<QUrl> urls;
 
 public slots:
     void openUrl(const QUrl& url) { urls.append(url); }
 };
 
-// Writes a plain 600 x 400 topology picture into folder and returns its path.
+// Writes a plain white 600 x 400 topology picture into folder and returns its path.
 inline QString writeTestPicture(const QString& folder)
 {
     QImage image(600, 400, QImage::Format_RGB32);

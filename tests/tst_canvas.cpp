@@ -1,0 +1,152 @@
+// The labels on the picture: zones, drag steps, and the label itself.
+#include "canvas/LabelGeometry.h"
+#include "canvas/ServerLabel.h"
+#include "support/FakePrompts.h"
+#include "support/GuiTestSupport.h"
+#include "support/SampleRecords.h"
+
+#include <QtTest>
+
+namespace {
+
+// "x,y,w,h" with "H" and "V" for the holds, as the drag table writes a box.
+LabelBox box(const QString& text)
+{
+    const QStringList n = text.split(QRegularExpression("[,HV]"), Qt::SkipEmptyParts);
+    return {n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt(), text.contains(u'H'), text.contains(u'V')};
+}
+
+QPoint point(const QString& text)
+{
+    return text == "-" ? QPoint() : QPoint(text.section(u',', 0, 0).toInt(), text.section(u',', 1, 1).toInt());
+}
+
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, buttons, {});
+    QApplication::sendEvent(widget, &event);
+}
+
+} // namespace
+
+class TestCanvas : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initGuiTest(); }
+
+    void zones_data()
+    {
+        QTest::addColumn<QPoint>("pointer"); // in a label of 100 x 80
+        QTest::addColumn<int>("zone");
+        const int rows[][3] = {{0, 0, 1},   {10, 10, 1}, {11, 10, 7}, {10, 11, 5}, {91, 10, 2}, {91, 40, 6},
+                               {90, 40, 0}, {10, 71, 3}, {50, 71, 8}, {50, 70, 0}, {99, 79, 4}, {50, 40, 0}};
+        for (const auto& [x, y, zone] : rows)
+            QTest::addRow("%d,%d", x, y) << QPoint(x, y) << zone;
+    }
+
+    void zones()
+    {
+        QFETCH(QPoint, pointer);
+        QFETCH(int, zone);
+        QCOMPARE(labelZoneAt(pointer.x(), pointer.y(), 100, 80), zone);
+        const Qt::CursorShape cursors[] = {Qt::ArrowCursor,    Qt::SizeFDiagCursor, Qt::SizeBDiagCursor,
+                                           Qt::SizeBDiagCursor, Qt::SizeFDiagCursor, Qt::SizeHorCursor,
+                                           Qt::SizeHorCursor,  Qt::SizeVerCursor,   Qt::SizeVerCursor};
+        QCOMPARE(cursorForZone(zone), cursors[zone]);
+    }
+
+    // One drag step in a 600 x 400 picture: zone, box before, last and new
+    // pointer (parent coordinates), press point (label coordinates), box after.
+    void dragSteps_data()
+    {
+        QTest::addColumn<QString>("step");
+        for (const char* step : {
+                 "0 100,100,75,75 - 120,125 10,10 110,115,75,75",   // move
+                 "0 500,10,75,75 - 560,20 10,10 525,10,75,75",      // stops at the right
+                 "0 20,20,75,75 - 5,5 10,10 0,0,75,75",             // stops at the left and top
+                 "0 20,300,75,75 - 30,420 10,10 20,325,75,75",      // stops at the bottom
+                 "6 100,100,75,75 175,120 185,120 - 100,100,85,75", // right edge grows
+                 "6 100,100,40,75 140,120 110,120 - 100,100,30,75H",        // pins at 30
+                 "6 100,100,30,75H 110,120 129,120 - 100,100,30,75H",       // pinned: waits
+                 "6 100,100,30,75H 125,120 135,120 - 100,100,40,75",        // follows again
+                 "6 500,100,75,75 575,120 650,120 - 500,100,100,75",        // stops at the picture
+                 "6 100,100,75,75 175,120 175,150 - 100,100,75,75",         // no horizontal move
+                 "5 100,100,75,75 100,120 90,120 - 90,100,85,75",           // left edge grows
+                 "5 100,100,75,75 100,120 110,120 - 110,100,65,75",         // and shrinks
+                 "5 100,100,40,75 100,120 120,120 - 110,100,30,75H",        // pins at 30
+                 "5 110,100,30,75H 120,120 115,120 - 110,100,30,75H",       // pinned: waits
+                 "5 110,100,30,75H 115,120 105,120 - 100,100,40,75",        // follows again
+                 "5 20,100,75,75 20,120 -5,120 - 0,100,95,75",              // past the picture
+                 "7 100,100,75,75 120,100 120,90 - 100,90,75,85",           // top edge grows
+                 "7 100,100,75,40 120,100 120,120 - 100,110,75,30V",        // pins at 30
+                 "7 100,110,75,30V 120,120 120,115 - 100,110,75,30V",       // pinned: waits
+                 "7 100,110,75,30V 120,115 120,105 - 100,100,75,40",        // follows again
+                 "7 100,20,75,75 120,20 120,-3 - 100,0,75,95",              // past the picture
+                 "8 100,100,75,75 120,175 120,185 - 100,100,75,85",         // bottom edge grows
+                 "8 100,100,75,40 120,140 120,120 - 100,100,75,30V",        // pins at 30
+                 "8 100,350,75,40 120,390 120,420 - 100,350,75,50",         // stops at the picture
+                 "4 100,100,40,40 140,140 100,100 - 100,100,30,30HV",       // corner stops at 30 x 30
+                 "4 100,100,30,30HV 100,100 90,90 - 100,100,30,30HV",       // and stays pinned
+                 "4 100,100,30,30HV 90,90 140,150 - 100,100,80,90",         // until back past it
+                 "1 100,100,75,75 100,100 90,80 - 90,80,85,95",             // top-left corner
+                 "2 100,100,75,75 175,100 185,110 - 100,110,85,65",         // top-right corner
+                 "3 100,100,75,75 100,175 95,180 - 95,100,80,80"})          // bottom-left corner
+            QTest::newRow(step) << QString::fromLatin1(step);
+    }
+
+    void dragSteps()
+    {
+        QFETCH(QString, step);
+        const QStringList f = step.split(u' ');
+        const DragInput input{f[0].toInt(), QRect(0, 0, 600, 400), point(f[2]), point(f[3]), point(f[4])};
+        QCOMPARE(dragStep(input, box(f[1])), box(f[5]));
+    }
+
+    // The label: the server's geometry and name, the cursor of the zone under
+    // the pointer, and a move only for a left drag after a press on it.
+    void labelDrag_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("pressButton"); // NoButton: no press seen
+        QTest::addColumn<Qt::MouseButtons>("held");
+        QTest::addColumn<bool>("moves");
+        QTest::newRow("left drag") << Qt::LeftButton << Qt::MouseButtons(Qt::LeftButton) << true;
+        QTest::newRow("right drag") << Qt::RightButton << Qt::MouseButtons(Qt::RightButton) << false;
+        QTest::newRow("left and right") << Qt::LeftButton << (Qt::LeftButton | Qt::RightButton) << false;
+        QTest::newRow("no press seen") << Qt::NoButton << Qt::MouseButtons(Qt::LeftButton) << false;
+    }
+
+    void labelDrag()
+    {
+        QFETCH(Qt::MouseButton, pressButton);
+        QFETCH(Qt::MouseButtons, held);
+        QFETCH(bool, moves);
+        QWidget picture;
+        picture.resize(600, 400);
+        std::unique_ptr<Server> server(sampleServer());
+        QList<Server*> servers{server.get()};
+        QRect bounds(0, 0, 1024, 768);
+        auto* label = new ServerLabel(&picture, &bounds, &servers, server.get());
+        QCOMPARE(label->geometry(), QRect(10, 20, 75, 75));
+        QCOMPARE(label->text(), QStringLiteral(" Main office "));
+        QCOMPARE(int(label->alignment()), 0xC4);
+        QSignalSpy changed(label, &ServerLabel::onDataChanged);
+        sendMouse(label, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::NoButton);
+        QCOMPARE(label->cursor().shape(), Qt::SizeFDiagCursor);
+        QCOMPARE(bounds, QRect(0, 0, 600, 400));
+        sendMouse(label, QEvent::MouseMove, QPoint(37, 37), Qt::NoButton, Qt::NoButton);
+        QCOMPARE(label->cursor().shape(), Qt::ArrowCursor);
+        if (pressButton != Qt::NoButton)
+            sendMouse(label, QEvent::MouseButtonPress, QPoint(37, 37), pressButton, pressButton);
+        for (int step = 0; step < 3; ++step)
+            sendMouse(label, QEvent::MouseMove, QPoint(47, 42), Qt::NoButton, held);
+        QCOMPARE(changed.size(), moves ? 3 : 0);
+        QCOMPARE(label->pos(), moves ? QPoint(40, 35) : QPoint(10, 20));
+        QCOMPARE(QPoint(server->xpos, server->ypos), label->pos());
+        sendMouse(label, QEvent::MouseButtonRelease, QPoint(37, 37), Qt::LeftButton, Qt::NoButton);
+        sendMouse(label, QEvent::MouseMove, QPoint(60, 60), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(changed.size(), moves ? 3 : 0);
+    }
+};
+
+QTEST_MAIN(TestCanvas)
+#include "tst_canvas.moc"

@@ -1,0 +1,347 @@
+// zev.conf, the device files and the import: what is written, what is read
+// back, and how records are found and named.
+#include "fixtures/RecordText.h"
+#include "model/ClientConfigFile.h"
+#include "model/ConfigFile.h"
+#include "model/SafeSave.h"
+#include "model/ServerId.h"
+#include "model/ThinClientImport.h"
+#include "support/SampleRecords.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// The records as one line: every server field, then each device.
+QString summary(const QList<Server*>& servers, const QList<ThinClient*>& thinClients)
+{
+    QStringList parts;
+    for (const Server* s : servers)
+        parts << "S[" + fieldsOf(*s).filter(QRegularExpression("=(?!-1$).")).join(u'|') + "]";
+    for (const ThinClient* c : thinClients)
+        parts << QStringLiteral("T[%1|%2|%3]").arg(c->desc, c->serial_number, c->server_ids.join(u','));
+    return parts.join(u' ');
+}
+
+struct Parsed {
+    QList<Server*> servers;
+    QList<ThinClient*> thinClients;
+    explicit Parsed(const QByteArray& content) { ConfigFile::parse(content, servers, thinClients); }
+    ~Parsed()
+    {
+        qDeleteAll(servers);
+        qDeleteAll(thinClients);
+    }
+    QString summary() const { return ::summary(servers, thinClients); }
+};
+
+QByteArray golden(const char* name)
+{
+    return readTestFile(QStringLiteral(ZEV_TEST_DATA "/") + name);
+}
+
+} // namespace
+
+class TestFiles : public QObject {
+    Q_OBJECT
+private slots:
+    // Both layouts byte for byte, and every field read back as written.
+    void goldenFiles()
+    {
+        SampleFleet fleet;
+        const QByteArray written = ConfigFile::serialize(fleet.servers, fleet.thinClients);
+        QCOMPARE(written, golden("zev_golden.conf"));
+        QCOMPARE(Parsed(written).summary(), summary(fleet.servers, fleet.thinClients));
+        QCOMPARE(ClientConfigFile::serialize(*fleet.thinClients[0], fleet.servers), golden("client_golden.conf"));
+        const QByteArray empty = ConfigFile::serialize({}, {});
+        QCOMPARE(empty, golden("zev_golden.conf").left(empty.size()));
+        QCOMPARE(empty.count('\n'), 8);
+    }
+
+    void readerRules_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("empty file") << QByteArray() << QString();
+        QTest::newRow("comments") << QByteArray("#[SERVER]\n[SERVER]\n#server_id=x\n") << "S[]";
+        QTest::newRow("header with trailing text")
+            << QByteArray("[SERVER] old\nserver_id=a\n[THINCLIENT]x\nserial_number=S\n") << "S[server_id=a] T[|S|]";
+        QTest::newRow("keys only with =") << QByteArray("[SERVER]\nserver_id a\nxpos 5\n") << "S[]";
+        QTest::newRow("line starting with a blank") << QByteArray("[SERVER]\n server_id=a\n\txpos=4\n") << "S[]";
+        QTest::newRow("separate current records")
+            << QByteArray("[SERVER]\nserver_id=a\n[THINCLIENT]\ndisplay_name=N\nserial_number=S\nxpos=3\n")
+            << "S[server_id=a|display_name=N|xpos=3] T[|S|]";
+        QTest::newRow("keys before their block")
+            << QByteArray("display_name=x\ndesc=y\n[THINCLIENT]\nserver_id=z\n[SERVER]\n") << "S[] T[||]";
+        QTest::newRow("repeated keys") << QByteArray("[SERVER]\nxpos=1\nxpos=2\n[THINCLIENT]\nserver=a\nserver=b\nserver=a\n")
+                                       << "S[xpos=2] T[||a,b,a]";
+        QTest::newRow("values keep blanks and =")
+            << QByteArray("[SERVER]\ndisplay_name= a=b \n[THINCLIENT]\ndesc=x==y\n") << "S[display_name= a=b ] T[x==y||]";
+        QTest::newRow("numbers") << QByteArray("[SERVER]\nxpos= 7 \nindex_latency=abc\nwidth=12px\nheight=99999999999\n")
+                                 << "S[index_latency=0|xpos=7|width=0|height=0]";
+        QTest::newRow("CRLF, CR and no last line end")
+            << QByteArray("[SERVER]\r\nserver_id=a\rxpos=5\r\n[THINCLIENT]\r\nserver=a") << "S[server_id=a|xpos=5] T[||a]";
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[SERVER]\nserver_id=a\n") << "S[server_id=a]";
+        QTest::newRow("NUL bytes and invalid UTF-8")
+            << QByteArray("[SERVER]\0junk\nserver_id=a\0b\ndisplay_name=\xff ok\nxpos=\x80\n", 53)
+            << "S[server_id=a" + QString(QChar(0)) + "b|display_name=" + QChar(0xFFFD) + " ok|xpos=0]";
+        QTest::newRow("unknown and case-changed keys")
+            << QByteArray("[server]\n[SERVER]\nfoo=1\nrps_percentage=5\nXPOS=5\n") << "S[]";
+        // Every key with a value of its own, so that no two keys can be confused.
+        QByteArray everyKey = "[SERVER]\n";
+        QStringList values;
+        const QStringList keys = fieldsOf(Server()).replaceInStrings(QRegularExpression("=.*"), QString());
+        for (int i = 0; i < keys.size(); ++i) {
+            everyKey += keys[i].toUtf8() + '=' + QByteArray::number(i + 1) + '\n';
+            values << keys[i] + '=' + QString::number(i + 1);
+        }
+        QTest::newRow("every key") << everyKey << "S[" + values.join(u'|') + "]";
+    }
+
+    void readerRules()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, expected);
+        QCOMPARE(Parsed(content).summary(), expected);
+    }
+
+    // A pasted line break never splits a value into lines the reader would take for keys.
+    void lineBreaksInValuesStayOnOneLine()
+    {
+        SampleFleet fleet;
+        fleet.servers[0]->display_name = QStringLiteral("two\nlines\r\n[SERVER]");
+        fleet.thinClients[0]->desc = QStringLiteral("desk\rserial_number=EVIL");
+        QCOMPARE(Parsed(ConfigFile::serialize(fleet.servers, fleet.thinClients)).summary(),
+                 summary(fleet.servers, fleet.thinClients)
+                     .replace("two\nlines\r\n", "two lines ")
+                     .replace("desk\r", "desk "));
+    }
+
+    // Files no one should hand the program, but someone will: read to the end
+    // without a crash, and the rules still apply to whatever lines there are.
+    void badInput()
+    {
+        QByteArray binary(1 << 20, Qt::Uninitialized);
+        QRandomGenerator random(7);
+        for (char& byte : binary)
+            byte = char(random.bounded(256));
+        QVERIFY(Parsed("[SERVER]\nserver_id=first\n" + binary).summary().startsWith("S[server_id=first]"));
+        QList<ThinClient*> clients;
+        int rejected = 0;
+        const auto stats = ThinClientImport::merge(binary, clients, [&](const QString&) { ++rejected; });
+        QVERIFY(clients.size() == stats.added && stats.rejected == rejected);
+        qDeleteAll(clients);
+        QByteArray blocks;
+        for (int i = 0; i < 100000; ++i)
+            blocks += "[SERVER]\nserver_id=" + QByteArray::number(i) + "\n[THINCLIENT]\nserver=" + QByteArray::number(i) + '\n';
+        QElapsedTimer timer;
+        timer.start();
+        const Parsed many(blocks + "[SERVER]\ndisplay_name=" + QByteArray(50 << 20, 'x'));
+        QVERIFY(many.servers.size() == 100001 && many.thinClients.last()->server_ids == QStringList("99999"));
+        QCOMPARE(many.servers.last()->display_name.size(), qsizetype(50 << 20));
+        QVERIFY2(timer.elapsed() < 10000, "reading 100,000 blocks and a 50 MB line must not take long");
+    }
+
+    void shortWriteIsAFailure()
+    {
+        SampleFleet fleet;
+        const qint64 size = ConfigFile::serialize(fleet.servers, fleet.thinClients).size();
+        for (qint64 limit : {qint64(0), size / 2, size - 1}) {
+            FailingDevice device(limit);
+            QVERIFY(!ConfigFile::write(device, fleet.servers, fleet.thinClients));
+        }
+        FailingDevice roomy(size);
+        QVERIFY(ConfigFile::write(roomy, fleet.servers, fleet.thinClients));
+    }
+
+    // A device's file: the blocks of its servers in its own order, found without
+    // regard to case, protocol values in small letters; unknown ids give nothing.
+    void deviceFile_data()
+    {
+        QTest::addColumn<QStringList>("ids");
+        QTest::addColumn<QString>("names");
+        QTest::newRow("no servers") << QStringList() << "";
+        QTest::newRow("unknown ids") << QStringList{"nothing", "gone"} << "";
+        QTest::newRow("the device's order, any case") << QStringList{"ABC1", "1252026947045"} << "Second| Main office ";
+    }
+
+    void deviceFile()
+    {
+        QFETCH(QStringList, ids);
+        QFETCH(QString, names);
+        SampleFleet fleet;
+        fleet.servers[1]->server_id = QStringLiteral("abc1");
+        fleet.servers[1]->display_name = QStringLiteral("Second");
+        ThinClient client(QStringLiteral("d"), QStringLiteral("S1"));
+        client.server_ids = ids;
+        const QByteArray file = ClientConfigFile::serialize(client, fleet.servers);
+        QVERIFY(file.startsWith(golden("client_golden.conf").left(golden("client_golden.conf").indexOf("[SERVER]"))));
+        QStringList seen;
+        for (const QByteArray& line : file.split('\n')) {
+            if (line.startsWith("display_name="))
+                seen << QString::fromUtf8(line.mid(13));
+        }
+        QCOMPARE(seen.join(u'|'), names);
+    }
+
+    // A serial number names its device's file only inside the working folder.
+    void fileNames_data()
+    {
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("upper-cased") << "ab12" << "AB12.conf";
+        QTest::newRow("blanks and dots kept") << " x.." << " X...conf";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("slash") << "../escape" << "";
+        QTest::newRow("backslash") << "..\\escape" << "";
+        QTest::newRow("NUL") << QString(QStringLiteral("a") + QChar(0)) << "";
+    }
+
+    void fileNames()
+    {
+        QFETCH(QString, serial);
+        QFETCH(QString, expected);
+        QCOMPARE(ClientConfigFile::fileName(serial), expected);
+    }
+
+    // A device whose file cannot be written is asked about: Yes goes on with the
+    // next device, No stops. Either way the save reports that not all got their file.
+    void deviceFileFailures_data()
+    {
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<bool>("goOn");
+        QTest::addColumn<QStringList>("asked");   // relative to the working folder
+        QTest::addColumn<QStringList>("written"); // files in place afterwards
+        const QStringList all{"AB12.conf", "CD34.conf", "EF56.conf"};
+        const QStringList firstAndLast{"AB12.conf", "EF56.conf"};
+        QTest::newRow("bad name, Yes") << "name" << true << QStringList("../OUTSIDE.conf") << firstAndLast;
+        QTest::newRow("bad name, No") << "name" << false << QStringList("../OUTSIDE.conf") << QStringList("AB12.conf");
+        QTest::newRow("folder in the way, Yes") << "folder" << true << QStringList("CD34.conf") << firstAndLast;
+        QTest::newRow("folder in the way, No") << "folder" << false << QStringList("CD34.conf")
+                                               << QStringList("AB12.conf");
+        QTest::newRow("no folder") << "missing" << true << all << QStringList();
+        QTest::newRow("sync fails, Yes") << "sync" << true << all << QStringList();
+        QTest::newRow("sync fails, No") << "sync" << false << QStringList("AB12.conf") << QStringList();
+    }
+
+    void deviceFileFailures()
+    {
+        QFETCH(QString, cause);
+        QFETCH(bool, goOn);
+        QFETCH(QStringList, asked);
+        QFETCH(QStringList, written);
+        QTemporaryDir parent;
+        const QString dir = parent.filePath("work");
+        if (cause != "missing")
+            QVERIFY(QDir().mkdir(dir));
+        SampleFleet fleet;
+        fleet.thinClients << new ThinClient(QStringLiteral("third"), QStringLiteral("EF56"));
+        if (cause == "name")
+            fleet.thinClients[1]->serial_number = QStringLiteral("../outside");
+        if (cause == "folder")
+            QVERIFY(QDir(dir).mkpath("CD34.conf/inside"));
+        if (cause == "sync")
+            setSaveStepHook([](SaveStep step) { return step != SaveStep::Sync; });
+
+        QStringList seen;
+        const bool complete =
+            ClientConfigFile::writeAll(SaveSession(dir), fleet.servers, fleet.thinClients, [&](const QString& path) {
+                seen << path.mid(dir.size() + 1);
+                return goOn;
+            });
+        setSaveStepHook({});
+
+        QVERIFY(!complete);
+        QCOMPARE(seen, asked);
+        QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), written);
+        if (!written.isEmpty())
+            QCOMPARE(readTestFile(dir + "/AB12.conf"), golden("client_golden.conf"));
+        QVERIFY(!QFileInfo::exists(parent.filePath("OUTSIDE.conf")));
+    }
+
+    void importMerge_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("after"); // the list started as AB12=Old@s1;ISS=Other
+        QTest::addColumn<QList<int>>("stats"); // added, updated, rejected
+        QTest::addColumn<QStringList>("rejectedLines");
+        const QString start = "AB12=Old@s1;ISS=Other";
+        QTest::newRow("comments and noise")
+            << QByteArray("#X1,,,comment\n\nno separator\nA,,,B,,,C\nX,,Y\n") << start << QList<int>{0, 0, 0}
+            << QStringList();
+        QTest::newRow("new device upper-cased")
+            << QByteArray("cd34,,,Front desk\n") << start + ";CD34=Front desk" << QList<int>{1, 0, 0} << QStringList();
+        QTest::newRow("known serial in other case")
+            << QByteArray("ab12,,,New text\n") << "AB12=New text@s1;ISS=Other" << QList<int>{0, 1, 0} << QStringList();
+        QTest::newRow("same serial twice") << QByteArray("X1,,,first\nx1,,,second\n") << start + ";X1=second"
+                                           << QList<int>{1, 1, 0} << QStringList();
+        QTest::newRow("unusable serials rejected")
+            << QByteArray(",,,nobody\nY1,,,y\n../evil,,,x\na\\b,,,z\n") << start + ";Y1=y" << QList<int>{1, 0, 3}
+            << QStringList{",,,nobody", "../evil,,,x", "a\\b,,,z"};
+        QTest::newRow("values untrimmed") << QByteArray("Z9,,,,word\n ab12,,,blank\nE1,,,\n")
+                                          << start + ";Z9=,word; AB12=blank;E1=" << QList<int>{3, 0, 0} << QStringList();
+        QTest::newRow("CRLF and byte-order mark")
+            << QByteArray("\xEF\xBB\xBFQ1,,,q\r\nQ2,,,r\r\n") << start + ";Q1=q;Q2=r" << QList<int>{2, 0, 0}
+            << QStringList();
+        QTest::newRow("dotless i and sharp s name the file of ISS")
+            << QByteArray("\xC4\xB1\xC3\x9F,,,two\n") << "AB12=Old@s1;ISS=two" << QList<int>{0, 1, 0} << QStringList();
+        QTest::newRow("sharp s names the file of SS")
+            << QByteArray("SS,,,one\n\xC3\x9F,,,two\n") << start + ";SS=two" << QList<int>{1, 1, 0} << QStringList();
+    }
+
+    void importMerge()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, after);
+        QFETCH(QList<int>, stats);
+        QFETCH(QStringList, rejectedLines);
+        auto* existing = new ThinClient("Old", "AB12");
+        existing->server_ids << "s1";
+        QList<ThinClient*> clients{existing, new ThinClient("Other", "ISS")};
+        QStringList rejected;
+        const auto result = ThinClientImport::merge(content, clients, [&](const QString& line) { rejected << line; });
+        QStringList now;
+        for (const ThinClient* c : clients)
+            now << c->serial_number + "=" + c->desc + (c->server_ids.isEmpty() ? "" : "@" + c->server_ids.join(','));
+        qDeleteAll(clients);
+        QCOMPARE(now.join(u';'), after);
+        QCOMPARE((QList<int>{result.added, result.updated, result.rejected}), stats);
+        QCOMPARE(rejected, rejectedLines);
+        QCOMPARE(ThinClientImport::statusText(result),
+                 QStringLiteral("\nImport completed. Here are the stats:\n\nNew entries:\t\t%1\nUpdated entries:\t%2\n"
+                                "Rejected entries:\t%3")
+                     .arg(stats[0])
+                     .arg(stats[1])
+                     .arg(stats[2]));
+    }
+
+    void serverIds_data()
+    {
+        QTest::addColumn<QDateTime>("moment");
+        QTest::addColumn<QString>("id");
+        QTest::newRow("shortest") << QDateTime(QDate(2026, 1, 1), QTime(1, 1, 1, 1)) << "1120261111";
+        QTest::newRow("longest") << QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 999)) << "12312026235959999";
+    }
+
+    void serverIds()
+    {
+        QFETCH(QDateTime, moment);
+        QFETCH(QString, id);
+        QCOMPARE(makeServerId(moment), id);
+        // The 1st of November and the 11th of January read alike: a taken id moves on a millisecond.
+        const QDateTime january(QDate(2026, 1, 11), QTime(10, 20, 30, 400));
+        const QDateTime november(QDate(2026, 11, 1), QTime(10, 20, 30, 400));
+        Server first;
+        first.server_id = makeServerId(january);
+        Server second;
+        second.server_id = makeServerId(november.addMSecs(1));
+        QCOMPARE(makeServerId({&first, &second}, november), makeServerId(november.addMSecs(2)));
+        QCOMPARE(makeServerId({&first, &second}, moment), id);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFiles)
+#include "tst_files.moc"
