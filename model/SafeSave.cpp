@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QThread>
 
 #include <cerrno>
 #include <climits>
@@ -174,7 +173,7 @@ SaveSession::SaveSession(const QString& folderPath, int lockWaitMs) : path(folde
             state = Status::Busy;
             return;
         }
-        QThread::msleep(50);
+        ::usleep(50 * 1000);
     }
     state = Status::Ready;
 }

@@ -187,26 +187,6 @@ private slots:
         QCOMPARE(seen.join(u'|'), names);
     }
 
-    // A serial number names its device's file only inside the working folder.
-    void fileNames_data()
-    {
-        QTest::addColumn<QString>("serial");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("upper-cased") << "ab12" << "AB12.conf";
-        QTest::newRow("blanks and dots kept") << " x.." << " X...conf";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("slash") << "../escape" << "";
-        QTest::newRow("backslash") << "..\\escape" << "";
-        QTest::newRow("NUL") << QString(QStringLiteral("a") + QChar(0)) << "";
-    }
-
-    void fileNames()
-    {
-        QFETCH(QString, serial);
-        QFETCH(QString, expected);
-        QCOMPARE(ClientConfigFile::fileName(serial), expected);
-    }
-
     // A device whose file cannot be written is asked about: Yes goes on with the
     // next device, No stops. Either way the save reports that not all got their file.
     void deviceFileFailures_data()
@@ -279,8 +259,8 @@ private slots:
         QTest::newRow("same serial twice") << QByteArray("X1,,,first\nx1,,,second\n") << start + ";X1=second"
                                            << QList<int>{1, 1, 0} << QStringList();
         QTest::newRow("unusable serials rejected")
-            << QByteArray(",,,nobody\nY1,,,y\n../evil,,,x\na\\b,,,z\n") << start + ";Y1=y" << QList<int>{1, 0, 3}
-            << QStringList{",,,nobody", "../evil,,,x", "a\\b,,,z"};
+            << QByteArray(",,,nobody\nY1,,,y\n../evil,,,x\na\\b,,,z\nn\0l,,,w\n", 45) << start + ";Y1=y"
+            << QList<int>{1, 0, 4} << QStringList{",,,nobody", "../evil,,,x", "a\\b,,,z", "n" + QString(QChar(0)) + "l,,,w"};
         QTest::newRow("values untrimmed") << QByteArray("Z9,,,,word\n ab12,,,blank\nE1,,,\n")
                                           << start + ";Z9=,word; AB12=blank;E1=" << QList<int>{3, 0, 0} << QStringList();
         QTest::newRow("CRLF and byte-order mark")

@@ -129,16 +129,11 @@ void DlgServer::loadFromServer()
     ui->cmbxWindowSize->setCurrentIndex(server->index_window_size);
     ui->tbxWindowPercentage->setText(server->rps_window_percentage);
 
-    if (isLocalHost(server->rps_hostname_port.trimmed())) {
-        // The protocol set-up above emptied the application of a protocol that has
-        // none; a local host keeps its application whatever the protocol.
+    // The protocol set-up above emptied the application of a protocol that has
+    // none; a local host keeps its application whatever the protocol.
+    if (isLocalHost(server->rps_hostname_port.trimmed()))
         ui->tbxRemoteApp->setText(server->remote_app);
-        onHostnameTextChanged(server->rps_hostname_port);
-    } else if (allowsRemoteApp(server->index_conxn_type)) {
-        enableRemoteApp();
-    } else {
-        disableRemoteApp();
-    }
+    onHostnameTextChanged(server->rps_hostname_port);
 }
 
 // ---- protocol options ------------------------------------------------------

@@ -11,18 +11,11 @@
 // The records behind tests/data/zev_golden.conf.
 inline Server* sampleServer()
 {
-    auto* server = new Server;
-    server->server_id = QStringLiteral("1252026947045");
-    server->display_name = QStringLiteral(" Main office ");
-    server->rps_hostname_port = QStringLiteral("RDP://Host.Example:3389");
-    server->remote_app = QStringLiteral("Calc");
-    SyntheticFleet::applyRdpDefaults(server);
+    Server* server = SyntheticFleet::rdpServer(QStringLiteral("1252026947045"), QStringLiteral(" Main office "),
+                                               QStringLiteral("RDP://Host.Example:3389"), QStringLiteral("Calc"),
+                                               QPoint(10, 20));
     server->rps_window_size = QStringLiteral("Percentage");
     server->index_window_size = 1;
-    server->xpos = 10;
-    server->ypos = 20;
-    server->width = 75;
-    server->height = 75;
     return server;
 }
 
