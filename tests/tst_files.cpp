@@ -66,25 +66,19 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("expected");
         QTest::newRow("empty file") << QByteArray() << QString();
-        QTest::newRow("comments") << QByteArray("#[SERVER]\n[SERVER]\n#server_id=x\n") << "S[]";
-        QTest::newRow("header with trailing text")
-            << QByteArray("[SERVER] old\nserver_id=a\n[THINCLIENT]x\nserial_number=S\n") << "S[server_id=a] T[|S|]";
-        QTest::newRow("keys only with =") << QByteArray("[SERVER]\nserver_id a\nxpos 5\n") << "S[]";
-        QTest::newRow("line starting with a blank") << QByteArray("[SERVER]\n server_id=a\n\txpos=4\n") << "S[]";
-        QTest::newRow("separate current records")
-            << QByteArray("[SERVER]\nserver_id=a\n[THINCLIENT]\ndisplay_name=N\nserial_number=S\nxpos=3\n")
+        QTest::newRow("comments, blanks, keys without = and before their block")
+            << QByteArray("desc=y\n#[SERVER]\n[SERVER]\n#server_id=x\n server_id=a\n\txpos=4\nxpos 5\n") << "S[]";
+        QTest::newRow("headers with trailing text separate current records")
+            << QByteArray("[SERVER] old\nserver_id=a\n[THINCLIENT]x\ndisplay_name=N\nserial_number=S\nxpos=3\n")
             << "S[server_id=a|display_name=N|xpos=3] T[|S|]";
-        QTest::newRow("keys before their block")
-            << QByteArray("display_name=x\ndesc=y\n[THINCLIENT]\nserver_id=z\n[SERVER]\n") << "S[] T[||]";
         QTest::newRow("repeated keys") << QByteArray("[SERVER]\nxpos=1\nxpos=2\n[THINCLIENT]\nserver=a\nserver=b\nserver=a\n")
                                        << "S[xpos=2] T[||a,b,a]";
         QTest::newRow("values keep blanks and =")
             << QByteArray("[SERVER]\ndisplay_name= a=b \n[THINCLIENT]\ndesc=x==y\n") << "S[display_name= a=b ] T[x==y||]";
         QTest::newRow("numbers") << QByteArray("[SERVER]\nxpos= 7 \nindex_latency=abc\nwidth=12px\nheight=99999999999\n")
                                  << "S[index_latency=0|xpos=7|width=0|height=0]";
-        QTest::newRow("CRLF, CR and no last line end")
-            << QByteArray("[SERVER]\r\nserver_id=a\rxpos=5\r\n[THINCLIENT]\r\nserver=a") << "S[server_id=a|xpos=5] T[||a]";
-        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[SERVER]\nserver_id=a\n") << "S[server_id=a]";
+        QTest::newRow("byte-order mark, CRLF, CR and no last line end")
+            << QByteArray("\xEF\xBB\xBF[SERVER]\r\nserver_id=a\rxpos=5\r\n[THINCLIENT]\r\nserver=a") << "S[server_id=a|xpos=5] T[||a]";
         QTest::newRow("NUL bytes and invalid UTF-8")
             << QByteArray("[SERVER]\0junk\nserver_id=a\0b\ndisplay_name=\xff ok\nxpos=\x80\n", 53)
             << "S[server_id=a" + QString(QChar(0)) + "b|display_name=" + QChar(0xFFFD) + " ok|xpos=0]";
@@ -121,18 +115,15 @@ private slots:
     }
 
     // Files no one should hand the program, but someone will: read to the end
-    // without a crash, and the rules still apply to whatever lines there are.
+    // quickly and without a crash, and the rules still apply to whatever lines there are.
     void badInput()
     {
         QByteArray binary(1 << 20, Qt::Uninitialized);
-        QRandomGenerator random(7);
-        for (char& byte : binary)
-            byte = char(random.bounded(256));
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(binary.data()), binary.size() / 4);
         QVERIFY(Parsed("[SERVER]\nserver_id=first\n" + binary).summary().startsWith("S[server_id=first]"));
         QList<ThinClient*> clients;
-        int rejected = 0;
-        const auto stats = ThinClientImport::merge(binary, clients, [&](const QString&) { ++rejected; });
-        QVERIFY(clients.size() == stats.added && stats.rejected == rejected);
+        const auto stats = ThinClientImport::merge(binary, clients, [](const QString&) {});
+        QCOMPARE(clients.size(), stats.added);
         qDeleteAll(clients);
         QByteArray blocks;
         for (int i = 0; i < 100000; ++i)
@@ -143,18 +134,6 @@ private slots:
         QVERIFY(many.servers.size() == 100001 && many.thinClients.last()->server_ids == QStringList("99999"));
         QCOMPARE(many.servers.last()->display_name.size(), qsizetype(50 << 20));
         QVERIFY2(timer.elapsed() < 10000, "reading 100,000 blocks and a 50 MB line must not take long");
-    }
-
-    void shortWriteIsAFailure()
-    {
-        SampleFleet fleet;
-        const qint64 size = ConfigFile::serialize(fleet.servers, fleet.thinClients).size();
-        for (qint64 limit : {qint64(0), size / 2, size - 1}) {
-            FailingDevice device(limit);
-            QVERIFY(!ConfigFile::write(device, fleet.servers, fleet.thinClients));
-        }
-        FailingDevice roomy(size);
-        QVERIFY(ConfigFile::write(roomy, fleet.servers, fleet.thinClients));
     }
 
     // A device's file: the blocks of its servers in its own order, found without
@@ -200,8 +179,6 @@ private slots:
         QTest::newRow("bad name, Yes") << "name" << true << QStringList("../OUTSIDE.conf") << firstAndLast;
         QTest::newRow("bad name, No") << "name" << false << QStringList("../OUTSIDE.conf") << QStringList("AB12.conf");
         QTest::newRow("folder in the way, Yes") << "folder" << true << QStringList("CD34.conf") << firstAndLast;
-        QTest::newRow("folder in the way, No") << "folder" << false << QStringList("CD34.conf")
-                                               << QStringList("AB12.conf");
         QTest::newRow("no folder") << "missing" << true << all << QStringList();
         QTest::newRow("sync fails, Yes") << "sync" << true << all << QStringList();
         QTest::newRow("sync fails, No") << "sync" << false << QStringList("AB12.conf") << QStringList();
@@ -249,27 +226,19 @@ private slots:
         QTest::addColumn<QList<int>>("stats"); // added, updated, rejected
         QTest::addColumn<QStringList>("rejectedLines");
         const QString start = "AB12=Old@s1;ISS=Other";
-        QTest::newRow("comments and noise")
-            << QByteArray("#X1,,,comment\n\nno separator\nA,,,B,,,C\nX,,Y\n") << start << QList<int>{0, 0, 0}
-            << QStringList();
-        QTest::newRow("new device upper-cased")
-            << QByteArray("cd34,,,Front desk\n") << start + ";CD34=Front desk" << QList<int>{1, 0, 0} << QStringList();
-        QTest::newRow("known serial in other case")
-            << QByteArray("ab12,,,New text\n") << "AB12=New text@s1;ISS=Other" << QList<int>{0, 1, 0} << QStringList();
-        QTest::newRow("same serial twice") << QByteArray("X1,,,first\nx1,,,second\n") << start + ";X1=second"
-                                           << QList<int>{1, 1, 0} << QStringList();
+        QTest::newRow("comments and noise") << QByteArray("#X1,,,comment\n\nno separator\nA,,,B,,,C\nX,,Y\n") << start
+                                            << QList<int>{0, 0, 0} << QStringList();
+        QTest::newRow("new upper-cased, known in other case, same twice, byte-order mark and CRLF")
+            << QByteArray("\xEF\xBB\xBF" "cd34,,,Front desk\r\nab12,,,New text\nX1,,,first\nx1,,,second\n")
+            << "AB12=New text@s1;ISS=Other;CD34=Front desk;X1=second" << QList<int>{2, 2, 0} << QStringList();
         QTest::newRow("unusable serials rejected")
             << QByteArray(",,,nobody\nY1,,,y\n../evil,,,x\na\\b,,,z\nn\0l,,,w\n", 45) << start + ";Y1=y"
             << QList<int>{1, 0, 4} << QStringList{",,,nobody", "../evil,,,x", "a\\b,,,z", "n" + QString(QChar(0)) + "l,,,w"};
         QTest::newRow("values untrimmed") << QByteArray("Z9,,,,word\n ab12,,,blank\nE1,,,\n")
                                           << start + ";Z9=,word; AB12=blank;E1=" << QList<int>{3, 0, 0} << QStringList();
-        QTest::newRow("CRLF and byte-order mark")
-            << QByteArray("\xEF\xBB\xBFQ1,,,q\r\nQ2,,,r\r\n") << start + ";Q1=q;Q2=r" << QList<int>{2, 0, 0}
-            << QStringList();
-        QTest::newRow("dotless i and sharp s name the file of ISS")
-            << QByteArray("\xC4\xB1\xC3\x9F,,,two\n") << "AB12=Old@s1;ISS=two" << QList<int>{0, 1, 0} << QStringList();
-        QTest::newRow("sharp s names the file of SS")
-            << QByteArray("SS,,,one\n\xC3\x9F,,,two\n") << start + ";SS=two" << QList<int>{1, 1, 0} << QStringList();
+        QTest::newRow("sharp s and dotless i name the files of SS and ISS")
+            << QByteArray("SS,,,one\n\xC3\x9F,,,two\n\xC4\xB1\xC3\x9F,,,three\n") << "AB12=Old@s1;ISS=three;SS=two"
+            << QList<int>{1, 2, 0} << QStringList();
     }
 
     void importMerge()
@@ -290,36 +259,20 @@ private slots:
         QCOMPARE(now.join(u';'), after);
         QCOMPARE((QList<int>{result.added, result.updated, result.rejected}), stats);
         QCOMPARE(rejected, rejectedLines);
-        QCOMPARE(ThinClientImport::statusText(result),
-                 QStringLiteral("\nImport completed. Here are the stats:\n\nNew entries:\t\t%1\nUpdated entries:\t%2\n"
-                                "Rejected entries:\t%3")
-                     .arg(stats[0])
-                     .arg(stats[1])
-                     .arg(stats[2]));
     }
 
-    void serverIds_data()
-    {
-        QTest::addColumn<QDateTime>("moment");
-        QTest::addColumn<QString>("id");
-        QTest::newRow("shortest") << QDateTime(QDate(2026, 1, 1), QTime(1, 1, 1, 1)) << "1120261111";
-        QTest::newRow("longest") << QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 999)) << "12312026235959999";
-    }
-
+    // An id is the moment's month, day, year and time without leading zeros: the 1st
+    // of November and the 11th of January read alike, so a taken id moves on a millisecond.
     void serverIds()
     {
-        QFETCH(QDateTime, moment);
-        QFETCH(QString, id);
-        QCOMPARE(makeServerId(moment), id);
-        // The 1st of November and the 11th of January read alike: a taken id moves on a millisecond.
-        const QDateTime january(QDate(2026, 1, 11), QTime(10, 20, 30, 400));
-        const QDateTime november(QDate(2026, 11, 1), QTime(10, 20, 30, 400));
+        QCOMPARE(makeServerId(QDateTime(QDate(2026, 1, 1), QTime(1, 1, 1, 1))), QStringLiteral("1120261111"));
+        const QDateTime november(QDate(2026, 11, 1), QTime(23, 59, 59, 999));
+        QCOMPARE(makeServerId(november), QStringLiteral("1112026235959999"));
         Server first;
-        first.server_id = makeServerId(january);
+        first.server_id = makeServerId(QDateTime(QDate(2026, 1, 11), QTime(23, 59, 59, 999)));
         Server second;
         second.server_id = makeServerId(november.addMSecs(1));
         QCOMPARE(makeServerId({&first, &second}, november), makeServerId(november.addMSecs(2)));
-        QCOMPARE(makeServerId({&first, &second}, moment), id);
     }
 };
 

@@ -2,71 +2,62 @@
 
 #include "prompts/Prompts.h"
 
-#include <QList>
 #include <QStringList>
 
-// Scripted stand-in for every message box and file dialog. It records each
-// call and answers with what the test queued; an unanswered question or file
-// dialog is counted as unexpected and answered with No / an empty name.
+// Scripted stand-in for every message box and file dialog. Each call is kept
+// in shown as "kind|title|text" (file dialogs: "open|caption|filter|folder");
+// questions take the queued answers, file dialogs the queued names. A call
+// that finds nothing queued counts as unexpected and gets No or an empty name.
 class FakePrompts : public Prompts {
 public:
-    struct Call {
-        QString kind; // "information", "warning", "question", "open", "save"
-        QString title;
-        QString text; // the box's text, or for file dialogs the filter
-        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-        QString dir;
-    };
-
     FakePrompts() { install(this); }
     ~FakePrompts() override { install(nullptr); }
 
-    QList<Call> calls;
+    QStringList shown;
     QList<QMessageBox::StandardButton> answers;
     QStringList fileNames;
     int unexpected = 0;
 
-    QStringList titles() const { return each(&Call::title); }
-    QStringList texts() const { return each(&Call::text); }
+    QStringList titles() const
+    {
+        QStringList result;
+        for (const QString& call : shown)
+            result << call.section(u'|', 1, 1);
+        return result;
+    }
 
     void information(QWidget*, const QString& title, const QString& text) override
     {
-        calls.append({"information", title, text, QMessageBox::NoButton, {}});
+        record("information", title, text);
     }
-    void warning(QWidget*, const QString& title, const QString& text) override
-    {
-        calls.append({"warning", title, text, QMessageBox::NoButton, {}});
-    }
+    void warning(QWidget*, const QString& title, const QString& text) override { record("warning", title, text); }
     QMessageBox::StandardButton question(QWidget*, const QString& title, const QString& text,
-                                         QMessageBox::StandardButtons, QMessageBox::StandardButton defaultButton,
+                                         QMessageBox::StandardButtons, QMessageBox::StandardButton,
                                          QMessageBox::StandardButton) override
     {
-        calls.append({"question", title, text, defaultButton, {}});
-        unexpected += answers.isEmpty() ? 1 : 0;
-        return answers.isEmpty() ? QMessageBox::No : answers.takeFirst();
+        record("question", title, text);
+        return next(answers, QMessageBox::No);
     }
     QString openFileName(QWidget*, const QString& caption, const QString& dir, const QString& filter) override
     {
-        calls.append({"open", caption, filter, QMessageBox::NoButton, dir});
-        return nextFileName();
+        record("open", caption, filter + u'|' + dir);
+        return next(fileNames, QString());
     }
     QString saveFileName(QWidget*, const QString& caption, const QString& dir, const QString& filter) override
     {
-        calls.append({"save", caption, filter, QMessageBox::NoButton, dir});
-        return nextFileName();
+        record("save", caption, filter + u'|' + dir);
+        return next(fileNames, QString());
     }
 
 private:
-    QStringList each(QString Call::*field) const
+    void record(const char* kind, const QString& title, const QString& text)
     {
-        QStringList result;
-        for (const Call& call : calls)
-            result << call.*field;
-        return result;
+        shown << QLatin1String(kind) + u'|' + title + u'|' + text;
     }
-    QString nextFileName()
+    template <typename T>
+    T next(QList<T>& queue, const T& none)
     {
-        unexpected += fileNames.isEmpty() ? 1 : 0;
-        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+        unexpected += queue.isEmpty() ? 1 : 0;
+        return queue.isEmpty() ? none : queue.takeFirst();
     }
 };

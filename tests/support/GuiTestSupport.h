@@ -3,13 +3,11 @@
 #include "dialogs/server/DlgServer.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QUrl>
 
 // Widget tests link the static GUI library, whose images must be registered by
 // hand; they never touch the user's settings store.
@@ -24,18 +22,6 @@ inline void clearSettings()
 {
     QSettings(QStringLiteral("Quorvane"), QStringLiteral("ZEV")).clear();
 }
-
-// Records the URLs the program asks the desktop to open, instead of starting a browser.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    UrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl"); }
-    ~UrlRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
-    QList<QUrl> urls;
-
-public slots:
-    void openUrl(const QUrl& url) { urls.append(url); }
-};
 
 // Writes a plain white 600 x 400 topology picture into folder and returns its path.
 inline QString writeTestPicture(const QString& folder)

@@ -44,24 +44,3 @@ inline QByteArray readTestFile(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// A device that accepts limit bytes and then fails, like a disk that fills up.
-class FailingDevice : public QIODevice {
-public:
-    explicit FailingDevice(qint64 limit) : limit(limit) { open(QIODevice::WriteOnly); }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64 len) override
-    {
-        if (written >= limit)
-            return -1;
-        const qint64 accepted = qMin(len, limit - written);
-        written += accepted;
-        return accepted;
-    }
-
-private:
-    qint64 limit;
-    qint64 written = 0;
-};

@@ -1,0 +1,544 @@
+// The record dialogs and the two table dialogs, worked as a user works them.
+#include "dialogs/server/DlgServer.h"
+#include "dialogs/thinclient/DlgAssignServers.h"
+#include "dialogs/thinclient/DlgEditThinClient.h"
+#include "dialogs/thinclient/DlgThinClient.h"
+#include "fixtures/RecordText.h"
+#include "support/FakePrompts.h"
+#include "support/GuiTestSupport.h"
+#include "support/SampleRecords.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+template <typename T = QLineEdit>
+T* child(const QObject& dialog, const char* name)
+{
+    return dialog.findChild<T*>(name);
+}
+
+void click(const QObject& dialog, const char* button)
+{
+    child<QPushButton>(dialog, button)->click();
+}
+
+// The option combo boxes and the names the protocol file gives them.
+const std::pair<const char*, const char*> kOptions[] = {
+    {"cmbxColorDepth", "Color depth"},     {"cmbxGraphicsQuality", "Graphics quality"}, {"cmbxAudioQuality", "Audio quality"},
+    {"cmbxRedirectAudio", "Redirect audio"}, {"cmbxRedirectMic", "Redirect mic"},     {"cmbxLatency", "Latency"},
+    {"cmbxSecurity", "Security"},          {"cmbxWindowSize", "Window size"}};
+
+// The dialog's options as the protocol file writes them.
+QStringList shownOptions(const DlgServer& dialog)
+{
+    QStringList lines{QStringLiteral("remote application: ") +
+                      (child(dialog, "tbxRemoteApp")->isEnabled() ? "enabled" : "disabled")};
+    for (const auto& [name, label] : kOptions) {
+        const auto* box = child<QComboBox>(dialog, name);
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i)
+            items << (i == box->currentIndex() ? "*" : "") + box->itemText(i);
+        lines << QStringLiteral("%1: %2").arg(label, items.isEmpty() ? "-" : items.join(" | "));
+    }
+    return lines;
+}
+
+// A saved server's option values and indexes, as the protocol file writes them.
+QStringList storedOptions(const Server& s)
+{
+    QStringList values;
+    QStringList indexes;
+    for (const QString& field : fieldsOf(s)) {
+        const QString value = field.section(u'=', 1);
+        if (field.startsWith("rps_") && !field.startsWith("rps_hostname") && !field.startsWith("rps_window_p"))
+            values << value;
+        if (field.startsWith("index_"))
+            indexes << value;
+    }
+    return {"stored: " + values.join(", "), "indexes: " + indexes.join(u' ')};
+}
+
+// Clicks the check box of a cell (or the middle of a text cell) as a user would.
+void clickCell(QAbstractItemView* view, int row, int col, Qt::KeyboardModifiers modifiers)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    option.rect = view->visualRect(view->model()->index(row, col));
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    const QRect box = view->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, view);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, col < 2 ? option.rect.center() : box.center());
+}
+
+// "1" checked, "0" not, per check-box cell from the third column on; rows separated by "/".
+QString checks(const QAbstractItemModel* model)
+{
+    QStringList rows;
+    for (int r = 0; r < model->rowCount(); ++r) {
+        QString row;
+        for (int c = 2; c < model->columnCount(); ++c)
+            row += model->index(r, c).data(Qt::CheckStateRole).toInt() == Qt::Checked ? '1' : '0';
+        rows << row;
+    }
+    return rows.join(u'/');
+}
+
+} // namespace
+
+class TestDialogs : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<FakePrompts> prompts;
+    QRect bounds{0, 0, 1000, 700};
+    QList<Server*> servers;
+    QList<ThinClient*> clients;
+
+    std::unique_ptr<DlgServer> serverDialog(const QString& mode)
+    {
+        if (mode == "new")
+            return std::make_unique<DlgServer>(nullptr, &bounds, &servers);
+        if (mode == "point")
+            return std::make_unique<DlgServer>(nullptr, &bounds, &servers, QPoint(100, 50));
+        return std::make_unique<DlgServer>(nullptr, &bounds, &servers, servers[0], mode == "clone");
+    }
+
+    void fillAndSave(const DlgServer& dialog, const QString& name, const QString& host)
+    {
+        child(dialog, "tbxDispName")->setText(name);
+        child(dialog, "tbxHostname")->setText(host);
+        click(dialog, "btnSave");
+    }
+
+    QString devices() const
+    {
+        QStringList rows;
+        for (const ThinClient* c : clients)
+            rows << c->serial_number + "=" + c->desc + "@" + c->server_ids.join(',');
+        return rows.join(u';');
+    }
+
+    // The list editor or the assignment grid, shown.
+    std::unique_ptr<QDialog> tableDialog(bool editor)
+    {
+        std::unique_ptr<QDialog> dialog(editor ? static_cast<QDialog*>(new DlgEditThinClient(nullptr, &clients))
+                                               : new DlgAssignServers(nullptr, &servers, &clients));
+        dialog->show();
+        if (!QTest::qWaitForWindowActive(dialog.get()))
+            qWarning("the table dialog did not become active");
+        return dialog;
+    }
+
+private slots:
+    void initTestCase() { initGuiTest(); }
+
+    void init()
+    {
+        prompts = std::make_unique<FakePrompts>();
+        servers = {sampleServer(), new Server, new Server};
+        servers[0]->rps_hostname_port = "srv.example";
+        servers[0]->remote_app = "App";
+        servers[0]->index_color_depth = 2; // choices away from the defaults, so that loading them is seen
+        servers[0]->index_security = 2;
+        servers[0]->rps_window_percentage = "64";
+        servers[0]->server_id = "s1";
+        servers[1]->rps_hostname_port = "other";
+        servers[1]->server_id = "s2";
+        servers[2]->rps_hostname_port = "third";
+        servers[2]->remote_app = "x";
+        servers[2]->server_id = "s3";
+        clients = {new ThinClient("first", "XAB1"), new ThinClient("second", "YAB2"), new ThinClient("third", "Z3"),
+                   new ThinClient("sharp s", "SS"), new ThinClient("dotless i", "I")};
+        clients[0]->server_ids = QStringList{"s1", "S2", "gone"};
+        clients[1]->server_ids = QStringList{"s3", "s1"};
+    }
+
+    void cleanup()
+    {
+        QCOMPARE(prompts->unexpected, 0);
+        prompts.reset();
+        qDeleteAll(servers);
+        qDeleteAll(clients);
+        servers.clear();
+        clients.clear();
+    }
+
+    // Each protocol's lists, defaults and stored values, against the file written from the protocol tables.
+    void protocolTables_data()
+    {
+        QTest::addColumn<QStringList>("expected");
+        const QString all = QString::fromUtf8(readTestFile(ZEV_TEST_DATA "/protocols.txt"));
+        for (const QString& block : all.split(QStringLiteral("\nprotocol ")).mid(1)) {
+            const QStringList lines = block.trimmed().split(u'\n');
+            QTest::newRow(qPrintable(lines[0])) << lines.mid(1);
+        }
+    }
+
+    void protocolTables()
+    {
+        QFETCH(QStringList, expected);
+        DlgServer dialog(nullptr, &bounds, &servers);
+        auto* protocol = child<QComboBox>(dialog, "cmbxConxType");
+        child(dialog, "tbxRemoteApp")->setText("app");
+        protocol->setCurrentIndex(protocol->findText(QString::fromLatin1(QTest::currentDataTag())));
+        const QStringList shown = shownOptions(dialog);
+        for (const auto& [name, label] : kOptions)
+            child<QComboBox>(dialog, name)->setCurrentIndex(0);
+        click(dialog, "btnSetDefaults");
+        QCOMPARE(shownOptions(dialog), shown);
+        fillAndSave(dialog, "Name", "host.example");
+        QCOMPARE(shown + storedOptions(*servers.last()), expected);
+        QCOMPARE(servers.last()->remote_app, shown[0].endsWith("enabled") ? "app" : "");
+    }
+
+    void serverValidation_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("fields"); // name|host|application|window size index|percentage
+        QTest::addColumn<QString>("box");    // "kind|title|text", empty for none
+        QTest::addColumn<bool>("saved");
+        const QString dup = "information|Input Validation|\nDuplicate hostname found! Hostname and Remote application "
+                            "pair has been assigned to another server! \n\nHostname and Remote application pairs "
+                            "must be unique";
+        const QString local = "warning|Input validation|When hostname is set to localhost, Remote application field "
+                              "cannot be empty";
+        const QString range = "warning|Invalid percentage|\n'Percent of screen' value must be in the range 1-100";
+        const QString exe = "information|Filename extension not allowed|\n.exe extension has been removed from ";
+        QTest::newRow("empty name") << "new" << "|h||2|" << "information|Input validation|\nDisplay name cannot be empty" << false;
+        QTest::newRow("blank name and host") << "new" << "  |   ||2|" << "" << true;
+        QTest::newRow("empty host") << "new" << "N|||2|" << "information|Input validation|\nServer hostname cannot be empty" << false;
+        QTest::newRow("localhost") << "new" << "N|LocalHost||2|" << local << false;
+        QTest::newRow("loopback") << "new" << "N|127.0.0.1||2|" << local << false;
+        QTest::newRow("untrimmed localhost") << "new" << "N| localhost||2|" << "" << true;
+        QTest::newRow("exe removed") << "new" << "N|h|calc.EXE|2|" << exe + "calc" << true;
+        QTest::newRow("exe inside") << "new" << "N|h|my.exe.tool|2|" << "" << true;
+        QTest::newRow("duplicate any case") << "new" << "N|SRV.example|app|2|" << dup << false;
+        QTest::newRow("exe then duplicate") << "new" << "N|srv.example|App.exe|2|" << exe + "App//" + dup << false;
+        QTest::newRow("empty app differs") << "new" << "N|srv.example||2|" << "" << true;
+        QTest::newRow("both apps empty") << "new" << "N|other||2|" << dup << false;
+        QTest::newRow("edit unchanged") << "edit" << "N|srv.example|App|2|" << "" << true;
+        QTest::newRow("clone unchanged") << "clone" << "N|srv.example|App|2|" << dup << false;
+        QTest::newRow("clone changed") << "clone" << "N|srv2.example|App|2|" << "" << true;
+        QTest::newRow("percent 0") << "new" << "N|h||1|0" << range << false;
+        QTest::newRow("percent 101") << "new" << "N|h||1|101" << range << false;
+        QTest::newRow("percent empty") << "new" << "N|h||1|" << range << false;
+        QTest::newRow("percent 1") << "new" << "N|h||1|1" << "" << true;
+        QTest::newRow("percent 100") << "new" << "N|h||1|100" << "" << true;
+        QTest::newRow("percent unchecked when not chosen") << "new" << "N|h||0|0" << "" << true;
+    }
+
+    void serverValidation()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, fields);
+        QFETCH(QString, box);
+        QFETCH(bool, saved);
+        const QStringList f = fields.split(u'|');
+        const auto dialog = serverDialog(mode);
+        QSignalSpy changed(dialog.get(), &DlgServer::onDataChanged);
+        child(*dialog, "tbxRemoteApp")->setText(f[2]);
+        child<QComboBox>(*dialog, "cmbxWindowSize")->setCurrentIndex(f[3].toInt());
+        child(*dialog, "tbxWindowPercentage")->setText(f[4]);
+        const QString sourceName = servers[0]->display_name;
+        fillAndSave(*dialog, f[0], f[1]);
+        QCOMPARE(prompts->shown.join("//"), box);
+        QCOMPARE(changed.size(), saved ? 1 : 0);
+        QCOMPARE(servers.size(), saved && mode != "edit" ? 4 : 3);
+        QCOMPARE(servers[0]->display_name, saved && mode == "edit" ? f[0] : sourceName);
+        QCOMPARE(child(*dialog, "tbxHostname")->text(), f[1]);
+        if (box.contains("range"))
+            QCOMPARE(child(*dialog, "tbxWindowPercentage")->text(), QStringLiteral("000"));
+        if (saved && mode == "new")
+            QCOMPARE(servers.last()->remote_app, f[2].endsWith(".EXE") ? "calc" : f[2]);
+    }
+
+    // Each mode: its title, what it loads, which signals a save sends, and where the record lands.
+    void serverModes_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("signalOrder");
+        QTest::addColumn<QPoint>("position");
+        QTest::newRow("new") << "Creating new server" << QStringList{"new", "data"} << QPoint(0, 0);
+        QTest::newRow("point") << "Creating new server" << QStringList{"new", "data"} << QPoint(60, 10);
+        QTest::newRow("edit") << "Edit server properties" << QStringList{"data"} << QPoint(10, 20);
+        QTest::newRow("clone") << "Cloning server" << QStringList{"new", "data"} << QPoint(0, 0);
+    }
+
+    void serverModes()
+    {
+        QFETCH(QString, title);
+        QFETCH(QStringList, signalOrder);
+        QFETCH(QPoint, position);
+        const QString mode = QString::fromLatin1(QTest::currentDataTag());
+        const bool loads = mode == "edit" || mode == "clone";
+        const QString sourceId = servers[0]->server_id;
+        const auto dialog = serverDialog(mode);
+        QCOMPARE(dialog->windowTitle(), title);
+        QCOMPARE(child<QPushButton>(*dialog, "btnSavePlusNew")->isEnabled(), !loads);
+        QCOMPARE(child(*dialog, "tbxRemoteApp")->text(), loads ? "App" : "");
+        QCOMPARE(child(*dialog, "tbxWindowPercentage")->text(), loads ? "64" : "80");
+        QStringList order;
+        connect(dialog.get(), &DlgServer::onNewServer, this, [&](Server* s) { order << (s == servers.last() ? "new" : "?"); });
+        connect(dialog.get(), &DlgServer::onDataChanged, this, [&] { order << "data"; });
+        fillAndSave(*dialog, "Renamed", "fresh.example");
+        QCOMPARE(order, signalOrder);
+        const Server* saved = mode == "edit" ? servers[0] : servers.value(3);
+        QCOMPARE(saved->display_name, QStringLiteral("Renamed"));
+        QCOMPARE(saved->server_id == sourceId, mode == "edit");
+        QCOMPARE(QRect(saved->xpos, saved->ypos, saved->width, saved->height), QRect(position, QSize(75, 75)));
+        QCOMPARE(saved->index_color_depth, loads ? 2 : 4);
+        QVERIFY(!loads || saved->index_security == 2);
+    }
+
+    // Save + New empties only the host and places the next label 77 pixels on, wrapping at the picture's edge.
+    void savePlusNewLinesLabelsUp()
+    {
+        bounds = QRect(100, 0, 230, 700);
+        DlgServer dialog(nullptr, &bounds, &servers);
+        child(dialog, "tbxDispName")->setText("Row");
+        QStringList placed;
+        for (const char* host : {"a", "b", "c"}) {
+            child(dialog, "tbxHostname")->setText(host);
+            click(dialog, "btnSavePlusNew");
+            QVERIFY(child(dialog, "tbxHostname")->text().isEmpty() && child(dialog, "tbxDispName")->text() == "Row");
+            placed << QStringLiteral("%1,%2").arg(servers.last()->xpos).arg(servers.last()->ypos);
+        }
+        QCOMPARE(placed.join(u' '), QStringLiteral("0,0 77,0 0,77"));
+        QVERIFY(servers[4]->server_id != servers[5]->server_id);
+    }
+
+    // "localhost" or "127.0.0.1", trimmed and in any case, fixes the protocol and
+    // options and opens "Remote Application", also when a saved server is opened again.
+    void localHost_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("app");
+        QTest::newRow("LocalHost with blanks") << " LocalHost " << "calc";
+        QTest::newRow("loopback") << "127.0.0.1" << "browser";
+        QTest::newRow("other") << "localhost2" << "";
+    }
+
+    void localHost()
+    {
+        QFETCH(QString, host);
+        QFETCH(QString, app);
+        const bool local = !app.isEmpty();
+        DlgServer create(nullptr, &bounds, &servers);
+        child<QComboBox>(create, "cmbxConxType")->setCurrentIndex(3); // VNC, which has no remote application
+        child(create, "tbxHostname")->setText(host);
+        for (const char* name : {"cmbxConxType", "cmbxColorDepth", "cmbxSecurity"})
+            QCOMPARE(child<QComboBox>(create, name)->isEnabled(), !local);
+        QCOMPARE(child(create, "tbxRemoteApp")->isEnabled(), local);
+        child(create, "tbxRemoteApp")->setText(app);
+        fillAndSave(create, "Name", host);
+        const QStringList before = fieldsOf(*servers.last());
+
+        DlgServer reopened(nullptr, &bounds, &servers, servers.last(), false);
+        QCOMPARE(child(reopened, "tbxRemoteApp")->isEnabled(), local);
+        click(reopened, "btnSave");
+        QCOMPARE(fieldsOf(*servers.last()), before);
+        child(reopened, "tbxHostname")->setText("remote.example");
+        QVERIFY(child<QComboBox>(reopened, "cmbxConxType")->isEnabled() && child(reopened, "tbxRemoteApp")->text().isEmpty());
+    }
+
+    // Return in a field presses no button: neither Save nor "Set default values".
+    void returnInAFieldPressesNoButton()
+    {
+        DlgServer dialog(nullptr, &bounds, &servers);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        child<QComboBox>(dialog, "cmbxColorDepth")->setCurrentIndex(3);
+        child(dialog, "tbxHostname")->setText("new.example");
+        for (const char* field : {"tbxDispName", "tbxHostname", "tbxRemoteApp"}) {
+            child(dialog, field)->setFocus();
+            QTest::keyClick(child(dialog, field), Qt::Key_Return);
+            QTest::keyClick(child(dialog, field), Qt::Key_Enter);
+        }
+        QVERIFY(dialog.isVisible() && prompts->shown.isEmpty() && servers.size() == 3);
+        QCOMPARE(child<QComboBox>(dialog, "cmbxColorDepth")->currentIndex(), 3);
+    }
+
+    void addDevice_data()
+    {
+        QTest::addColumn<QString>("desc");
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QString>("refusal"); // empty when saved as the upper-cased serial number
+        const QString empty = "\nDescription and Serial number fields cannot be empty";
+        const QString taken = "\nThe specified serial number has been assigned to another thinclient device! "
+                              "Serial numbers must be unique";
+        const QString path = "\nSerial numbers cannot contain the characters / and \\ because they name the "
+                             "thinclient's configuration file";
+        QTest::newRow("upper-cased") << "Lab 3" << "ab12" << "";
+        QTest::newRow("blanks only") << "  " << " " << "";
+        QTest::newRow("empty description") << "" << "ab12" << empty;
+        QTest::newRow("empty serial") << "d" << "" << empty;
+        QTest::newRow("duplicate in other case") << "d" << "xAb1" << taken;
+        QTest::newRow("sharp s names the file of SS") << "d" << QString::fromUtf8("\xC3\x9F") << taken;
+        QTest::newRow("dotless i names the file of I") << "d" << QString::fromUtf8("\xC4\xB1") << taken;
+        QTest::newRow("slash") << "d" << "../x" << path;
+        QTest::newRow("backslash") << "d" << "a\\b" << path;
+    }
+
+    void addDevice()
+    {
+        QFETCH(QString, desc);
+        QFETCH(QString, serial);
+        QFETCH(QString, refusal);
+        DlgThinClient dialog(nullptr, &clients);
+        QSignalSpy changed(&dialog, &DlgThinClient::onDataChanged);
+        QSignalSpy status(&dialog, &DlgThinClient::setStatusMsg);
+        child(dialog, "tbxDesc")->setText(desc);
+        child(dialog, "tbxSerialNumber")->setText(serial);
+        click(dialog, "btnSave");
+        QCOMPARE(prompts->shown.join("//"), refusal.isEmpty() ? "" : "information|Input Validation|" + refusal);
+        QCOMPARE(clients.last()->serial_number, refusal.isEmpty() ? serial.toUpper() : QStringLiteral("I"));
+        QCOMPARE(changed.size(), refusal.isEmpty() ? 1 : 0);
+        QCOMPARE(status.value(0).value(0).toString(), refusal.isEmpty() ? "Added new Thinclient: " + desc : QString());
+    }
+
+    // Modifier clicks copy the clicked box's state: in the grid Shift the row,
+    // Control the column, both the grid; in the editor Control the column.
+    void modifierClicks_data()
+    {
+        QTest::addColumn<bool>("editor");
+        QTest::addColumn<QPoint>("cell"); // column, row
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("after");
+        const auto shift = Qt::KeyboardModifiers(Qt::ShiftModifier);
+        const auto control = Qt::KeyboardModifiers(Qt::ControlModifier);
+        QTest::newRow("plain toggles one") << false << QPoint(3, 2) << Qt::KeyboardModifiers() << "100/101/010/000/000";
+        QTest::newRow("plain on text") << false << QPoint(0, 2) << Qt::KeyboardModifiers() << "100/101/000/000/000";
+        QTest::newRow("Shift row") << false << QPoint(3, 2) << shift << "100/101/111/000/000";
+        QTest::newRow("Shift on text clears the row") << false << QPoint(0, 1) << shift << "100/000/000/000/000";
+        QTest::newRow("Shift+Alt acts as Shift") << false << QPoint(3, 2) << (shift | Qt::AltModifier) << "100/101/111/000/000";
+        QTest::newRow("Control column") << false << QPoint(3, 2) << control << "110/111/010/010/010";
+        QTest::newRow("Control clears column") << false << QPoint(2, 2) << control << "100/101/100/100/100";
+        QTest::newRow("Control+Shift grid") << false << QPoint(4, 2) << (control | shift) << "111/111/111/111/111";
+        QTest::newRow("Control+Shift on text") << false << QPoint(0, 0) << (control | shift) << "000/000/000/000/000";
+        QTest::newRow("editor: plain") << true << QPoint(2, 1) << Qt::KeyboardModifiers() << "0/1/0/0/0";
+        QTest::newRow("editor: Control column") << true << QPoint(2, 1) << control << "1/1/1/1/1";
+        QTest::newRow("editor: Control+Shift acts as Control") << true << QPoint(2, 1) << (control | shift) << "1/1/1/1/1";
+        QTest::newRow("editor: Shift plays no part") << true << QPoint(2, 1) << shift << "0/1/0/0/0";
+        QTest::newRow("editor: Control on text") << true << QPoint(1, 1) << control << "0/0/0/0/0";
+    }
+
+    void modifierClicks()
+    {
+        QFETCH(bool, editor);
+        QFETCH(QPoint, cell);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, after);
+        const auto dialog = tableDialog(editor);
+        auto* view = dialog->findChild<QAbstractItemView*>();
+        QSignalSpy changed(dialog.get(), SIGNAL(onDataChanged()));
+        clickCell(view, cell.y(), cell.x(), modifiers);
+        QCOMPARE(checks(view->model()), after);
+        if (cell.x() < 2 && modifiers & Qt::ControlModifier)
+            QCOMPARE(view->model()->index(3, cell.x()).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        if (editor)
+            return;
+        dialog->accept(); // a click on any cell, even a text cell, is a change
+        QCOMPARE(changed.size(), 1);
+        QStringList ids;
+        for (int i = 0; i < 3; ++i)
+            ids << (after[i] == u'1' ? servers[i]->server_id : QString());
+        QCOMPARE(clients[0]->server_ids, ids.join(u' ').simplified().split(u' ', Qt::SkipEmptyParts));
+    }
+
+    // Space ticks a box, Return in the search field finds the next match (and
+    // nothing else); OK then writes the table and tells the window.
+    void keyboardAndSearch_data()
+    {
+        QTest::addColumn<bool>("editor");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("assignment grid") << false << "XAB1=first@s1;YAB2=second@s1,s3;Z3=third@s2;SS=sharp s@;I=dotless i@";
+        QTest::newRow("list editor") << true << "XAB1=first@s1,S2,gone;YAB2=second@s3,s1;SS=sharp s@;I=dotless i@";
+    }
+
+    void keyboardAndSearch()
+    {
+        QFETCH(bool, editor);
+        QFETCH(QString, after);
+        const auto dialog = tableDialog(editor);
+        auto* view = dialog->findChild<QAbstractItemView*>();
+        QSignalSpy changed(dialog.get(), SIGNAL(onDataChanged()));
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(2, editor ? 2 : 3));
+        QTest::keyClick(view, Qt::Key_Space);
+        auto* search = child(*dialog, "tbxSearch");
+        search->setFocus();
+        QStringList seen;
+        for (const char* text : {"AB", "ab", "ab", "nowhere", "THIR", ""}) {
+            search->setText(text);
+            QTest::keyClick(search, seen.size() % 2 ? Qt::Key_Enter : Qt::Key_Return);
+            const QModelIndexList selected = view->selectionModel()->selectedIndexes();
+            seen << (selected.size() == 1 ? selected[0].data().toString() : "?");
+        }
+        QCOMPARE(seen, QStringList({"XAB1", "YAB2", "XAB1", "XAB1", "third", "third"}));
+        QVERIFY(dialog->isVisible());
+        if (editor)
+            prompts->answers << QMessageBox::Yes;
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(devices(), after);
+    }
+
+    // OK in the editor: empty descriptions refuse, marked devices are confirmed and go.
+    void editorOk_data()
+    {
+        QTest::addColumn<QStringList>("descriptions");
+        QTest::addColumn<QList<int>>("marked");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("after"); // null when the dialog stays open
+        const QString validate = "information|Validating input|Found one or more thinclients with empty description "
+                                 "fields! \n\nPlease enter a description for them";
+        const QString confirm = "question|Confirm deletion|One or more thinclients will be deleted.\n\nThis operation "
+                                "cannot be undone. Are you sure you want to continue?";
+        const QStringList same{"first", "second", "third", "sharp s", "dotless i"};
+        const QStringList oneEmpty{"one", "", "third", "sharp s", "dotless i"};
+        QTest::newRow("no edits") << same << QList<int>{} << QMessageBox::NoButton << "" << "XAB1=first;YAB2=second;Z3=third;SS=sharp s;I=dotless i";
+        QTest::newRow("renamed") << QStringList{"one", "second", " ", "sharp s", "dotless i"} << QList<int>{}
+                                 << QMessageBox::NoButton << "" << "XAB1=one;YAB2=second;Z3= ;SS=sharp s;I=dotless i";
+        QTest::newRow("empty description") << oneEmpty << QList<int>{} << QMessageBox::NoButton << validate << QString();
+        QTest::newRow("empty but marked") << oneEmpty << QList<int>{1} << QMessageBox::Yes << confirm
+                                          << "XAB1=one;Z3=third;SS=sharp s;I=dotless i";
+        QTest::newRow("No keeps the marks") << same << QList<int>{0, 2} << QMessageBox::No << confirm << QString();
+        QTest::newRow("Yes deletes the marked") << same << QList<int>{0, 2} << QMessageBox::Yes << confirm
+                                                << "YAB2=second;SS=sharp s;I=dotless i";
+    }
+
+    void editorOk()
+    {
+        QFETCH(QStringList, descriptions);
+        QFETCH(QList<int>, marked);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QString, box);
+        QFETCH(QString, after);
+        DlgEditThinClient dialog(nullptr, &clients);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit thinclient  properties"));
+        QSignalSpy changed(&dialog, &DlgEditThinClient::onDataChanged);
+        for (int row = 0; row < descriptions.size(); ++row)
+            dialog.table()->item(row, 1)->setText(descriptions[row]);
+        for (int row : marked)
+            dialog.table()->item(row, 2)->setCheckState(Qt::Checked);
+        if (answer != QMessageBox::NoButton)
+            prompts->answers << answer;
+        dialog.accept();
+        QCOMPARE(prompts->shown.join("//"), box);
+        QCOMPARE(changed.size(), after.isNull() ? 0 : 1);
+        QCOMPARE(dialog.result(), after.isNull() ? 0 : int(QDialog::Accepted));
+        QStringList now;
+        for (const ThinClient* c : clients)
+            now << c->serial_number + "=" + c->desc;
+        QCOMPARE(now.join(';'), after.isNull() ? "XAB1=first;YAB2=second;Z3=third;SS=sharp s;I=dotless i" : after);
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
