@@ -48,7 +48,8 @@ QByteArray golden(const char* name)
 class TestFiles : public QObject {
     Q_OBJECT
 private slots:
-    // Both layouts byte for byte, and every field read back as written.
+    // Both layouts byte for byte, every field read back as written, and a
+    // pasted line break never splitting a value into lines read as keys.
     void goldenFiles()
     {
         SampleFleet fleet;
@@ -59,6 +60,26 @@ private slots:
         const QByteArray empty = ConfigFile::serialize({}, {});
         QCOMPARE(empty, golden("zev_golden.conf").left(empty.size()));
         QCOMPARE(empty.count('\n'), 8);
+        fleet.servers[0]->display_name = QStringLiteral("two\nlines\r\n[SERVER]");
+        fleet.thinClients[0]->desc = QStringLiteral("desk\rserial_number=EVIL");
+        QCOMPARE(Parsed(ConfigFile::serialize(fleet.servers, fleet.thinClients)).summary(),
+                 summary(fleet.servers, fleet.thinClients).replace("two\nlines\r\n", "two lines ").replace("desk\r", "desk "));
+    }
+
+    // A device's file holds the blocks of its servers in its own order, found
+    // without regard to case; unknown ids give nothing.
+    void deviceFileOrder()
+    {
+        SampleFleet fleet;
+        fleet.servers[1]->server_id = QStringLiteral("abc1");
+        fleet.servers[1]->display_name = QStringLiteral("Second");
+        ThinClient client(QStringLiteral("d"), QStringLiteral("S1"));
+        const QByteArray header = ClientConfigFile::serialize(client, fleet.servers);
+        QVERIFY(golden("client_golden.conf").startsWith(header + "[SERVER]"));
+        client.server_ids = QStringList{"nothing", "ABC1", "1252026947045", "gone"};
+        const QByteArray file = ClientConfigFile::serialize(client, fleet.servers);
+        QCOMPARE(file.count("[SERVER]"), 2);
+        QVERIFY(file.indexOf("display_name=Second") < file.indexOf("display_name= Main office "));
     }
 
     void readerRules_data()
@@ -102,18 +123,6 @@ private slots:
         QCOMPARE(Parsed(content).summary(), expected);
     }
 
-    // A pasted line break never splits a value into lines the reader would take for keys.
-    void lineBreaksInValuesStayOnOneLine()
-    {
-        SampleFleet fleet;
-        fleet.servers[0]->display_name = QStringLiteral("two\nlines\r\n[SERVER]");
-        fleet.thinClients[0]->desc = QStringLiteral("desk\rserial_number=EVIL");
-        QCOMPARE(Parsed(ConfigFile::serialize(fleet.servers, fleet.thinClients)).summary(),
-                 summary(fleet.servers, fleet.thinClients)
-                     .replace("two\nlines\r\n", "two lines ")
-                     .replace("desk\r", "desk "));
-    }
-
     // Files no one should hand the program, but someone will: read to the end
     // quickly and without a crash, and the rules still apply to whatever lines there are.
     void badInput()
@@ -134,36 +143,6 @@ private slots:
         QVERIFY(many.servers.size() == 100001 && many.thinClients.last()->server_ids == QStringList("99999"));
         QCOMPARE(many.servers.last()->display_name.size(), qsizetype(50 << 20));
         QVERIFY2(timer.elapsed() < 10000, "reading 100,000 blocks and a 50 MB line must not take long");
-    }
-
-    // A device's file: the blocks of its servers in its own order, found without
-    // regard to case, protocol values in small letters; unknown ids give nothing.
-    void deviceFile_data()
-    {
-        QTest::addColumn<QStringList>("ids");
-        QTest::addColumn<QString>("names");
-        QTest::newRow("no servers") << QStringList() << "";
-        QTest::newRow("unknown ids") << QStringList{"nothing", "gone"} << "";
-        QTest::newRow("the device's order, any case") << QStringList{"ABC1", "1252026947045"} << "Second| Main office ";
-    }
-
-    void deviceFile()
-    {
-        QFETCH(QStringList, ids);
-        QFETCH(QString, names);
-        SampleFleet fleet;
-        fleet.servers[1]->server_id = QStringLiteral("abc1");
-        fleet.servers[1]->display_name = QStringLiteral("Second");
-        ThinClient client(QStringLiteral("d"), QStringLiteral("S1"));
-        client.server_ids = ids;
-        const QByteArray file = ClientConfigFile::serialize(client, fleet.servers);
-        QVERIFY(file.startsWith(golden("client_golden.conf").left(golden("client_golden.conf").indexOf("[SERVER]"))));
-        QStringList seen;
-        for (const QByteArray& line : file.split('\n')) {
-            if (line.startsWith("display_name="))
-                seen << QString::fromUtf8(line.mid(13));
-        }
-        QCOMPARE(seen.join(u'|'), names);
     }
 
     // A device whose file cannot be written is asked about: Yes goes on with the
