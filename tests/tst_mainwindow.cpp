@@ -110,29 +110,40 @@ private slots:
         QVERIFY(unreadable.serverList().isEmpty());
     }
 
-    // A save that could not write zev.conf says so and keeps the data modified;
-    // a device without its file is asked about and reported at the end.
+    // A save that could not write zev.conf says so and keeps the data modified and
+    // the previous file whole; a device without its file is asked about and reported
+    // at the end. The full disk is a 256 KiB tmpfs.
     void failedSaves_data()
     {
         QTest::addColumn<QString>("cause");
         QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QString>("shown"); // the boxes, each "title|text" or a title, "//" between them
         QTest::addColumn<bool>("modified");
-        const QString notAll = "information|Creating thinclient configuration|Not all thinclient configuration fileshave been created";
-        const QString asked = "question|Creating thinclient configuration|\nError creating file: %1/B/2.conf\nDo you want to continue?";
-        QTest::newRow("zev.conf") << "folder" << QMessageBox::NoButton
-                                  << QStringList{"information|ZEV - Saving Configuration|\nError opening configuration file; your data has NOT been saved!"} << true;
-        QTest::newRow("device file, Yes") << "device" << QMessageBox::Yes << QStringList{asked, notAll} << false;
-        QTest::newRow("device file, No") << "device" << QMessageBox::No << QStringList{asked, notAll} << false;
+        const QString device = "Creating thinclient configuration";
+        const QString asked = device + "|\nError creating file: %1/B/2.conf\nDo you want to continue?";
+        const QString notAll = device + "|Not all thinclient configuration fileshave been created";
+        QTest::newRow("zev.conf is a folder") << "folder" << QMessageBox::NoButton
+                                              << "ZEV - Saving Configuration|\nError opening configuration file; your data has NOT been saved!" << true;
+        QTest::newRow("full disk") << "full" << QMessageBox::No << "ZEV - Saving Configuration//" + device + "//" + device << true;
+        QTest::newRow("device file, Yes") << "device" << QMessageBox::Yes << asked + "//" + notAll << false;
+        QTest::newRow("device file, No") << "device" << QMessageBox::No << asked + "//" + notAll << false;
     }
 
     void failedSaves()
     {
         QFETCH(QString, cause);
         QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(QStringList, shown);
+        QFETCH(QString, shown);
         QFETCH(bool, modified);
-        MainWindow& window = open(false);
+        QTemporaryDir mountPoint;
+        if (cause == "full") {
+            if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", mountPoint.path()}) != 0)
+                QSKIP("cannot mount a small tmpfs here; the full-disk test needs root");
+            dir.reset(new QTemporaryDir(mountPoint.path() + "/XXXXXX"));
+        }
+        MainWindow& window = open(cause == "full");
+        for (int i = 0; cause == "full" && i < 4000; ++i)
+            window.thinClientList() << new ThinClient(QString(100, u'd'), QStringLiteral("FULL%1").arg(i));
         window.thinClientList() << new ThinClient("a", "A1") << new ThinClient("b", cause == "device" ? "B/2" : "B2")
                                 << new ThinClient("c", "C3");
         window.onDataChanged();
@@ -140,31 +151,19 @@ private slots:
             QVERIFY(QDir(dir->path()).mkdir("zev.conf"));
         prompts->answers << answer;
         trigger(window, "actionSave");
-        QCOMPARE(prompts->shown.join("//"), shown.join("//").replace("%1", dir->path()));
+        QStringList seen;
+        for (const QString& box : std::as_const(prompts->shown))
+            seen << (shown.contains(u'|') ? box.section(u'|', 1) : box.section(u'|', 1, 1));
+        QCOMPARE(seen.join("//"), QString(shown).replace("%1", dir->path()));
         QCOMPARE(window.isModified(), modified);
         QCOMPARE(window.findChild<QAction*>("actionSave")->isEnabled(), modified);
         QCOMPARE(QFileInfo::exists(workPath("C3.conf")), answer != QMessageBox::No);
-    }
-
-    // A full disk (a 256 KiB tmpfs) fails the save and keeps the previous files whole.
-    void fullDisk()
-    {
-        QTemporaryDir mountPoint;
-        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", mountPoint.path()}) != 0)
-            QSKIP("cannot mount a small tmpfs here; the full-disk test needs root");
-        dir.reset(new QTemporaryDir(mountPoint.path() + "/XXXXXX"));
-        MainWindow& window = open();
-        for (int i = 0; i < 4000; ++i)
-            window.thinClientList() << new ThinClient(QString(100, u'd'), QStringLiteral("FULL%1").arg(i));
-        window.onDataChanged();
-        prompts->answers << QMessageBox::No;
-        trigger(window, "actionSave");
-        QCOMPARE(prompts->titles().mid(0, 2), QStringList({"ZEV - Saving Configuration", "Creating thinclient configuration"}));
-        QVERIFY(window.isModified());
-        QCOMPARE(readTestFile(workPath("zev.conf")), readTestFile(ZEV_TEST_DATA "/zev_golden.conf"));
-        this->window.reset();
-        dir.reset();
-        QProcess::execute("umount", {mountPoint.path()});
+        if (cause == "full") {
+            QCOMPARE(readTestFile(workPath("zev.conf")), readTestFile(ZEV_TEST_DATA "/zev_golden.conf"));
+            this->window.reset();
+            dir.reset();
+            QProcess::execute("umount", {mountPoint.path()});
+        }
     }
 
     // Only modified data is saved on closing, and then on any answer but No: the fake
@@ -356,13 +355,7 @@ private slots:
         QPointer<ServerLabel> label = window.serverLabelList()[0];
         const QString id = label->serverRecord()->server_id;
         window.thinClientList()[1]->server_ids = QStringList{id, "other", id};
-        const QImage normal = onWhite(label);
-        int darkest = 255;
-        for (int y = 0; y < normal.height(); ++y) {
-            for (int x = 0; x < normal.width(); ++x)
-                darkest = qMin(darkest, normal.pixelColor(x, y).lightness());
-        }
-        QVERIFY2(darkest < 100, "the server name must be dark on a light picture");
+        QCOMPARE(label->palette().color(label->foregroundRole()), QColor(Qt::black)); // not the picture's colours
         prompts->answers << answer;
         QColor highlight;
         QStringList entries;
