@@ -5,8 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# Xvfb and xdotool drive the real window; the validators check the desktop files.
-scripts/install-deps.sh xvfb xdotool x11-utils imagemagick desktop-file-utils appstream
+# Xvfb and xdotool drive the real window; the validators check the desktop files;
+# lintian, dpkg-dev and groff check the Debian package and the manual page.
+scripts/install-deps.sh xvfb xdotool x11-utils imagemagick desktop-file-utils appstream lintian dpkg-dev groff-base
 
 if [ "${1:-}" = "--sanitize" ]; then
     build=build-sanitize
