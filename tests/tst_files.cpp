@@ -90,7 +90,7 @@ private slots:
         QTest::newRow("comments, blanks, keys without = and before their block")
             << QByteArray("desc=y\n#[SERVER]\n[SERVER]\n#server_id=x\n server_id=a\n\txpos=4\nxpos 5\n") << "S[]";
         QTest::newRow("headers with trailing text separate current records")
-            << QByteArray("[SERVER] old\nserver_id=a\n[THINCLIENT]x\ndisplay_name=N\nserial_number=S\nxpos=3\n")
+            << QByteArray("[SERVER] old\nserver_id=a\n[THINCLIENT]x=\ndisplay_name=N\nserial_number=S\nxpos=3\n")
             << "S[server_id=a|display_name=N|xpos=3] T[|S|]";
         QTest::newRow("repeated keys") << QByteArray("[SERVER]\nxpos=1\nxpos=2\n[THINCLIENT]\nserver=a\nserver=b\nserver=a\n")
                                        << "S[xpos=2] T[||a,b,a]";

@@ -7,10 +7,12 @@
 #include "support/SampleRecords.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QMenu>
 #include <QPainter>
 #include <QPointer>
 #include <QProcess>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -157,6 +159,7 @@ private slots:
         QCOMPARE(seen.join("//"), QString(shown).replace("%1", dir->path()));
         QCOMPARE(window.isModified(), modified);
         QCOMPARE(window.findChild<QAction*>("actionSave")->isEnabled(), modified);
+        QCOMPARE(window.findChild<QAction*>("btnSaveChanges")->isEnabled(), modified);
         QCOMPARE(QFileInfo::exists(workPath("C3.conf")), answer != QMessageBox::No);
         if (cause == "full") {
             QCOMPARE(readTestFile(workPath("zev.conf")), readTestFile(ZEV_TEST_DATA "/zev_golden.conf"));
@@ -331,6 +334,19 @@ private slots:
         QCOMPARE(window.thinClientList().size(), content.isNull() ? 0 : 1);
     }
 
+    // An OK in the list editor is a change the window keeps.
+    void editThinclients()
+    {
+        MainWindow& window = open();
+        QTimer::singleShot(0, &window, [] {
+            auto* dialog = QApplication::activeModalWidget()->findChild<QTableWidget*>();
+            dialog->item(0, 1)->setText("Renamed");
+            QApplication::activeModalWidget()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        trigger(window, "menuEditThinclients");
+        QVERIFY(window.thinClientList()[0]->desc == "Renamed" && window.isModified());
+    }
+
     // A label's menu: its server is cloned, edited, or deleted (with the first
     // matching id of every device). The label stays visible and highlighted while
     // its real menu is open, and is deleted only after the menu has closed.
@@ -369,7 +385,7 @@ private slots:
             menu->actions()[entry]->trigger();
             menu->close();
         });
-        QMetaObject::invokeMethod(label, "onRightClick", Q_ARG(QPoint, QPoint(5, 5)));
+        emit label->customContextMenuRequested(QPoint(5, 5));
         QCOMPARE(entries, QStringList({"Clone this server", "Edit server settings", "Delete server"}));
         QCOMPARE(highlight, QColor(0, 156, 181));
         QCOMPARE(label->styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 80);"));
