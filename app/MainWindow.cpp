@@ -23,6 +23,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
@@ -33,6 +35,7 @@ namespace {
 
 const QString kWorkingDirKey = QStringLiteral("workingDir");
 const QString kSavingTitle = QStringLiteral("ZEV - Saving Configuration");
+const QString kConfigFileName = QStringLiteral("zev.conf");
 
 } // namespace
 
@@ -41,6 +44,7 @@ MainWindow::MainWindow(QWidget* parent)
 {
     ui->setupUi(this);
     buildLogoButton();
+    buildEditMenu();
 
     statusBar = new QStatusBar(this);
     statusBar->setObjectName(QStringLiteral("statusBar"));
@@ -75,9 +79,27 @@ void MainWindow::buildLogoButton()
     ui->mainToolBar->addWidget(logoButton);
 }
 
+void MainWindow::buildEditMenu()
+{
+    auto* menu = new QMenu(QStringLiteral("Edit"), this);
+    menu->setObjectName(QStringLiteral("menuEdit"));
+    ui->menuBar->insertMenu(ui->menuTools->menuAction(), menu);
+    undoAction = menu->addAction(QStringLiteral("Undo"), this, &MainWindow::undo);
+    undoAction->setObjectName(QStringLiteral("actionUndo"));
+    undoAction->setShortcuts(QKeySequence::Undo);
+    redoAction = menu->addAction(QStringLiteral("Redo"), this, &MainWindow::redo);
+    redoAction->setObjectName(QStringLiteral("actionRedo"));
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    redoAction->setShortcuts(redoKeys);
+    undoAction->setEnabled(false);
+    redoAction->setEnabled(false);
+}
+
 QString MainWindow::configFilePath() const
 {
-    return workingDir + QStringLiteral("/zev.conf");
+    return workingDir + u'/' + kConfigFileName;
 }
 
 void MainWindow::setSaveActionsEnabled(bool enabled)
@@ -90,7 +112,11 @@ void MainWindow::setSaveActionsEnabled(bool enabled)
 
 int MainWindow::readConfigFile(const QString& path)
 {
-    const ConfigFile::ReadStatus status = ConfigFile::read(path, servers, thinClients);
+    const QFileInfo file(path);
+    configOnDisk = DiskStamp::of(file.absolutePath(), file.fileName());
+    QByteArray content;
+    const ConfigFile::ReadStatus status = ConfigFile::read(path, servers, thinClients, &content);
+    configOnDisk.setContent(content);
     if (status == ConfigFile::ReadStatus::Unreadable) {
         // Starting empty in silence would let the next save replace a file the user still has.
         Prompts::current().warning(this, QStringLiteral("ZEV - Loading Configuration"),
@@ -103,9 +129,12 @@ int MainWindow::readConfigFile(const QString& path)
 
 int MainWindow::writeConfigFile(const SaveSession& session)
 {
-    if (saveFile(session, QStringLiteral("zev.conf"),
-                 [this](QIODevice& device) { return ConfigFile::write(device, servers, thinClients); }))
+    const QByteArray content = ConfigFile::serialize(servers, thinClients);
+    if (saveFile(session, kConfigFileName, [&content](QIODevice& device) { return writeFully(device, content); })) {
+        configOnDisk = DiskStamp::of(workingDir, kConfigFileName);
+        configOnDisk.setContent(content);
         return 0;
+    }
     Prompts::current().information(this, kSavingTitle,
                                    QStringLiteral("\nError opening configuration file; your data has NOT been saved!"));
     return -1;
@@ -133,13 +162,29 @@ bool MainWindow::saveConfiguration()
                                                       "data has NOT been saved!\n\nPlease try again in a moment."));
         return false;
     }
+    if (!mayReplaceConfigOnDisk())
+        return false;
     const int mainFileResult = writeConfigFile(session);
     writeClientConfigFiles(session);
     if (mainFileResult != 0)
         return false;
+    history.markSaved();
     setSaveActionsEnabled(false);
     modified = false;
     return true;
+}
+
+// Before anything is written: zev.conf changed by another program since it was
+// read or written here is replaced only when the user says so.
+bool MainWindow::mayReplaceConfigOnDisk()
+{
+    if (configOnDisk.stillMatches(workingDir, kConfigFileName))
+        return true;
+    return Prompts::current().question(
+               this, kSavingTitle,
+               QStringLiteral("\nzev.conf was changed by another program after ZEV read it.\n\nReplace those changes "
+                              "with yours?"),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 // ---- slots ---------------------------------------------------------------
@@ -150,6 +195,51 @@ void MainWindow::onDataChanged()
     setSaveActionsEnabled(true);
 }
 
+void MainWindow::recordStep(const QString& name)
+{
+    history.record(name, ConfigFile::serialize(servers, thinClients));
+    followHistory();
+}
+
+void MainWindow::undo()
+{
+    if (history.canUndo())
+        restoreState(history.undo());
+}
+
+void MainWindow::redo()
+{
+    if (history.canRedo())
+        restoreState(history.redo());
+}
+
+// Records and labels rebuilt from a state of the history. Every dialog is
+// modal and a label's menu holds the keyboard, so nothing holds a record now.
+void MainWindow::restoreState(const QByteArray& state)
+{
+    qDeleteAll(serverLabels);
+    serverLabels.clear();
+    qDeleteAll(servers);
+    servers.clear();
+    qDeleteAll(thinClients);
+    thinClients.clear();
+    ConfigFile::parse(state, servers, thinClients);
+    createServerLabels();
+    followHistory();
+}
+
+// The modified flag and the Edit menu follow the history: back at the state on
+// disk, there is nothing to save.
+void MainWindow::followHistory()
+{
+    modified = !history.isAtSavedState();
+    setSaveActionsEnabled(modified);
+    undoAction->setEnabled(history.canUndo());
+    undoAction->setText(history.canUndo() ? QStringLiteral("Undo ") + history.undoName() : QStringLiteral("Undo"));
+    redoAction->setEnabled(history.canRedo());
+    redoAction->setText(history.canRedo() ? QStringLiteral("Redo ") + history.redoName() : QStringLiteral("Redo"));
+}
+
 void MainWindow::onNewServer(Server* s)
 {
     auto* label = new ServerLabel(imageLabel, &labelBounds, &servers, s);
@@ -157,6 +247,7 @@ void MainWindow::onNewServer(Server* s)
     connect(label, &ServerLabel::onDeleteServer, this, &MainWindow::onDeleteServer);
     connect(label, &ServerLabel::onNewServer, this, &MainWindow::onNewServer);
     connect(label, &ServerLabel::onDataChanged, this, &MainWindow::onDataChanged);
+    connect(label, &ServerLabel::stepDone, this, &MainWindow::recordStep);
 }
 
 void MainWindow::createServerLabels()
@@ -184,6 +275,8 @@ void MainWindow::on_btnLoadImage_triggered()
     labelBounds = QRect(0, 0, width(), height());
     readConfigFile(configFilePath());
     createServerLabels();
+    history.reset(ConfigFile::serialize(servers, thinClients));
+    followHistory();
     ui->actionSave_backup->setEnabled(true);
 }
 
@@ -220,14 +313,16 @@ void MainWindow::on_btnNewServer_triggered()
 void MainWindow::runNewServerDialog(DlgServer& dialog)
 {
     connect(&dialog, &DlgServer::onNewServer, this, &MainWindow::onNewServer);
-    connect(&dialog, &DlgServer::onDataChanged, this, &MainWindow::onDataChanged);
+    connect(&dialog, &DlgServer::onDataChanged, this,
+            [this] { recordStep(QStringLiteral("New server “%1”").arg(servers.last()->display_name)); });
     dialog.exec();
 }
 
 void MainWindow::on_btnNewThinclient_triggered()
 {
     DlgThinClient dialog(this, &thinClients);
-    connect(&dialog, &DlgThinClient::onDataChanged, this, &MainWindow::onDataChanged);
+    connect(&dialog, &DlgThinClient::onDataChanged, this,
+            [this] { recordStep(QStringLiteral("Add thinclient “%1”").arg(thinClients.last()->desc)); });
     connect(&dialog, &DlgThinClient::setStatusMsg, this, &MainWindow::setStatusMsg);
     dialog.exec();
 }
@@ -235,7 +330,7 @@ void MainWindow::on_btnNewThinclient_triggered()
 void MainWindow::on_btnServerAssignment_triggered()
 {
     DlgAssignServers dialog(this, &servers, &thinClients);
-    connect(&dialog, &DlgAssignServers::onDataChanged, this, &MainWindow::onDataChanged);
+    connect(&dialog, &DlgAssignServers::onDataChanged, this, [this] { recordStep(QStringLiteral("Assign servers")); });
     dialog.exec();
 }
 
@@ -261,7 +356,7 @@ void MainWindow::on_menuEditThinclients_triggered()
         return;
     }
     DlgEditThinClient dialog(this, &thinClients);
-    connect(&dialog, &DlgEditThinClient::onDataChanged, this, &MainWindow::onDataChanged);
+    connect(&dialog, &DlgEditThinClient::onDataChanged, this, [this] { recordStep(QStringLiteral("Edit thinclients")); });
     dialog.exec();
 }
 
@@ -332,7 +427,7 @@ void MainWindow::onImageClicked(QPoint pos)
 
 void MainWindow::on_actionImport_thinclient_list_triggered()
 {
-    runThinClientImport(this, thinClients, [this] { onDataChanged(); });
+    runThinClientImport(this, thinClients, [this] { recordStep(QStringLiteral("Import thinclient list")); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "model/DiskStamp.h"
+#include "model/EditHistory.h"
+
 #include <QList>
 #include <QMainWindow>
 #include <QPixmap>
@@ -14,6 +17,7 @@ class MainWindow;
 }
 
 class DlgServer;
+class QAction;
 class QPushButton;
 class SaveSession;
 class Server;
@@ -47,6 +51,11 @@ public:
 
 public slots:
     void onDataChanged();
+    // One change a user would name, such as "Move label": a step to undo. A
+    // change that left the records as they were adds none.
+    void recordStep(const QString& name);
+    void undo();
+    void redo();
     void onNewServer(Server* s);
     void setStatusMsg(QString msg);
 
@@ -81,6 +90,10 @@ private:
     QString configFilePath() const;
     void openProductWebPage();
     void runNewServerDialog(DlgServer& dialog);
+    void buildEditMenu();
+    void followHistory();
+    void restoreState(const QByteArray& state);
+    bool mayReplaceConfigOnDisk();
 
     std::unique_ptr<Ui::MainWindow> ui;
     QString versionText;
@@ -96,4 +109,8 @@ private:
     QList<Server*> servers;
     QList<ServerLabel*> serverLabels;
     QList<ThinClient*> thinClients;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    EditHistory history;
+    DiskStamp configOnDisk;
 };

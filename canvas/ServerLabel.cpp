@@ -53,7 +53,10 @@ void ServerLabel::mousePressEvent(QMouseEvent* event)
 
 void ServerLabel::mouseReleaseEvent(QMouseEvent*)
 {
+    if (pressed && dragged)
+        emit stepDone(zone == 0 ? QStringLiteral("Move label") : QStringLiteral("Resize label"));
     pressed = false;
+    dragged = false;
 }
 
 void ServerLabel::mouseDoubleClickEvent(QMouseEvent*) {}
@@ -89,6 +92,7 @@ void ServerLabel::dragTo(const QPoint& pointer)
     horizontalHold = box.horizontalHold;
     verticalHold = box.verticalHold;
     showServerGeometry();
+    dragged = true;
     emit onDataChanged();
     // A move measures from the press point, so only resizes track the last position.
     if (zone != 0) {
@@ -125,7 +129,11 @@ void ServerLabel::openServerDialog(bool clone)
     DlgServer dialog(parentWidget(), bounds, servers, server, clone);
     if (clone)
         connect(&dialog, &DlgServer::onNewServer, this, &ServerLabel::onServerAdded);
-    connect(&dialog, &DlgServer::onDataChanged, this, &ServerLabel::onServerDataChanged);
+    connect(&dialog, &DlgServer::onDataChanged, this, [this, clone] {
+        emit onDataChanged();
+        const QString step = clone ? QStringLiteral("Clone server “%1”") : QStringLiteral("Edit server “%1”");
+        emit stepDone(step.arg(clone ? servers->last()->display_name : server->display_name));
+    });
     dialog.exec();
     setText(server->display_name);
 }
@@ -150,6 +158,7 @@ void ServerLabel::onDeleteServerClicked()
     hide();
     emit onDeleteServer(server, this);
     emit onDataChanged();
+    emit stepDone(QStringLiteral("Delete server “%1”").arg(server->display_name));
     deleted = true;
     if (!inContextMenu)
         deleteLater();
@@ -158,9 +167,4 @@ void ServerLabel::onDeleteServerClicked()
 void ServerLabel::onServerAdded(Server* s)
 {
     emit onNewServer(s);
-}
-
-void ServerLabel::onServerDataChanged()
-{
-    emit onDataChanged();
 }

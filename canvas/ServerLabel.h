@@ -21,6 +21,9 @@ signals:
     void onDeleteServer(Server* srv, ServerLabel* srvLabel);
     void onNewServer(Server* s);
     void onDataChanged();
+    // A finished change a user would name: an edit, a clone, a delete, or one
+    // whole drag from press to release.
+    void stepDone(const QString& name);
 
 private slots:
     void onRightClick(QPoint point);
@@ -28,7 +31,6 @@ private slots:
     void onEditServerClicked();
     void onDeleteServerClicked();
     void onServerAdded(Server* s);
-    void onServerDataChanged();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -50,6 +52,7 @@ private:
     int pressX = 0;
     int pressY = 0;
     bool pressed = false;
+    bool dragged = false;
     bool horizontalHold = false;
     bool verticalHold = false;
     bool inContextMenu = false;

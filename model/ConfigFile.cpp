@@ -178,13 +178,13 @@ void parse(const QByteArray& content, QList<Server*>& servers, QList<ThinClient*
     forEachLine(content, [&parser](QStringView line) { parser.parseLine(line); });
 }
 
-ReadStatus read(const QString& path, QList<Server*>& servers, QList<ThinClient*>& thinClients)
+ReadStatus read(const QString& path, QList<Server*>& servers, QList<ThinClient*>& thinClients, QByteArray* content)
 {
     // A fleet of 20,000 devices makes about 3.5 MB; anything far larger is not a zev.conf.
     constexpr qint64 kLargestConfig = 256 * 1024 * 1024;
     const QFileInfo file(path);
-    QByteArray content;
-    switch (readFile(file.absolutePath(), file.fileName(), kLargestConfig, content)) {
+    QByteArray bytes;
+    switch (readFile(file.absolutePath(), file.fileName(), kLargestConfig, bytes)) {
     case ReadResult::Missing:
         return ReadStatus::Missing;
     case ReadResult::Refused:
@@ -192,7 +192,9 @@ ReadStatus read(const QString& path, QList<Server*>& servers, QList<ThinClient*>
     case ReadResult::Read:
         break;
     }
-    parse(content, servers, thinClients);
+    parse(bytes, servers, thinClients);
+    if (content)
+        *content = bytes;
     return ReadStatus::Read;
 }
 

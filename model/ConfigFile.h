@@ -20,6 +20,8 @@ bool write(QIODevice& device, const QList<Server*>& servers, const QList<ThinCli
 // Appends the records found in content to the two lists. Never fails: lines it
 // does not understand are passed over.
 void parse(const QByteArray& content, QList<Server*>& servers, QList<ThinClient*>& thinClients);
-ReadStatus read(const QString& path, QList<Server*>& servers, QList<ThinClient*>& thinClients);
+// Reads and parses the file at path; content, when given, receives its bytes.
+ReadStatus read(const QString& path, QList<Server*>& servers, QList<ThinClient*>& thinClients,
+                QByteArray* content = nullptr);
 
 } // namespace ConfigFile

@@ -20,12 +20,6 @@ QPoint point(const QString& text)
     return text == "-" ? QPoint() : QPoint(text.section(u',', 0, 0).toInt(), text.section(u',', 1, 1).toInt());
 }
 
-void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, buttons, {});
-    QApplication::sendEvent(widget, &event);
-}
-
 } // namespace
 
 class TestCanvas : public QObject {

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "canvas/ServerLabel.h"
 #include "canvas/TLabel.h"
+#include "model/ConfigFile.h"
 #include "support/FakePrompts.h"
 #include "support/GuiTestSupport.h"
 #include "support/SampleRecords.h"
@@ -143,14 +144,14 @@ private slots:
                 QSKIP("cannot mount a small tmpfs here; the full-disk test needs root");
             dir.reset(new QTemporaryDir(mountPoint.path() + "/XXXXXX"));
         }
+        if (cause == "folder") // there at loading: no change by another program
+            QVERIFY(QDir(dir->path()).mkdir("zev.conf"));
         MainWindow& window = open(cause == "full");
         for (int i = 0; cause == "full" && i < 4000; ++i)
             window.thinClientList() << new ThinClient(QString(100, u'd'), QStringLiteral("FULL%1").arg(i));
         window.thinClientList() << new ThinClient("a", "A1") << new ThinClient("b", cause == "device" ? "B/2" : "B2")
                                 << new ThinClient("c", "C3");
         window.onDataChanged();
-        if (cause == "folder")
-            QVERIFY(QDir(dir->path()).mkdir("zev.conf"));
         prompts->answers << answer;
         trigger(window, "actionSave");
         QStringList seen;
@@ -193,15 +194,14 @@ private slots:
         QFETCH(QMessageBox::StandardButton, answer);
         QFETCH(QString, realBox);
         QFETCH(bool, saved);
-        MainWindow& window = open();
-        QFile::remove(workPath("zev.conf"));
+        if (realBox == "fails")
+            QVERIFY(QDir(dir->path()).mkdir("zev.conf"));
+        MainWindow& window = open(realBox != "fails");
         if (modified)
             window.onDataChanged();
         const bool fakeBox = modified && (realBox.isEmpty() || realBox == "fails");
         if (fakeBox)
             prompts->answers << answer;
-        if (realBox == "fails")
-            QVERIFY(QDir(dir->path()).mkdir("zev.conf"));
         if (!fakeBox && modified) {
             Prompts::install(nullptr);
             window.show();
@@ -220,7 +220,7 @@ private slots:
         Prompts::install(prompts.get());
         QCOMPARE(prompts->shown.value(0),
                  fakeBox ? "question|Save changes|\nDo you want to save changes before closing this application?" : "");
-        QCOMPARE(QFileInfo(workPath("zev.conf")).isFile(), saved);
+        QCOMPARE(QFileInfo::exists(workPath("AB12.conf")), saved);
         if (saved) {
             QCOMPARE(readTestFile(workPath("zev.conf")), readTestFile(ZEV_TEST_DATA "/zev_golden.conf"));
             QCOMPARE(readTestFile(workPath("AB12.conf")), readTestFile(ZEV_TEST_DATA "/client_golden.conf"));
@@ -345,6 +345,148 @@ private slots:
         });
         trigger(window, "menuEditThinclients");
         QVERIFY(window.thinClientList()[0]->desc == "Renamed" && window.isModified());
+    }
+
+    // Each kind of step is undone and redone whole: zev.conf's text and the labels
+    // as before and after it; the modified flag follows, and a save keeps the history.
+    void undoRedo_data()
+    {
+        QTest::addColumn<QString>("step"); // the name the Edit menu gives it; empty: no step
+        QTest::newRow("new server") << "New server “Added”";
+        QTest::newRow("edit server") << "Edit server “Added”";
+        QTest::newRow("delete server") << "Delete server “ Main office ”";
+        QTest::newRow("drag") << "Move label";
+        QTest::newRow("add device") << "Add thinclient “Desk”";
+        QTest::newRow("assign") << "Assign servers";
+        QTest::newRow("edit devices") << "Edit thinclients";
+        QTest::newRow("edit devices, OK alone") << "";
+        QTest::newRow("import") << "Import thinclient list";
+    }
+
+    void undoRedo()
+    {
+        QFETCH(QString, step);
+        const QString kind = QString::fromLatin1(QTest::currentDataTag());
+        MainWindow& window = open();
+        window.show();
+        const auto state = [&window] {
+            QString labels;
+            for (const ServerLabel* label : window.serverLabelList())
+                labels += QStringLiteral("%1 %2,%3\n").arg(label->text()).arg(label->x()).arg(label->y());
+            return ConfigFile::serialize(window.serverList(), window.thinClientList()) + labels.toUtf8();
+        };
+        const QByteArray before = state();
+        ServerLabel* label = window.serverLabelList()[0];
+        const auto inDialog = [&window](const std::function<void(QWidget*)>& work) {
+            QTimer::singleShot(0, &window, [work] { work(QApplication::activeModalWidget()); });
+        };
+        const auto ok = [](QWidget* dialog) {
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        };
+        if (kind == "new server" || kind == "edit server") {
+            inDialog([](QWidget*) { saveServerInModalDialog("Added", "added.example"); });
+            if (kind == "new server")
+                trigger(window, "btnNewServer");
+            else
+                QMetaObject::invokeMethod(label, "onEditServerClicked");
+        } else if (kind == "delete server") {
+            prompts->answers << QMessageBox::Yes;
+            QMetaObject::invokeMethod(label, "onDeleteServerClicked");
+        } else if (kind == "drag") {
+            sendMouse(label, QEvent::MouseMove, QPoint(37, 37), Qt::NoButton, Qt::NoButton);
+            sendMouse(label, QEvent::MouseButtonPress, QPoint(37, 37), Qt::LeftButton, Qt::LeftButton);
+            for (int x : {40, 50, 60})
+                sendMouse(label, QEvent::MouseMove, QPoint(x, 40), Qt::NoButton, Qt::LeftButton);
+            sendMouse(label, QEvent::MouseButtonRelease, QPoint(60, 40), Qt::LeftButton, Qt::NoButton);
+        } else if (kind == "add device") {
+            inDialog([](QWidget* dialog) {
+                dialog->findChild<QLineEdit*>("tbxDesc")->setText("Desk");
+                dialog->findChild<QLineEdit*>("tbxSerialNumber")->setText("NEW1");
+                dialog->findChild<QPushButton*>("btnSave")->click();
+                dialog->close();
+            });
+            trigger(window, "btnNewThinclient");
+        } else if (kind == "assign") {
+            inDialog([&ok](QWidget* dialog) {
+                auto* view = dialog->findChild<QAbstractItemView*>();
+                view->model()->setData(view->model()->index(1, 2), Qt::Checked, Qt::CheckStateRole);
+                ok(dialog);
+            });
+            trigger(window, "btnServerAssignment");
+        } else if (kind.startsWith("edit devices")) {
+            inDialog([&kind, &ok](QWidget* dialog) {
+                if (kind == "edit devices")
+                    dialog->findChild<QTableWidget*>()->item(0, 1)->setText("Renamed");
+                ok(dialog);
+            });
+            trigger(window, "menuEditThinclients");
+        } else {
+            QFile list(workPath("devices.txt"));
+            QVERIFY(list.open(QIODevice::WriteOnly) && list.write("NEW2,,,Imported\n") > 0);
+            list.close();
+            prompts->fileNames << list.fileName();
+            trigger(window, "actionImport_thinclient_list");
+        }
+        const QByteArray after = state();
+        QCOMPARE(after == before, step.isEmpty());
+        QAction* undo = window.findChild<QAction*>("actionUndo");
+        QAction* redo = window.findChild<QAction*>("actionRedo");
+        QCOMPARE(undo->text(), step.isEmpty() ? "Undo" : "Undo " + step);
+        QCOMPARE(window.isModified(), !step.isEmpty());
+        if (step.isEmpty())
+            return;
+        undo->trigger();
+        QCOMPARE(state(), before);
+        QVERIFY(!window.isModified() && !undo->isEnabled() && redo->text() == "Redo " + step);
+        redo->trigger();
+        QCOMPARE(state(), after);
+        QVERIFY(window.isModified() && !redo->isEnabled());
+        trigger(window, "actionSave");
+        undo->trigger();
+        QVERIFY(window.isModified());
+        redo->trigger();
+        QVERIFY(!window.isModified());
+    }
+
+    // Before writing anything, a save asks whether to replace a zev.conf another
+    // program changed, deleted or created since; No writes nothing at all.
+    void outsideChange_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("none") << "" << QMessageBox::NoButton << true;
+        QTest::newRow("same bytes written again") << "rewritten" << QMessageBox::NoButton << true;
+        QTest::newRow("changed, No") << "changed" << QMessageBox::No << false;
+        QTest::newRow("changed, Yes") << "changed" << QMessageBox::Yes << true;
+        QTest::newRow("deleted, No") << "deleted" << QMessageBox::No << false;
+        QTest::newRow("created, Yes") << "created" << QMessageBox::Yes << true;
+    }
+
+    void outsideChange()
+    {
+        QFETCH(QString, change);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, saved);
+        MainWindow& window = open(change != "created");
+        const QByteArray theirs = change == "changed" ? "# theirs\n" : readTestFile(ZEV_TEST_DATA "/zev_golden.conf");
+        QFile::remove(workPath("zev.conf"));
+        if (change != "deleted")
+            QVERIFY(QFile::copy(ZEV_TEST_DATA "/client_golden.conf", workPath("zev.conf")));
+        QFile file(workPath("zev.conf"));
+        QVERIFY(change == "deleted" || (file.open(QIODevice::WriteOnly) && file.write(theirs) == theirs.size()));
+        file.close();
+        window.thinClientList() << new ThinClient("Mine", "MINE1");
+        window.onDataChanged();
+        if (answer != QMessageBox::NoButton)
+            prompts->answers << answer;
+        trigger(window, "actionSave");
+        QCOMPARE(prompts->shown.join("//"), answer == QMessageBox::NoButton ? QString() :
+                 "question|ZEV - Saving Configuration|\nzev.conf was changed by another program after ZEV read it.\n\n"
+                 "Replace those changes with yours?");
+        QCOMPARE(readTestFile(workPath("zev.conf")).contains("MINE1"), saved);
+        QCOMPARE(QFileInfo::exists(workPath("MINE1.conf")), saved);
+        QCOMPARE(window.isModified(), !saved);
     }
 
     // A label's menu: its server is cloned, edited, or deleted (with the first

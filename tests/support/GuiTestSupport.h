@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -31,6 +32,13 @@ inline QString writeTestPicture(const QString& folder)
     const QString path = folder + QStringLiteral("/topology.png");
     image.save(path);
     return path;
+}
+
+// A mouse event with the buttons held as given, which QTest's own clicks cannot hold during a move.
+inline void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, buttons, {});
+    QApplication::sendEvent(widget, &event);
 }
 
 // Fills in and saves the server dialog that is open modally; returns its title.

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// The states the records went through, for undo and redo. A state is the
+// whole of zev.conf's text, so restoring one cannot drift from what a save
+// would write. States are kept compressed; past the byte budget the oldest
+// are dropped.
+class EditHistory {
+public:
+    static constexpr qsizetype kDefaultByteBudget = 128 * 1024 * 1024;
+
+    explicit EditHistory(qsizetype byteBudget = kDefaultByteBudget) : budget(byteBudget) {}
+
+    // Starts a new history at state, which is also what is on disk.
+    void reset(const QByteArray& state);
+    // Adds the step name that led to state; false, and nothing added, when
+    // state is the current one.
+    bool record(const QString& name, const QByteArray& state);
+
+    bool canUndo() const { return current > 0; }
+    bool canRedo() const { return current + 1 < states.size(); }
+    QString undoName() const { return canUndo() ? states[current].stepName : QString(); }
+    QString redoName() const { return canRedo() ? states[current + 1].stepName : QString(); }
+    // Each returns the state to restore.
+    QByteArray undo();
+    QByteArray redo();
+
+    // The current state is what is on disk now.
+    void markSaved() { saved = current; }
+    bool isAtSavedState() const { return current == saved; }
+    qsizetype steps() const { return states.size() - 1; }
+    qsizetype bytes() const { return used + currentState.size(); }
+
+private:
+    struct State {
+        QString stepName; // of the step that led here
+        QByteArray compressed;
+    };
+    void moveTo(qsizetype index);
+    void dropOldestBeyondBudget();
+
+    QList<State> states;
+    QByteArray currentState;
+    qsizetype current = -1;
+    qsizetype saved = -1; // -1: no state in the history is what is on disk
+    qsizetype budget;
+    qsizetype used = 0;
+};
