@@ -10,6 +10,7 @@
 #include "prompts/Prompts.h"
 #include "model/ClientConfigFile.h"
 #include "model/ConfigFile.h"
+#include "model/EditHistory.h"
 #include "model/SafeSave.h"
 #include "model/ThinClientImport.h"
 
@@ -322,6 +323,29 @@ void benchDialogs(const Size& size, int runs, Table& table)
     table.row("open thin-client list editor", size.name, openEditor, 0, "<= 300 ms");
 }
 
+// One undo step as the window takes it: the records written out as zev.conf's
+// text and kept in the history; and what 100 such steps hold.
+void benchHistory(const Size& size, int runs, Table& table)
+{
+    SyntheticFleet fleet(size.devices, size.servers, size.perDevice);
+    EditHistory history;
+    history.reset(ConfigFile::serialize(fleet.servers, fleet.thinClients));
+    int edits = 0;
+    const auto step = [&] {
+        fleet.thinClients[edits % fleet.thinClients.size()]->desc += u'+';
+        ++edits;
+        history.record(QStringLiteral("Edit thinclients"), ConfigFile::serialize(fleet.servers, fleet.thinClients));
+    };
+    table.row("one undo step", size.name, medianMs(runs, {}, step), 0, "<= 50 ms");
+    const qint64 before = rssMiB();
+    while (history.steps() < 100)
+        step();
+    table.note("  memory of 100 undo steps", size.name,
+               QStringLiteral("%1 MiB kept, %2 MiB above the program (target <= 150 MiB)")
+                   .arg(history.bytes() / (1024 * 1024))
+                   .arg(rssMiB() - before));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -343,6 +367,7 @@ int main(int argc, char* argv[])
         benchFiles(size, runs, table);
         benchOpenFolder(size, runs, table);
         benchDialogs(size, runs, table);
+        benchHistory(size, runs, table);
     }
     return 0;
 }
