@@ -15,7 +15,7 @@ xvfb_pid=""
 cleanup() {
     [ -n "$zev_pid" ] && kill "$zev_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
+    [ -n "${E2E_KEEP:-}" ] && cp "$work/zev.log" "$E2E_KEEP" 2>/dev/null; rm -rf "$work"
 }
 fail() {
     echo "e2e: FAILED: $*" >&2
@@ -105,6 +105,25 @@ settle
 
 xdotool key ctrl+s
 settle 0.5
+
+# Undo from the keyboard: the drag undone is saved without it, then redone.
+xdotool key ctrl+z; settle 0.5
+xdotool key ctrl+s; settle 0.5
+cp "$work/site/zev.conf" "$work/undone.conf"
+xdotool key ctrl+y; settle 0.5
+
+# Another program changes zev.conf: a save asks first; Return (No) keeps their file, Alt+Y replaces it.
+echo "# changed by another program" >>"$work/site/zev.conf"
+xdotool key ctrl+s
+window "ZEV - Saving Configuration" >/dev/null
+xdotool key Return; settle 0.5
+grep -q "changed by another program" "$work/site/zev.conf" || fail "No replaced the other program's zev.conf"
+main=$(window "Quorvane connection manager")
+xdotool key ctrl+s
+window "ZEV - Saving Configuration" >/dev/null
+xdotool key alt+y; settle 0.5
+
+main=$(window "Quorvane connection manager")
 xdotool key ctrl+q
 for _ in $(seq 50); do kill -0 "$zev_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$zev_pid" 2>/dev/null && fail "ZEV did not exit after Ctrl+Q"
@@ -128,4 +147,6 @@ expect "$site/zev.conf" "display_name=One" "xpos=200" "ypos=150" "display_name=T
     "serial_number=A1" "server=${ids[0]}" "server=${ids[1]}" "serial_number=B2" "server=${ids[1]}"
 expect "$site/A1.conf" "display_name=One" "rps_color_depth=auto" "display_name=Two" "rps_color_depth=auto"
 expect "$site/B2.conf" "display_name=Two" "rps_color_depth=auto"
+expect "$work/undone.conf" "display_name=One" "xpos=0" "display_name=Two" "xpos=77"
+grep -q "changed by another program" "$site/zev.conf" && fail "Yes left the other program's zev.conf"
 echo "e2e: passed"
