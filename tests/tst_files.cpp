@@ -1,8 +1,9 @@
 // zev.conf, the device files and the import: what is written, what is read
-// back, and how records are found and named.
+// back, and how records are found and named; and the undo history of states.
 #include "fixtures/RecordText.h"
 #include "model/ClientConfigFile.h"
 #include "model/ConfigFile.h"
+#include "model/EditHistory.h"
 #include "model/SafeSave.h"
 #include "model/ServerId.h"
 #include "model/ThinClientImport.h"
@@ -252,6 +253,22 @@ private slots:
         Server second;
         second.server_id = makeServerId(november.addMSecs(1));
         QCOMPARE(makeServerId({&first, &second}, november), makeServerId(november.addMSecs(2)));
+    }
+
+    // A new step drops the redo branch; past the byte budget the oldest states
+    // go, and with them, once gone, the saved state.
+    void editHistory()
+    {
+        EditHistory history;
+        history.reset("zero");
+        QVERIFY(history.record("one", "1") && history.record("two", "2") && !history.record("again", "2"));
+        QVERIFY(history.undo() == "1" && history.undoName() == "one" && history.redoName() == "two");
+        QVERIFY(history.undo() == "zero" && history.isAtSavedState() && !history.canUndo());
+        QVERIFY(history.record("three", "3") && !history.canRedo() && !history.isAtSavedState());
+        QVERIFY(history.undo() == "zero" && history.isAtSavedState());
+        EditHistory tight(0); // room for the current state only
+        tight.reset("zero");
+        QVERIFY(tight.record("one", "1") && !tight.canUndo() && !tight.isAtSavedState());
     }
 };
 
