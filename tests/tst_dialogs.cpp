@@ -198,7 +198,7 @@ private slots:
     // What the record dialogs refuse, the boxes they show, and what they save: the
     // server dialog in each mode (fields: name|host|application[|window size
     // index|percentage]) and the device dialog (description|serial number, saved
-    // upper-cased). A new or cloned server is announced before the change, with a
+    // upper-cased; Return in the serial number saves too). A new or cloned server is announced before the change, with a
     // label at (0, 0) or 40 up and left of a click; an edited one keeps its place.
     void recordValidation_data()
     {
@@ -232,6 +232,7 @@ private slots:
         QTest::newRow("percent unchecked when not chosen") << "new" << "N|h||0|0" << "" << "";
         QTest::newRow("device upper-cased") << "device" << "Lab 3|ab12" << "" << "AB12";
         QTest::newRow("device of blanks") << "device" << "  | " << "" << " ";
+        QTest::newRow("Return in the serial number") << "device" << "Lab 4|cd5|Return" << "" << "CD5";
         QTest::newRow("device without description") << "device" << "|ab12" << taken << QString();
         QTest::newRow("device without serial") << "device" << "d|" << taken << QString();
         QTest::newRow("serial taken in other case") << "device" << "d|xAb1" << taken << QString();
@@ -262,6 +263,7 @@ private slots:
             child(*dialog, "tbxRemoteApp")->setText(f[2]);
             if (f.size() > 3) { // else the window size and percentage stay as loaded
                 child<QComboBox>(*dialog, "cmbxWindowSize")->setCurrentIndex(f[3].toInt());
+                QCOMPARE(child(*dialog, "tbxWindowPercentage")->isEnabled(), f[3] == "1"); // "Percent of screen"
                 child(*dialog, "tbxWindowPercentage")->setText(f[4]);
             }
         }
@@ -269,7 +271,10 @@ private slots:
         qsizetype changesBeforeNewServer = -1;
         if (server)
             connect(server, &DlgServer::onNewServer, this, [&] { changesBeforeNewServer = changed.size(); });
-        click(*dialog, "btnSave");
+        if (f.value(2) == "Return") // in the serial number field: saves, as Save + New
+            QTest::keyClick(child(*dialog, "tbxSerialNumber"), Qt::Key_Return);
+        else
+            click(*dialog, "btnSave");
         QCOMPARE(prompts->titles().join(u'/'), boxes);
         if (boxes.contains("percentage"))
             QCOMPARE(child(*dialog, "tbxWindowPercentage")->text(), QStringLiteral("000"));
