@@ -180,8 +180,6 @@ void parse(const QByteArray& content, QList<Server*>& servers, QList<ThinClient*
 
 ReadStatus read(const QString& path, QList<Server*>& servers, QList<ThinClient*>& thinClients, QByteArray* content)
 {
-    // A fleet of 20,000 devices makes about 3.5 MB; anything far larger is not a zev.conf.
-    constexpr qint64 kLargestConfig = 256 * 1024 * 1024;
     const QFileInfo file(path);
     QByteArray bytes;
     switch (readFile(file.absolutePath(), file.fileName(), kLargestConfig, bytes)) {

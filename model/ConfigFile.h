@@ -14,6 +14,9 @@ namespace ConfigFile {
 
 enum class ReadStatus { Read, Missing, Unreadable };
 
+// A fleet of 20,000 devices makes about 3.5 MB; anything far larger is not a zev.conf.
+constexpr qint64 kLargestConfig = 256 * 1024 * 1024;
+
 QByteArray serialize(const QList<Server*>& servers, const QList<ThinClient*>& thinClients);
 bool write(QIODevice& device, const QList<Server*>& servers, const QList<ThinClient*>& thinClients);
 

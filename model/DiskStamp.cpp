@@ -1,5 +1,6 @@
 #include "model/DiskStamp.h"
 
+#include "model/ConfigFile.h"
 #include "model/SafeSave.h"
 
 #include <QCryptographicHash>
@@ -8,8 +9,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-constexpr qint64 kLargestFile = 256 * 1024 * 1024;
 
 QByteArray hashOf(const QByteArray& content)
 {
@@ -44,5 +43,5 @@ bool DiskStamp::stillMatches(const QString& folder, const QString& name) const
     if (!exists || (now.size == size && now.changedNs == changedNs))
         return true;
     QByteArray content;
-    return readFile(folder, name, kLargestFile, content) == ReadResult::Read && hashOf(content) == hash;
+    return readFile(folder, name, ConfigFile::kLargestConfig, content) == ReadResult::Read && hashOf(content) == hash;
 }
