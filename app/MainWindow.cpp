@@ -7,11 +7,13 @@
 #include "canvas/ServerLabel.h"
 #include "canvas/TLabel.h"
 #include "app/ThinClientImportCommand.h"
+#include "dialogs/TextViewDialog.h"
 #include "dialogs/server/DlgServer.h"
 #include "dialogs/thinclient/DlgAssignServers.h"
 #include "dialogs/thinclient/DlgEditThinClient.h"
 #include "dialogs/thinclient/DlgThinClient.h"
 #include "model/ClientConfigFile.h"
+#include "model/ConfigCheck.h"
 #include "model/ConfigFile.h"
 #include "model/SafeSave.h"
 #include "model/Server.h"
@@ -19,6 +21,10 @@
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -45,6 +51,11 @@ MainWindow::MainWindow(QWidget* parent)
     ui->setupUi(this);
     buildLogoButton();
     buildEditMenu();
+    buildStartHint();
+    checkAction = ui->menuTools->addAction(QStringLiteral("Check configuration"), this, &MainWindow::checkConfiguration);
+    checkAction->setObjectName(QStringLiteral("actionCheck_configuration"));
+    checkAction->setEnabled(false);
+    setAcceptDrops(true);
 
     statusBar = new QStatusBar(this);
     statusBar->setObjectName(QStringLiteral("statusBar"));
@@ -95,6 +106,15 @@ void MainWindow::buildEditMenu()
     redoAction->setShortcuts(redoKeys);
     undoAction->setEnabled(false);
     redoAction->setEnabled(false);
+}
+
+// The empty window says what to do; the picture replaces the text.
+void MainWindow::buildStartHint()
+{
+    auto* hint = new QLabel(QStringLiteral("Load the topology picture of your network to begin: File ▸ Load image"), this);
+    hint->setObjectName(QStringLiteral("startHint"));
+    hint->setAlignment(Qt::AlignCenter);
+    setCentralWidget(hint);
 }
 
 QString MainWindow::configFilePath() const
@@ -265,9 +285,12 @@ void MainWindow::on_btnLoadImage_triggered()
 {
     const QString fileName = Prompts::current().openFileName(this, QStringLiteral("Select network topology image file"),
                                                              workingDir, QStringLiteral("Images (*.png *.bmp *.jpg)"));
-    if (fileName.isEmpty())
-        return;
+    if (!fileName.isEmpty())
+        loadPicture(fileName);
+}
 
+void MainWindow::loadPicture(const QString& fileName)
+{
     workingDir = QFileInfo(fileName).absolutePath();
     settings->setValue(kWorkingDirKey, workingDir);
     showTopologyImage(fileName);
@@ -278,6 +301,47 @@ void MainWindow::on_btnLoadImage_triggered()
     history.reset(ConfigFile::serialize(servers, thinClients));
     followHistory();
     ui->actionSave_backup->setEnabled(true);
+    reportConfigurationProblems();
+}
+
+QString MainWindow::droppedPicture(const QDropEvent* event) const
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!ui->btnLoadImage->isEnabled() || urls.size() != 1 || !urls[0].isLocalFile())
+        return {};
+    const QString path = urls[0].toLocalFile();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return QStringList{"png", "bmp", "jpg", "jpeg"}.contains(suffix) ? path : QString();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedPicture(event).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString picture = droppedPicture(event);
+    if (picture.isEmpty())
+        return;
+    event->acceptProposedAction();
+    loadPicture(picture);
+}
+
+void MainWindow::reportConfigurationProblems()
+{
+    const qsizetype count = configurationProblems(servers, thinClients, imageLabel->size()).size();
+    if (count > 0)
+        statusBar->showMessage(QStringLiteral("zev.conf: %1 problems — Tools ▸ Check configuration").arg(count));
+}
+
+void MainWindow::checkConfiguration()
+{
+    const QStringList problems = configurationProblems(servers, thinClients, imageLabel->size());
+    TextViewDialog dialog(this, QStringLiteral("Check configuration"),
+                          problems.isEmpty() ? QStringLiteral("No problems found.") : problems.join(u'\n'));
+    dialog.exec();
 }
 
 void MainWindow::showTopologyImage(const QString& fileName)
@@ -300,7 +364,7 @@ void MainWindow::enableImageCommands()
     ui->btnLoadImage->setEnabled(false);
     for (QAction* action : {ui->btnNewServer, ui->btnNewThinclient, ui->btnServerAssignment, ui->menuNewServer,
                             ui->menuNewThinclient, ui->menuAssignServers, ui->menuEditThinclients,
-                            ui->actionImport_thinclient_list})
+                            ui->actionImport_thinclient_list, checkAction})
         action->setEnabled(true);
 }
 
@@ -355,7 +419,7 @@ void MainWindow::on_menuEditThinclients_triggered()
                                        QStringLiteral("No thinclients have been defined yet"));
         return;
     }
-    DlgEditThinClient dialog(this, &thinClients);
+    DlgEditThinClient dialog(this, &thinClients, &servers);
     connect(&dialog, &DlgEditThinClient::onDataChanged, this, [this] { recordStep(QStringLiteral("Edit thinclients")); });
     dialog.exec();
 }

@@ -18,6 +18,8 @@ class MainWindow;
 
 class DlgServer;
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QPushButton;
 class SaveSession;
 class Server;
@@ -81,6 +83,9 @@ private slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A picture file dropped on the window loads as if chosen in the file dialog.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildLogoButton();
@@ -91,6 +96,11 @@ private:
     void openProductWebPage();
     void runNewServerDialog(DlgServer& dialog);
     void buildEditMenu();
+    void buildStartHint();
+    void loadPicture(const QString& fileName);
+    QString droppedPicture(const QDropEvent* event) const;
+    void checkConfiguration();
+    void reportConfigurationProblems();
     void followHistory();
     void restoreState(const QByteArray& state);
     bool mayReplaceConfigOnDisk();
@@ -109,6 +119,7 @@ private:
     QList<Server*> servers;
     QList<ServerLabel*> serverLabels;
     QList<ThinClient*> thinClients;
+    QAction* checkAction = nullptr;
     QAction* undoAction = nullptr;
     QAction* redoAction = nullptr;
     EditHistory history;

@@ -9,6 +9,7 @@
 #include "app/MainWindow.h"
 #include "prompts/Prompts.h"
 #include "model/ClientConfigFile.h"
+#include "model/ConfigCheck.h"
 #include "model/ConfigFile.h"
 #include "model/EditHistory.h"
 #include "model/SafeSave.h"
@@ -315,12 +316,21 @@ void benchDialogs(const Size& size, int runs, Table& table)
     const double openEditor = medianMs(
         runs, [&] { editor.reset(); },
         [&] {
-            editor = std::make_unique<DlgEditThinClient>(nullptr, &fleet.thinClients);
+            editor = std::make_unique<DlgEditThinClient>(nullptr, &fleet.thinClients, &fleet.servers);
             editor->show();
             QCoreApplication::processEvents();
         });
     editor.reset();
     table.row("open thin-client list editor", size.name, openEditor, 0, "<= 300 ms");
+}
+
+// The configuration check run after loading and from Tools.
+void benchConfigurationCheck(const Size& size, int runs, Table& table)
+{
+    SyntheticFleet fleet(size.devices, size.servers, size.perDevice);
+    const double check =
+        medianMs(runs, {}, [&] { configurationProblems(fleet.servers, fleet.thinClients, QSize(1600, 1200)); });
+    table.row("check configuration", size.name, check, 0, "<= 100 ms");
 }
 
 // One undo step as the window takes it: the records written out as zev.conf's
@@ -368,6 +378,7 @@ int main(int argc, char* argv[])
         benchOpenFolder(size, runs, table);
         benchDialogs(size, runs, table);
         benchHistory(size, runs, table);
+        benchConfigurationCheck(size, runs, table);
     }
     return 0;
 }

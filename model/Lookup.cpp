@@ -10,6 +10,16 @@ QString serialKey(const QString& serial)
     return serial.toUpper();
 }
 
+QString hostAndApplicationKey(const QString& host, const QString& remoteApplication)
+{
+    return caseInsensitiveKey(host) + u'\n' + caseInsensitiveKey(remoteApplication);
+}
+
+QString hostAndApplicationKey(const Server& server)
+{
+    return hostAndApplicationKey(server.rps_hostname_port, server.remote_app);
+}
+
 Server* findServerById(const QList<Server*>& servers, const QString& id)
 {
     for (Server* server : servers) {

@@ -16,6 +16,9 @@ ThinClient* findThinClientBySerial(const QList<ThinClient*>& thinClients, const 
 // The keys those look-ups compare: equal keys, equal records.
 QString caseInsensitiveKey(const QString& text);
 QString serialKey(const QString& serial);
+// Two servers with the same host and remote application, in any letter case, are one server.
+QString hostAndApplicationKey(const QString& host, const QString& remoteApplication);
+QString hostAndApplicationKey(const Server& server);
 
 // The same look-ups through a hash, for callers that look up many keys.
 template <typename Record, QString Record::*Field, QString (*KeyOf)(const QString&)>

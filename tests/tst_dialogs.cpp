@@ -4,13 +4,16 @@
 #include "dialogs/thinclient/DlgEditThinClient.h"
 #include "dialogs/thinclient/DlgThinClient.h"
 #include "fixtures/RecordText.h"
+#include "model/ClientConfigFile.h"
 #include "support/FakePrompts.h"
 #include "support/GuiTestSupport.h"
 #include "support/SampleRecords.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QPlainTextEdit>
 #include <QTableWidget>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -125,7 +128,7 @@ private:
     // The list editor or the assignment grid, shown.
     std::unique_ptr<QDialog> tableDialog(bool editor)
     {
-        std::unique_ptr<QDialog> dialog(editor ? static_cast<QDialog*>(new DlgEditThinClient(nullptr, &clients))
+        std::unique_ptr<QDialog> dialog(editor ? static_cast<QDialog*>(new DlgEditThinClient(nullptr, &clients, &servers))
                                                : new DlgAssignServers(nullptr, &servers, &clients));
         dialog->show();
         if (!QTest::qWaitForWindowActive(dialog.get()))
@@ -453,6 +456,23 @@ private slots:
         QCOMPARE(devices(), after.isEmpty() ? "XAB1=first@s1,S2,gone;YAB2=second@s3,s1;Z3=third@;SS=sharp s@;I=dotless i@" : after);
     }
 
+    // "Show file" shows the selected device's file as the next save will write it.
+    void showFile()
+    {
+        DlgEditThinClient dialog(nullptr, &clients, &servers);
+        auto* button = child<QPushButton>(dialog, "btnShowFile");
+        QVERIFY(!button->isEnabled());
+        dialog.table()->setCurrentCell(1, 1);
+        QString shown;
+        QTimer::singleShot(0, this, [&shown] {
+            QWidget* view = QApplication::activeModalWidget();
+            shown = view->windowTitle() + u'\n' + view->findChild<QPlainTextEdit*>()->toPlainText();
+            view->close();
+        });
+        button->click();
+        QCOMPARE(shown, "YAB2.conf\n" + QString::fromUtf8(ClientConfigFile::serialize(*clients[1], servers)));
+    }
+
     // OK in the editor: empty descriptions refuse, marked devices are confirmed and go.
     void editorOk_data()
     {
@@ -475,7 +495,7 @@ private slots:
         QFETCH(QMessageBox::StandardButton, answer);
         QFETCH(QString, box);
         QFETCH(QString, after);
-        DlgEditThinClient dialog(nullptr, &clients);
+        DlgEditThinClient dialog(nullptr, &clients, &servers);
         QSignalSpy changed(&dialog, &DlgEditThinClient::onDataChanged);
         for (int row : {0, 1})
             dialog.table()->item(row, 1)->setText(descriptions.section(u'|', row, row));

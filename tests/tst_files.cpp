@@ -1,7 +1,9 @@
 // zev.conf, the device files and the import: what is written, what is read
-// back, and how records are found and named; and the undo history of states.
+// back, and how records are found and named; the configuration check; and
+// the undo history of states.
 #include "fixtures/RecordText.h"
 #include "model/ClientConfigFile.h"
+#include "model/ConfigCheck.h"
 #include "model/ConfigFile.h"
 #include "model/EditHistory.h"
 #include "model/SafeSave.h"
@@ -253,6 +255,37 @@ private slots:
         Server second;
         second.server_id = makeServerId(november.addMSecs(1));
         QCOMPARE(makeServerId({&first, &second}, november), makeServerId(november.addMSecs(2)));
+    }
+
+    void configurationCheck_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("problems");
+        const QByteArray a = "[SERVER]\nserver_id=a\ndisplay_name=A\nrps_hostname_port=h\nxpos=0\nypos=0\nwidth=75\nheight=75\n";
+        const QByteArray b = "[SERVER]\nserver_id=b\ndisplay_name=B\nrps_hostname_port=k\nxpos=525\nypos=325\nwidth=75\nheight=75\n";
+        const QByteArray device = "[THINCLIENT]\ndesc=D\nserial_number=S1\n";
+        QTest::newRow("none") << a + b + device + "server=A\nserver=b\n" << "";
+        QTest::newRow("unknown id") << a + device + "server=gone\n" << "Thinclient S1 is assigned the server id gone, which no server has";
+        QTest::newRow("serial in other case") << device + "[THINCLIENT]\ndesc=E\nserial_number=s1\n"
+                                              << "Thinclients “D” and “E” share the serial number s1";
+        QTest::newRow("unusable serials")
+            << QByteArray("[THINCLIENT]\ndesc=D\nserial_number=a/b\n[THINCLIENT]\ndesc=E\n")
+            << "Thinclient “D”: the serial number “a/b” cannot name a device file|Thinclient “E”: the serial number “” "
+               "cannot name a device file";
+        QTest::newRow("shared id") << a + QByteArray(b).replace("server_id=b", "server_id=A")
+                                   << "Servers “A” and “B” share the id A";
+        QTest::newRow("shared host and application") << a + QByteArray(b).replace("=k", "=H")
+                                                     << "Servers “A” and “B” share the host H and remote application “”";
+        QTest::newRow("label past the picture") << QByteArray(b).replace("xpos=525", "xpos=526")
+                                                << "The label of server “B” lies partly outside the picture";
+    }
+
+    void configurationCheck()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, problems);
+        const Parsed parsed(content);
+        QCOMPARE(configurationProblems(parsed.servers, parsed.thinClients, QSize(600, 400)).join(u'|'), problems);
     }
 
     // A new step drops the redo branch; past the byte budget the oldest states

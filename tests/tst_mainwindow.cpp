@@ -10,9 +10,11 @@
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QPointer>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -95,10 +97,12 @@ private slots:
         prompts->fileNames << QString();
         trigger(fresh, "btnLoadImage");
         QCOMPARE(prompts->shown, QStringList("open|Select network topology image file|Images (*.png *.bmp *.jpg)|/remembered"));
+        QCOMPARE(fresh.centralWidget()->objectName(), QStringLiteral("startHint"));
 
         MainWindow& window = open();
         QCOMPARE(QSettings(QStringLiteral("Quorvane"), QStringLiteral("ZEV")).value("workingDir").toString(), dir->path());
-        QCOMPARE(enabledActions(window), 12);
+        QCOMPARE(enabledActions(window), 13);
+        QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(), "zev.conf: 2 problems — Tools ▸ Check configuration"); // "gone", and a label at -1,-1
         QVERIFY(!window.findChild<QAction*>("btnLoadImage")->isEnabled() && !window.findChild<QAction*>("actionSave")->isEnabled());
         QCOMPARE(window.topologyLabel()->size(), QSize(600, 400));
         QCOMPARE(window.thinClientList().size(), 2);
@@ -106,9 +110,16 @@ private slots:
         QCOMPARE(window.serverLabelList()[0]->geometry(), QRect(10, 20, 75, 75));
 
         QVERIFY(QFile::remove(workPath("zev.conf")) && QDir(dir->path()).mkdir("zev.conf"));
-        MainWindow unreadable;
-        prompts->fileNames << writeTestPicture(dir->path());
-        trigger(unreadable, "btnLoadImage");
+        MainWindow unreadable; // a picture dropped on the window loads as if chosen; another file does not
+        for (const QString& dropped : {workPath("zev.conf"), writeTestPicture(dir->path())}) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(dropped)});
+            QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(&unreadable, &enter);
+            QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(&unreadable, &drop);
+            QCOMPARE(unreadable.topologyLabel() != nullptr, dropped.endsWith(".png"));
+        }
         QCOMPARE(prompts->titles().last(), QStringLiteral("ZEV - Loading Configuration"));
         QVERIFY(unreadable.serverList().isEmpty());
     }

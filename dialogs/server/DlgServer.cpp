@@ -1,6 +1,7 @@
 #include "dialogs/server/DlgServer.h"
 
 #include "dialogs/server/ProtocolTable.h"
+#include "model/Lookup.h"
 #include "model/Server.h"
 #include "model/ServerId.h"
 #include "prompts/Prompts.h"
@@ -376,11 +377,9 @@ bool DlgServer::isDuplicate(const QString& hostname, const QString& remoteApp) c
 {
     if (!serverList)
         return false;
+    const QString key = hostAndApplicationKey(hostname, remoteApp);
     for (const Server* other : *serverList) {
-        if (other == server && !isClone)
-            continue;
-        if (other->rps_hostname_port.compare(hostname, Qt::CaseInsensitive) == 0 &&
-            other->remote_app.compare(remoteApp, Qt::CaseInsensitive) == 0)
+        if ((other != server || isClone) && hostAndApplicationKey(*other) == key)
             return true;
     }
     return false;

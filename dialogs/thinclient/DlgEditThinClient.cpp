@@ -1,16 +1,19 @@
 #include "dialogs/thinclient/DlgEditThinClient.h"
 
-#include "prompts/Prompts.h"
+#include "dialogs/TextViewDialog.h"
+#include "model/ClientConfigFile.h"
 #include "model/ThinClient.h"
+#include "prompts/Prompts.h"
 #include "ui_dlgeditthinclient.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QSet>
 #include <QTableWidget>
 
-DlgEditThinClient::DlgEditThinClient(QWidget* parent, QList<ThinClient*>* thinClients)
-    : TableDialog(parent), ui(std::make_unique<Ui::DlgEditThinClient>()), thinClients(thinClients)
+DlgEditThinClient::DlgEditThinClient(QWidget* parent, QList<ThinClient*>* thinClients, const QList<Server*>* servers)
+    : TableDialog(parent), ui(std::make_unique<Ui::DlgEditThinClient>()), thinClients(thinClients), servers(servers)
 {
     ui->setupUi(this);
     if (!thinClients->isEmpty())
@@ -28,9 +31,26 @@ void DlgEditThinClient::buildWidgets()
     tableWidget->horizontalHeader()->setStretchLastSection(true);
     fillTable();
 
-    buildFrame(tableWidget, {QStringLiteral("Control click selects entire column"),
-                             QStringLiteral("Type inside a description field to change it")});
+    auto* showFile = new QPushButton(QStringLiteral("Show file"), this);
+    showFile->setObjectName(QStringLiteral("btnShowFile"));
+    showFile->setEnabled(false);
+    buildFrame(tableWidget,
+               {QStringLiteral("Control click selects entire column"),
+                QStringLiteral("Type inside a description field to change it")},
+               {showFile});
     connect(tableWidget, &QTableWidget::cellClicked, this, &DlgEditThinClient::onCellClicked);
+    connect(tableWidget, &QTableWidget::currentCellChanged, showFile, [showFile](int row) { showFile->setEnabled(row >= 0); });
+    connect(showFile, &QPushButton::clicked, this, &DlgEditThinClient::onShowFileClicked);
+}
+
+// Made from the records, not read from disk: the file the next save will write.
+void DlgEditThinClient::onShowFileClicked()
+{
+    const ThinClient* client = clientOfRow(tableWidget->currentRow());
+    const QString fileName = ClientConfigFile::fileName(client->serial_number);
+    TextViewDialog view(this, fileName.isEmpty() ? client->serial_number : fileName,
+                        QString::fromUtf8(ClientConfigFile::serialize(*client, *servers)));
+    view.exec();
 }
 
 void DlgEditThinClient::fillTable()

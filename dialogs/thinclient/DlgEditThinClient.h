@@ -11,13 +11,15 @@ class DlgEditThinClient;
 }
 
 class QTableWidget;
+class Server;
 class ThinClient;
 
 // Renames and deletes devices. Edits and marks stay in the table until OK.
+// "Show file" shows the selected device's file as the next save will write it.
 class DlgEditThinClient : public TableDialog {
     Q_OBJECT
 public:
-    DlgEditThinClient(QWidget* parent, QList<ThinClient*>* thinClients);
+    DlgEditThinClient(QWidget* parent, QList<ThinClient*>* thinClients, const QList<Server*>* servers);
     ~DlgEditThinClient() override;
 
     QTableWidget* table() const { return tableWidget; }
@@ -27,6 +29,7 @@ signals:
 
 private slots:
     void onCellClicked(int row, int col);
+    void onShowFileClicked();
 
 public slots:
     void accept() override;
@@ -42,5 +45,6 @@ private:
 
     std::unique_ptr<Ui::DlgEditThinClient> ui;
     QList<ThinClient*>* thinClients;
+    const QList<Server*>* servers;
     QTableWidget* tableWidget = nullptr;
 };

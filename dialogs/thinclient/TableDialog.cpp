@@ -13,7 +13,8 @@ TableDialog::TableDialog(QWidget* parent) : QDialog(parent) {}
 
 TableDialog::~TableDialog() = default;
 
-void TableDialog::buildFrame(QAbstractItemView* table, const QStringList& hints)
+void TableDialog::buildFrame(QAbstractItemView* table, const QStringList& hints,
+                             const QList<QPushButton*>& extraButtons)
 {
     searchField = new QLineEdit(this);
     searchField->setObjectName(QStringLiteral("tbxSearch"));
@@ -23,6 +24,10 @@ void TableDialog::buildFrame(QAbstractItemView* table, const QStringList& hints)
     buttons->button(QDialogButtonBox::Cancel)->setDefault(true);
 
     auto* bottomRow = new QHBoxLayout;
+    for (QPushButton* button : extraButtons) {
+        button->setAutoDefault(false); // Return goes on reaching only the default button
+        bottomRow->addWidget(button);
+    }
     bottomRow->addWidget(searchField);
     bottomRow->addWidget(searchButton);
     bottomRow->addWidget(buttons);

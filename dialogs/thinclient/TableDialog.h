@@ -9,6 +9,7 @@
 
 class QAbstractItemView;
 class QLineEdit;
+class QPushButton;
 
 // The frame both device tables share: the table, lines of hints below it, and
 // a row with the find-next search field, its button, and OK and Cancel
@@ -19,7 +20,8 @@ protected:
     explicit TableDialog(QWidget* parent);
     ~TableDialog() override;
 
-    void buildFrame(QAbstractItemView* table, const QStringList& hints);
+    // The table, its hints, then a row: any extra buttons, the search field, OK and Cancel.
+    void buildFrame(QAbstractItemView* table, const QStringList& hints, const QList<QPushButton*>& extraButtons = {});
 
     // Return in the search field searches and goes no further: the dialog's
     // default button (Cancel) would otherwise throw the table's changes away.

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QList>
+#include <QSize>
+#include <QStringList>
+
+class Server;
+class ThinClient;
+
+// What is wrong in a configuration, as a zev.conf edited by hand may have it:
+// one line per problem, servers first, in the records' order. Nothing is changed.
+QStringList configurationProblems(const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
+                                  const QSize& picture);
