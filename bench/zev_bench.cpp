@@ -17,6 +17,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QImage>
 #include <QStandardPaths>
 #include <QDir>
@@ -311,6 +313,19 @@ void benchDialogs(const Size& size, int runs, Table& table)
         [&] { grid->accept(); });
     grid.reset();
     table.row("OK of assignment grid", size.name, okGrid, 0, "<= 300 ms");
+
+    // "Show matching only" ticked: each key press in the search field filters the rows again.
+    grid = std::make_unique<DlgAssignServers>(nullptr, &fleet.servers, &fleet.thinClients);
+    grid->show();
+    grid->findChild<QCheckBox*>(QStringLiteral("chkMatchingOnly"))->setChecked(true);
+    auto* search = grid->findChild<QLineEdit*>(QStringLiteral("tbxSearch"));
+    int keys = 0;
+    const double filter = medianMs(runs, {}, [&] {
+        search->setText(++keys % 2 ? QStringLiteral("TC0") : QStringLiteral("TC1")); // all rows, then none
+        QCoreApplication::processEvents();
+    });
+    grid.reset();
+    table.row("filter the grid after a key press", size.name, filter, 0, "<= 100 ms");
 
     std::unique_ptr<DlgEditThinClient> editor;
     const double openEditor = medianMs(

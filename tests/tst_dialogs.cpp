@@ -9,9 +9,11 @@
 #include "support/GuiTestSupport.h"
 #include "support/SampleRecords.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
@@ -365,40 +367,49 @@ private slots:
     }
 
     // Modifier clicks copy the clicked box's state: in the grid Shift the row,
-    // Control the column, both the grid; in the editor Control the column.
+    // Control the column, both the grid; in the editor Control the column. With
+    // "Show matching only" ticked, only over the rows shown.
     void modifierClicks_data()
     {
+        QTest::addColumn<QString>("filter"); // a search text shown matching only, or empty
         QTest::addColumn<bool>("editor");
         QTest::addColumn<QPoint>("cell"); // column, row
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         QTest::addColumn<QString>("after");
         const auto shift = Qt::KeyboardModifiers(Qt::ShiftModifier);
         const auto control = Qt::KeyboardModifiers(Qt::ControlModifier);
-        QTest::newRow("plain toggles one") << false << QPoint(3, 2) << Qt::KeyboardModifiers() << "100/101/010/000/000";
-        QTest::newRow("plain on text") << false << QPoint(0, 2) << Qt::KeyboardModifiers() << "100/101/000/000/000";
-        QTest::newRow("Shift row") << false << QPoint(3, 2) << shift << "100/101/111/000/000";
-        QTest::newRow("Shift on text clears the row") << false << QPoint(0, 1) << shift << "100/000/000/000/000";
-        QTest::newRow("Shift+Alt acts as Shift") << false << QPoint(3, 2) << (shift | Qt::AltModifier) << "100/101/111/000/000";
-        QTest::newRow("Control column") << false << QPoint(3, 2) << control << "110/111/010/010/010";
-        QTest::newRow("Control clears column") << false << QPoint(2, 2) << control << "100/101/100/100/100";
-        QTest::newRow("Control+Shift grid") << false << QPoint(4, 2) << (control | shift) << "111/111/111/111/111";
-        QTest::newRow("Control+Shift on text") << false << QPoint(0, 0) << (control | shift) << "000/000/000/000/000";
-        QTest::newRow("editor: plain") << true << QPoint(2, 1) << Qt::KeyboardModifiers() << "0/1/0/0/0";
-        QTest::newRow("editor: Control column") << true << QPoint(2, 1) << control << "1/1/1/1/1";
-        QTest::newRow("editor: Control+Shift acts as Control") << true << QPoint(2, 1) << (control | shift) << "1/1/1/1/1";
-        QTest::newRow("editor: Shift plays no part") << true << QPoint(2, 1) << shift << "0/1/0/0/0";
-        QTest::newRow("editor: Control on text") << true << QPoint(1, 1) << control << "0/0/0/0/0";
+        QTest::newRow("plain toggles one") << "" << false << QPoint(3, 2) << Qt::KeyboardModifiers() << "100/101/010/000/000";
+        QTest::newRow("plain on text") << "" << false << QPoint(0, 2) << Qt::KeyboardModifiers() << "100/101/000/000/000";
+        QTest::newRow("Shift row") << "" << false << QPoint(3, 2) << shift << "100/101/111/000/000";
+        QTest::newRow("Shift on text clears the row") << "" << false << QPoint(0, 1) << shift << "100/000/000/000/000";
+        QTest::newRow("Shift+Alt acts as Shift") << "" << false << QPoint(3, 2) << (shift | Qt::AltModifier) << "100/101/111/000/000";
+        QTest::newRow("Control column") << "" << false << QPoint(3, 2) << control << "110/111/010/010/010";
+        QTest::newRow("Control clears column") << "" << false << QPoint(2, 2) << control << "100/101/100/100/100";
+        QTest::newRow("Control+Shift grid") << "" << false << QPoint(4, 2) << (control | shift) << "111/111/111/111/111";
+        QTest::newRow("Control+Shift on text") << "" << false << QPoint(0, 0) << (control | shift) << "000/000/000/000/000";
+        QTest::newRow("editor: plain") << "" << true << QPoint(2, 1) << Qt::KeyboardModifiers() << "0/1/0/0/0";
+        QTest::newRow("editor: Control column") << "" << true << QPoint(2, 1) << control << "1/1/1/1/1";
+        QTest::newRow("editor: Control+Shift acts as Control") << "" << true << QPoint(2, 1) << (control | shift) << "1/1/1/1/1";
+        QTest::newRow("editor: Shift plays no part") << "" << true << QPoint(2, 1) << shift << "0/1/0/0/0";
+        QTest::newRow("editor: Control on text") << "" << true << QPoint(1, 1) << control << "0/0/0/0/0";
+        QTest::newRow("Control column, shown only") << "ab" << false << QPoint(3, 1) << control << "110/111/000/000/000";
+        QTest::newRow("Control+Shift, shown only") << "ab" << false << QPoint(4, 0) << (control | shift) << "111/111/000/000/000";
+        QTest::newRow("editor: Control, shown only") << "ab" << true << QPoint(2, 1) << control << "1/1/0/0/0";
     }
 
     void modifierClicks()
     {
+        QFETCH(QString, filter);
         QFETCH(bool, editor);
         QFETCH(QPoint, cell);
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(QString, after);
         const auto dialog = tableDialog(editor);
-        auto* view = dialog->findChild<QAbstractItemView*>();
+        auto* view = dialog->findChild<QTableView*>();
         QSignalSpy changed(dialog.get(), SIGNAL(onDataChanged()));
+        child(*dialog, "tbxSearch")->setText(filter);
+        child<QCheckBox>(*dialog, "chkMatchingOnly")->setChecked(!filter.isEmpty());
+        QCOMPARE(view->isRowHidden(2), !filter.isEmpty());
         clickCell(view, cell.y(), cell.x(), modifiers);
         QCOMPARE(checks(view->model()), after);
         if (cell.x() < 2 && modifiers & Qt::ControlModifier)
@@ -429,7 +440,7 @@ private slots:
         QFETCH(bool, editor);
         QFETCH(QString, after);
         const auto dialog = tableDialog(editor);
-        auto* view = dialog->findChild<QAbstractItemView*>();
+        auto* view = dialog->findChild<QTableView*>();
         QSignalSpy changed(dialog.get(), SIGNAL(onDataChanged()));
         view->setFocus();
         view->setCurrentIndex(view->model()->index(2, editor ? 2 : 3));

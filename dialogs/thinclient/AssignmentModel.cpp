@@ -91,12 +91,17 @@ int AssignmentModel::checkState(int row, int column) const
     return isChecked(row, column - kFirstServerColumn) ? Qt::Checked : Qt::Unchecked;
 }
 
+void AssignmentModel::fillRowCells(int row, int state)
+{
+    for (int j = 0; j < servers.size(); ++j)
+        setChecked(row, j, state == Qt::Checked);
+}
+
 void AssignmentModel::fillRow(int row, int state)
 {
     if (servers.isEmpty())
         return;
-    for (int j = 0; j < servers.size(); ++j)
-        setChecked(row, j, state == Qt::Checked);
+    fillRowCells(row, state);
     emit dataChanged(index(row, kFirstServerColumn), index(row, columnCount() - 1), {Qt::CheckStateRole});
 }
 
@@ -107,8 +112,10 @@ void AssignmentModel::fillColumn(int column, int state)
     if (column < kFirstServerColumn) {
         textColumnHasCheckState[column] = true; // a text cell's state is always 0
     } else {
-        for (int row = 0; row < thinClients.size(); ++row)
-            setChecked(row, column - kFirstServerColumn, state == Qt::Checked);
+        for (int row = 0; row < thinClients.size(); ++row) {
+            if (isShown(row))
+                setChecked(row, column - kFirstServerColumn, state == Qt::Checked);
+        }
     }
     emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::CheckStateRole});
 }
@@ -117,7 +124,10 @@ void AssignmentModel::fillGrid(int state)
 {
     if (thinClients.isEmpty() || servers.isEmpty())
         return;
-    std::fill(cells.begin(), cells.end(), quint8(state == Qt::Checked));
+    for (int row = 0; row < thinClients.size(); ++row) {
+        if (isShown(row))
+            fillRowCells(row, state);
+    }
     emit dataChanged(index(0, kFirstServerColumn), index(rowCount() - 1, columnCount() - 1), {Qt::CheckStateRole});
 }
 

@@ -30,13 +30,17 @@ public:
     // 0 unchecked, 2 checked; a text cell counts as 0.
     int checkState(int row, int column) const;
     void fillRow(int row, int state);
+    // Column and grid fill only the rows shown: those the filter lets through (all by default).
     void fillColumn(int column, int state);
     void fillGrid(int state);
+    void setRowsShown(std::vector<bool> shown) { rowsShown = std::move(shown); }
 
     // The ids of the servers ticked in row, in server-list order.
     QStringList checkedServerIds(int row) const;
 
 private:
+    void fillRowCells(int row, int state);
+    bool isShown(int row) const { return rowsShown.empty() || rowsShown[size_t(row)]; }
     bool isChecked(int row, int serverIndex) const { return cells[size_t(row) * servers.size() + serverIndex]; }
     void setChecked(int row, int serverIndex, bool checked)
     {
@@ -46,6 +50,7 @@ private:
     const QList<Server*>& servers;
     const QList<ThinClient*>& thinClients;
     std::vector<quint8> cells;
+    std::vector<bool> rowsShown;
     // A Control click on a text column gives its cells an (unchecked) check state.
     std::array<bool, kFirstServerColumn> textColumnHasCheckState{};
 };

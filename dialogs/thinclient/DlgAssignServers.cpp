@@ -58,6 +58,11 @@ void DlgAssignServers::onCellClicked(int row, int col)
     }
 }
 
+void DlgAssignServers::rowsShown(const std::vector<bool>& shown)
+{
+    model->setRowsShown(shown);
+}
+
 void DlgAssignServers::accept()
 {
     for (int row = 0; row < thinClients->size(); ++row)

@@ -37,6 +37,7 @@ public slots:
 
 private:
     void buildWidgets();
+    void rowsShown(const std::vector<bool>& shown) override;
 
     std::unique_ptr<Ui::DlgAssignServers> ui;
     QList<Server*>* servers;

@@ -78,8 +78,10 @@ void DlgEditThinClient::onCellClicked(int row, int col)
         return;
     const QVariant clickedState = tableWidget->item(row, col)->data(Qt::CheckStateRole);
     const auto state = clickedState.isValid() ? Qt::CheckState(clickedState.toInt()) : Qt::Unchecked;
-    for (int r = 0; r < tableWidget->rowCount(); ++r)
-        tableWidget->item(r, col)->setCheckState(state);
+    for (int r = 0; r < tableWidget->rowCount(); ++r) {
+        if (!tableWidget->isRowHidden(r)) // only the rows the filter shows
+            tableWidget->item(r, col)->setCheckState(state);
+    }
 }
 
 bool DlgEditThinClient::isMarked(int row) const

@@ -6,9 +6,12 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class QAbstractItemView;
+class QCheckBox;
 class QLineEdit;
+class QTableView;
 class QPushButton;
 
 // The frame both device tables share: the table, lines of hints below it, and
@@ -20,8 +23,11 @@ protected:
     explicit TableDialog(QWidget* parent);
     ~TableDialog() override;
 
-    // The table, its hints, then a row: any extra buttons, the search field, OK and Cancel.
-    void buildFrame(QAbstractItemView* table, const QStringList& hints, const QList<QPushButton*>& extraButtons = {});
+    // The table, its hints, then a row: any extra buttons, the search field,
+    // "Show matching only", OK and Cancel.
+    void buildFrame(QTableView* table, const QStringList& hints, const QList<QPushButton*>& extraButtons = {});
+    // Told which rows the filter shows (all when it is off), after it hid the others.
+    virtual void rowsShown(const std::vector<bool>& shown) { Q_UNUSED(shown); }
 
     // Return in the search field searches and goes no further: the dialog's
     // default button (Cancel) would otherwise throw the table's changes away.
@@ -31,6 +37,10 @@ protected slots:
     void onSearchClicked();
 
 private:
+    void applyFilter();
+
+    QTableView* view = nullptr;
     QLineEdit* searchField = nullptr;
+    QCheckBox* matchingOnly = nullptr;
     std::unique_ptr<TableSearch> search;
 };

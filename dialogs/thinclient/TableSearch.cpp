@@ -1,9 +1,23 @@
 #include "dialogs/thinclient/TableSearch.h"
 
-#include <QAbstractItemView>
 #include <QItemSelectionModel>
+#include <QTableView>
 
-TableSearch::TableSearch(QAbstractItemView* view) : view(view) {}
+namespace {
+
+bool cellHolds(const QAbstractItemModel* model, int row, int column, const QString& text)
+{
+    return model->index(row, column).data(Qt::DisplayRole).toString().contains(text, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+TableSearch::TableSearch(QTableView* view) : view(view) {}
+
+bool TableSearch::rowMatches(int row, const QString& text) const
+{
+    return cellHolds(view->model(), row, 0, text) || cellHolds(view->model(), row, 1, text);
+}
 
 void TableSearch::advance(int rowCount)
 {
@@ -23,9 +37,8 @@ void TableSearch::findNext(const QString& text)
     const int rowCount = model->rowCount();
     QModelIndex match;
     for (int tries = 0; tries < 2 * rowCount; ++tries) {
-        const QModelIndex cell = model->index(row, column);
-        if (cell.data(Qt::DisplayRole).toString().contains(text, Qt::CaseInsensitive)) {
-            match = cell;
+        if (!view->isRowHidden(row) && cellHolds(model, row, column, text)) {
+            match = model->index(row, column);
             break;
         }
         advance(rowCount);
