@@ -2,6 +2,8 @@
 
 #include "app/AboutDialog.h"
 #include "app/ConfigBackup.h"
+#include "app/ConnectionCheck.h"
+#include "app/ServerCheckDialog.h"
 #include "app/ProductInfo.h"
 #include "prompts/Prompts.h"
 #include "canvas/ServerLabel.h"
@@ -31,6 +33,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
@@ -55,6 +58,9 @@ MainWindow::MainWindow(QWidget* parent)
     checkAction = ui->menuTools->addAction(QStringLiteral("Check configuration"), this, &MainWindow::checkConfiguration);
     checkAction->setObjectName(QStringLiteral("actionCheck_configuration"));
     checkAction->setEnabled(false);
+    checkServersAction = ui->menuTools->addAction(QStringLiteral("Check all servers"), this, &MainWindow::checkAllServers);
+    checkServersAction->setObjectName(QStringLiteral("actionCheck_all_servers"));
+    checkServersAction->setEnabled(false);
     setAcceptDrops(true);
 
     statusBar = new QStatusBar(this);
@@ -268,6 +274,39 @@ void MainWindow::onNewServer(Server* s)
     connect(label, &ServerLabel::onNewServer, this, &MainWindow::onNewServer);
     connect(label, &ServerLabel::onDataChanged, this, &MainWindow::onDataChanged);
     connect(label, &ServerLabel::stepDone, this, &MainWindow::recordStep);
+    connect(label, &ServerLabel::connectionCheckRequested, this, &MainWindow::checkConnection);
+}
+
+// The answer shows in the status bar; the window goes on meanwhile.
+void MainWindow::checkConnection(Server* server)
+{
+    const ServerAddress address = serverAddress(server->rps_hostname_port, server->rps_connection_type);
+    const QString name = server->display_name;
+    const QString where = address.valid ? address.text() : server->rps_hostname_port;
+    const QPointer<Server> record(server); // an undo or a delete may take it meanwhile
+    auto* check = new ConnectionCheck(address, this);
+    connect(check, &ConnectionCheck::finished, this, [this, check, record, name, where](bool answered, const QString& reason) {
+        statusBar->showMessage(answered ? QStringLiteral("%1: %2 answers").arg(name, where)
+                                        : QStringLiteral("%1: %2 does not answer: %3").arg(name, where, reason));
+        if (record)
+            showAnswer(record, answered);
+        check->deleteLater();
+    });
+}
+
+void MainWindow::checkAllServers()
+{
+    ServerCheckDialog dialog(this, servers);
+    connect(&dialog, &ServerCheckDialog::checked, this, &MainWindow::showAnswer);
+    dialog.exec();
+}
+
+void MainWindow::showAnswer(const Server* server, bool answered)
+{
+    for (ServerLabel* label : std::as_const(serverLabels)) {
+        if (label->serverRecord() == server)
+            label->setUnanswered(!answered);
+    }
 }
 
 void MainWindow::createServerLabels()
@@ -364,7 +403,7 @@ void MainWindow::enableImageCommands()
     ui->btnLoadImage->setEnabled(false);
     for (QAction* action : {ui->btnNewServer, ui->btnNewThinclient, ui->btnServerAssignment, ui->menuNewServer,
                             ui->menuNewThinclient, ui->menuAssignServers, ui->menuEditThinclients,
-                            ui->actionImport_thinclient_list, checkAction})
+                            ui->actionImport_thinclient_list, checkAction, checkServersAction})
         action->setEnabled(true);
 }
 

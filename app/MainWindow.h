@@ -100,6 +100,9 @@ private:
     void loadPicture(const QString& fileName);
     QString droppedPicture(const QDropEvent* event) const;
     void checkConfiguration();
+    void checkConnection(Server* server);
+    void checkAllServers();
+    void showAnswer(const Server* server, bool answered);
     void reportConfigurationProblems();
     void followHistory();
     void restoreState(const QByteArray& state);
@@ -120,6 +123,7 @@ private:
     QList<ServerLabel*> serverLabels;
     QList<ThinClient*> thinClients;
     QAction* checkAction = nullptr;
+    QAction* checkServersAction = nullptr;
     QAction* undoAction = nullptr;
     QAction* redoAction = nullptr;
     EditHistory history;

@@ -11,6 +11,8 @@
 namespace {
 
 const QString kNormalStyle = QStringLiteral("background-color: rgba(0, 0, 0, 80);");
+// A server that did not answer its last check, until the next check or edit.
+const QString kUnansweredStyle = QStringLiteral("background-color: rgba(0, 0, 0, 80); border: 2px solid red;");
 // Decimal: the style sheet parser takes no hexadecimal numbers in rgba(), and would leave the label clear.
 const QString kHighlightedStyle = QStringLiteral("background-color: rgba(0, 156, 181, 255);");
 
@@ -20,7 +22,7 @@ ServerLabel::ServerLabel(QWidget* parent, QRect* bounds, QList<Server*>* servers
     : QLabel(parent), servers(servers), server(server), bounds(bounds)
 {
     setMouseTracking(true);
-    setStyleSheet(kNormalStyle);
+    setStyleSheet(restingStyle());
     // The picture's dark surroundings would give the name a light colour, hard to read
     // on the grey over a light picture: the name is always written in black.
     QPalette namePalette = palette();
@@ -34,6 +36,18 @@ ServerLabel::ServerLabel(QWidget* parent, QRect* bounds, QList<Server*>* servers
     showServerGeometry();
     setText(server->display_name);
     show();
+}
+
+const QString& ServerLabel::restingStyle() const
+{
+    return unanswered ? kUnansweredStyle : kNormalStyle;
+}
+
+void ServerLabel::setUnanswered(bool notAnswering)
+{
+    unanswered = notAnswering;
+    if (!inContextMenu)
+        setStyleSheet(restingStyle());
 }
 
 void ServerLabel::showServerGeometry()
@@ -113,11 +127,13 @@ void ServerLabel::onRightClick(QPoint point)
             &ServerLabel::onCloneServerClicked);
     connect(menu.addAction(QStringLiteral("Edit server settings")), &QAction::triggered, this,
             &ServerLabel::onEditServerClicked);
+    connect(menu.addAction(QStringLiteral("Check connection")), &QAction::triggered, this,
+            [this] { emit connectionCheckRequested(server); });
     connect(menu.addAction(QStringLiteral("Delete server")), &QAction::triggered, this,
             &ServerLabel::onDeleteServerClicked);
     menu.exec(mapToGlobal(point));
     inContextMenu = false;
-    setStyleSheet(kNormalStyle);
+    setStyleSheet(restingStyle());
     // Destroyed only now: the menu has finished its own event loop inside this call.
     if (deleted)
         deleteLater();
@@ -125,11 +141,13 @@ void ServerLabel::onRightClick(QPoint point)
 
 void ServerLabel::openServerDialog(bool clone)
 {
-    setStyleSheet(kNormalStyle);
+    setStyleSheet(restingStyle());
     DlgServer dialog(parentWidget(), bounds, servers, server, clone);
     if (clone)
         connect(&dialog, &DlgServer::onNewServer, this, &ServerLabel::onServerAdded);
     connect(&dialog, &DlgServer::onDataChanged, this, [this, clone] {
+        if (!clone)
+            setUnanswered(false); // an edited server is checked afresh
         emit onDataChanged();
         const QString step = clone ? QStringLiteral("Clone server “%1”") : QStringLiteral("Edit server “%1”");
         emit stepDone(step.arg(clone ? servers->last()->display_name : server->display_name));
@@ -154,7 +172,7 @@ void ServerLabel::onDeleteServerClicked()
                           QStringLiteral("\nAre you sure you want to delete this server?\n\nThis operation cannot be "
                                          "undone!")) == QMessageBox::No)
         return;
-    setStyleSheet(kNormalStyle);
+    setStyleSheet(restingStyle());
     hide();
     emit onDeleteServer(server, this);
     emit onDataChanged();

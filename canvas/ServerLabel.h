@@ -16,6 +16,8 @@ public:
     ServerLabel(QWidget* parent, QRect* bounds, QList<Server*>* servers, Server* server);
 
     Server* serverRecord() const { return server; }
+    // A red border while its server has not answered a connection check.
+    void setUnanswered(bool notAnswering);
 
 signals:
     void onDeleteServer(Server* srv, ServerLabel* srvLabel);
@@ -24,6 +26,7 @@ signals:
     // A finished change a user would name: an edit, a clone, a delete, or one
     // whole drag from press to release.
     void stepDone(const QString& name);
+    void connectionCheckRequested(Server* server);
 
 private slots:
     void onRightClick(QPoint point);
@@ -41,6 +44,7 @@ protected:
 private:
     void dragTo(const QPoint& pointer);
     void showServerGeometry();
+    const QString& restingStyle() const;
     void openServerDialog(bool clone);
 
     QList<Server*>* servers;
@@ -56,5 +60,6 @@ private:
     bool horizontalHold = false;
     bool verticalHold = false;
     bool inContextMenu = false;
+    bool unanswered = false;
     bool deleted = false;
 };

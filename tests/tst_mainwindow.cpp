@@ -1,5 +1,6 @@
 // The main window driven through its actions, every box answered by FakePrompts.
 #include "app/MainWindow.h"
+#include "app/ServerCheckDialog.h"
 #include "canvas/ServerLabel.h"
 #include "canvas/TLabel.h"
 #include "model/ConfigFile.h"
@@ -15,6 +16,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QStatusBar>
+#include <QTcpServer>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -101,7 +103,7 @@ private slots:
 
         MainWindow& window = open();
         QCOMPARE(QSettings(QStringLiteral("Quorvane"), QStringLiteral("ZEV")).value("workingDir").toString(), dir->path());
-        QCOMPARE(enabledActions(window), 13);
+        QCOMPARE(enabledActions(window), 14);
         QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(), "zev.conf: 2 problems — Tools ▸ Check configuration"); // "gone", and a label at -1,-1
         QVERIFY(!window.findChild<QAction*>("btnLoadImage")->isEnabled() && !window.findChild<QAction*>("actionSave")->isEnabled());
         QCOMPARE(window.topologyLabel()->size(), QSize(600, 400));
@@ -500,6 +502,36 @@ private slots:
         QCOMPARE(window.isModified(), !saved);
     }
 
+    // A label's "Check connection" and "Check all servers" try the server's address
+    // while the window goes on: a listening local port answers, a closed one does not.
+    void connectionCheck_data()
+    {
+        QTest::addColumn<bool>("listening");
+        QTest::newRow("listening") << true;
+        QTest::newRow("closed") << false;
+    }
+
+    void connectionCheck()
+    {
+        QFETCH(bool, listening);
+        QTcpServer listener;
+        QVERIFY(listener.listen(QHostAddress::LocalHost));
+        const QString address = QStringLiteral("127.0.0.1:%1").arg(listener.serverPort());
+        if (!listening)
+            listener.close();
+        MainWindow& window = open();
+        Server* server = window.serverList()[0];
+        server->rps_hostname_port = address;
+        const QString answer = listening ? "answers" : "does not answer: ";
+        emit window.serverLabelList()[0]->connectionCheckRequested(server);
+        QTRY_VERIFY(static_cast<QMainWindow&>(window).statusBar()->currentMessage().startsWith(" Main office : " + address + " " + answer));
+        QCOMPARE(window.serverLabelList()[0]->styleSheet().contains("red"), !listening);
+        ServerCheckDialog all(&window, {server});
+        QTRY_VERIFY(all.table()->item(0, 3)); // its time, once answered
+        QCOMPARE(all.table()->item(0, 1)->text(), address);
+        QVERIFY(all.table()->item(0, 2)->text().startsWith(answer));
+    }
+
     // A label's menu: its server is cloned, edited, or deleted (with the first
     // matching id of every device). The label stays visible and highlighted while
     // its real menu is open, and is deleted only after the menu has closed.
@@ -510,8 +542,8 @@ private slots:
         QTest::addColumn<QString>("after"); // the labels' texts
         QTest::newRow("clone") << 0 << QMessageBox::NoButton << " Main office |Spare server|Copy";
         QTest::newRow("edit") << 1 << QMessageBox::NoButton << "Copy|Spare server";
-        QTest::newRow("delete, No") << 2 << QMessageBox::No << " Main office |Spare server";
-        QTest::newRow("delete, Yes") << 2 << QMessageBox::Yes << "Spare server";
+        QTest::newRow("delete, No") << 3 << QMessageBox::No << " Main office |Spare server";
+        QTest::newRow("delete, Yes") << 3 << QMessageBox::Yes << "Spare server";
     }
 
     void labelMenu()
@@ -539,7 +571,7 @@ private slots:
             menu->close();
         });
         emit label->customContextMenuRequested(QPoint(5, 5));
-        QCOMPARE(entries, QStringList({"Clone this server", "Edit server settings", "Delete server"}));
+        QCOMPARE(entries, QStringList({"Clone this server", "Edit server settings", "Check connection", "Delete server"}));
         QCOMPARE(highlight, QColor(0, 156, 181));
         QCOMPARE(label->styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 80);"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,0 +1,27 @@
+#include "app/ConnectionCheck.h"
+
+ConnectionCheck::ConnectionCheck(const ServerAddress& address, QObject* parent) : QObject(parent)
+{
+    clock.start();
+    if (!address.valid) {
+        // After the caller has connected to finished().
+        QTimer::singleShot(0, this, [this] { finish(false, QStringLiteral("no host and port to try")); });
+        return;
+    }
+    connect(&socket, &QTcpSocket::connected, this, [this] { finish(true, QString()); });
+    connect(&socket, &QTcpSocket::errorOccurred, this, [this] { finish(false, socket.errorString()); });
+    limit.setSingleShot(true);
+    connect(&limit, &QTimer::timeout, this, [this] { finish(false, QStringLiteral("no answer within 3 seconds")); });
+    limit.start(kTimeLimitMs);
+    socket.connectToHost(address.host, address.port);
+}
+
+void ConnectionCheck::finish(bool answered, const QString& reason)
+{
+    if (done)
+        return;
+    done = true;
+    limit.stop();
+    socket.abort();
+    emit finished(answered, reason, clock.elapsed());
+}

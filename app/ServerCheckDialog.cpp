@@ -1,0 +1,54 @@
+#include "app/ServerCheckDialog.h"
+
+#include "app/ConnectionCheck.h"
+#include "model/Server.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+ServerCheckDialog::ServerCheckDialog(QWidget* parent, const QList<Server*>& servers)
+    : QDialog(parent), servers(servers)
+{
+    setWindowTitle(QStringLiteral("Check all servers"));
+    resize(760, 420);
+    results = new QTableWidget(int(servers.size()), 4, this);
+    results->setObjectName(QStringLiteral("tblResults"));
+    results->setHorizontalHeaderLabels(
+        {QStringLiteral("Server"), QStringLiteral("Address"), QStringLiteral("Result"), QStringLiteral("Time")});
+    results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    results->horizontalHeader()->setStretchLastSection(true);
+    for (int row = 0; row < servers.size(); ++row) {
+        results->setItem(row, 0, new QTableWidgetItem(servers[row]->display_name));
+        results->setItem(row, 2, new QTableWidgetItem(QStringLiteral("waiting")));
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(results);
+    layout->addWidget(buttons);
+    startChecks();
+}
+
+void ServerCheckDialog::startChecks()
+{
+    for (; underWay < kMostAtOnce && nextRow < servers.size(); ++nextRow, ++underWay) {
+        const int row = nextRow;
+        Server* server = servers[row];
+        const ServerAddress address = serverAddress(server->rps_hostname_port, server->rps_connection_type);
+        results->setItem(row, 1, new QTableWidgetItem(address.valid ? address.text() : server->rps_hostname_port));
+        results->item(row, 2)->setText(QStringLiteral("checking"));
+        auto* check = new ConnectionCheck(address, this);
+        connect(check, &ConnectionCheck::finished, this,
+                [this, check, row, server](bool answered, const QString& reason, qint64 ms) {
+                    results->item(row, 2)->setText(answered ? QStringLiteral("answers")
+                                                            : QStringLiteral("does not answer: ") + reason);
+                    results->setItem(row, 3, new QTableWidgetItem(QStringLiteral("%1 ms").arg(ms)));
+                    check->deleteLater();
+                    --underWay;
+                    emit checked(server, answered);
+                    startChecks();
+                });
+    }
+}

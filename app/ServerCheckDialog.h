@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+
+class QTableWidget;
+class Server;
+
+// "Check all servers": a table of server, address, result and time, filled in
+// as the answers come, with at most 32 checks under way at once.
+class ServerCheckDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kMostAtOnce = 32;
+
+    ServerCheckDialog(QWidget* parent, const QList<Server*>& servers);
+
+    QTableWidget* table() const { return results; }
+
+signals:
+    void checked(Server* server, bool answered);
+
+private:
+    void startChecks();
+
+    QList<Server*> servers;
+    QTableWidget* results = nullptr;
+    int nextRow = 0;
+    int underWay = 0;
+};

@@ -1,0 +1,62 @@
+#include "model/ServerAddress.h"
+
+namespace {
+
+// The usual port of each protocol, by the value zev.conf stores for it.
+const std::pair<const char*, quint16> kUsualPorts[] = {
+    {"rdp", 3389}, {"rfx", 3389},    {"vnc", 5900},    {"spice", 5900},      {"x11", 6000},      {"nx", 4000},
+    {"telnet", 23}, {"tn3270", 23}, {"hdx", 1494},    {"vmview", 443},      {"authentic8", 443},
+};
+
+quint16 usualPort(const QString& connectionType, const QString& scheme)
+{
+    for (const auto& [type, port] : kUsualPorts) {
+        if (connectionType.compare(QLatin1String(type), Qt::CaseInsensitive) == 0)
+            return port;
+    }
+    return scheme.compare(QLatin1String("https"), Qt::CaseInsensitive) == 0 ? 443 : 80;
+}
+
+} // namespace
+
+QString ServerAddress::text() const
+{
+    return (host.contains(u':') ? u'[' + host + u']' : host) + u':' + QString::number(port);
+}
+
+ServerAddress serverAddress(const QString& hostnamePort, const QString& connectionType)
+{
+    QString rest = hostnamePort.trimmed();
+    QString scheme;
+    const qsizetype schemeEnd = rest.indexOf(QLatin1String("://"));
+    if (schemeEnd >= 0) {
+        scheme = rest.left(schemeEnd);
+        rest = rest.mid(schemeEnd + 3);
+    }
+    rest = rest.section(u'/', 0, 0); // a web address may go on with a path
+
+    ServerAddress address;
+    QString portText;
+    if (rest.startsWith(u'[')) {
+        const qsizetype close = rest.indexOf(u']');
+        if (close < 0)
+            return address;
+        address.host = rest.mid(1, close - 1);
+        if (rest.size() > close + 1) {
+            if (rest[close + 1] != u':')
+                return address;
+            portText = rest.mid(close + 2);
+        }
+    } else if (rest.count(u':') == 1) {
+        address.host = rest.section(u':', 0, 0);
+        portText = rest.section(u':', 1);
+    } else {
+        address.host = rest; // a name, or a bare IPv6 address without a port
+    }
+
+    bool ok = true;
+    const uint port = portText.isEmpty() ? usualPort(connectionType, scheme) : portText.toUInt(&ok);
+    address.port = quint16(port);
+    address.valid = !address.host.isEmpty() && ok && port >= 1 && port <= 65535;
+    return address;
+}
