@@ -18,7 +18,9 @@ ServerCheckDialog::ServerCheckDialog(QWidget* parent, const QList<Server*>& serv
     results->setHorizontalHeaderLabels(
         {QStringLiteral("Server"), QStringLiteral("Address"), QStringLiteral("Result"), QStringLiteral("Time")});
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    results->horizontalHeader()->setStretchLastSection(true);
+    results->setWordWrap(false);
+    results->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    results->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch); // the reason, which may be long
     for (int row = 0; row < servers.size(); ++row) {
         results->setItem(row, 0, new QTableWidgetItem(servers[row]->display_name));
         results->setItem(row, 2, new QTableWidgetItem(QStringLiteral("waiting")));
