@@ -55,12 +55,10 @@ MainWindow::MainWindow(QWidget* parent)
     buildLogoButton();
     buildEditMenu();
     buildStartHint();
-    checkAction = ui->menuTools->addAction(QStringLiteral("Check configuration"), this, &MainWindow::checkConfiguration);
-    checkAction->setObjectName(QStringLiteral("actionCheck_configuration"));
-    checkAction->setEnabled(false);
-    checkServersAction = ui->menuTools->addAction(QStringLiteral("Check all servers"), this, &MainWindow::checkAllServers);
-    checkServersAction->setObjectName(QStringLiteral("actionCheck_all_servers"));
-    checkServersAction->setEnabled(false);
+    checkAction = addToolsCommand(QStringLiteral("Check configuration"), QStringLiteral("actionCheck_configuration"),
+                                  &MainWindow::checkConfiguration);
+    checkServersAction = addToolsCommand(QStringLiteral("Check all servers"), QStringLiteral("actionCheck_all_servers"),
+                                         &MainWindow::checkAllServers);
     setAcceptDrops(true);
 
     statusBar = new QStatusBar(this);
@@ -112,6 +110,15 @@ void MainWindow::buildEditMenu()
     redoAction->setShortcuts(redoKeys);
     undoAction->setEnabled(false);
     redoAction->setEnabled(false);
+}
+
+// A command at the end of Tools, off until a picture is loaded.
+QAction* MainWindow::addToolsCommand(const QString& text, const QString& name, void (MainWindow::*command)())
+{
+    QAction* action = ui->menuTools->addAction(text, this, command);
+    action->setObjectName(name);
+    action->setEnabled(false);
+    return action;
 }
 
 // The empty window says what to do; the picture replaces the text.

@@ -97,6 +97,7 @@ private:
     void runNewServerDialog(DlgServer& dialog);
     void buildEditMenu();
     void buildStartHint();
+    QAction* addToolsCommand(const QString& text, const QString& name, void (MainWindow::*command)());
     void loadPicture(const QString& fileName);
     QString droppedPicture(const QDropEvent* event) const;
     void checkConfiguration();
