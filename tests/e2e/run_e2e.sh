@@ -2,13 +2,14 @@
 # Drives ZEV from outside, as a person would: a real window under Xvfb,
 # worked with xdotool's keyboard and mouse. Then checks the saved files byte
 # for byte. Usage: run_e2e.sh ZEV_BINARY PICTURE [SCREENSHOT_ON_FAILURE]
+# (E2E_KEEP=FILE keeps what ZEV printed, for a failure to be looked into.)
 set -euo pipefail
 
 zev=$1
 picture=$2
 shot=${3:-$PWD/e2e-failure.png}
 work=$(mktemp -d)
-display=":$((90 + RANDOM % 9))"
+display=""
 zev_pid=""
 xvfb_pid=""
 
@@ -24,9 +25,14 @@ fail() {
 }
 trap cleanup EXIT
 
-# A window of its own, with settings kept away from the user's.
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+# A window of its own, with settings kept away from the user's. Xvfb picks a
+# free display itself and writes its number when it is ready: two runs at once
+# never share one.
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "e2e: FAILED: Xvfb did not start" >&2; exit 1; }
+display=":$(head -1 "$work/display")"
 export DISPLAY=$display XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
