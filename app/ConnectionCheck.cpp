@@ -16,6 +16,11 @@ ConnectionCheck::ConnectionCheck(const ServerAddress& address, QObject* parent) 
     socket.connectToHost(address.host, address.port);
 }
 
+QString ConnectionCheck::resultText(bool answered, const QString& reason)
+{
+    return answered ? QStringLiteral("answers") : QStringLiteral("does not answer: ") + reason;
+}
+
 void ConnectionCheck::finish(bool answered, const QString& reason)
 {
     if (done)

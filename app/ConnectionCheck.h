@@ -17,6 +17,9 @@ public:
 
     ConnectionCheck(const ServerAddress& address, QObject* parent);
 
+    // "answers", or "does not answer: " and why.
+    static QString resultText(bool answered, const QString& reason);
+
 signals:
     // Sent once: answered, or else why not, and how long the check took.
     void finished(bool answered, const QString& reason, qint64 ms);

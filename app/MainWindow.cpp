@@ -288,13 +288,11 @@ void MainWindow::onNewServer(Server* s)
 void MainWindow::checkConnection(Server* server)
 {
     const ServerAddress address = serverAddress(server->rps_hostname_port, server->rps_connection_type);
-    const QString name = server->display_name;
-    const QString where = address.valid ? address.text() : server->rps_hostname_port;
+    const QString checked = server->display_name + QStringLiteral(": ") + address.text() + u' ';
     const QPointer<Server> record(server); // an undo or a delete may take it meanwhile
     auto* check = new ConnectionCheck(address, this);
-    connect(check, &ConnectionCheck::finished, this, [this, check, record, name, where](bool answered, const QString& reason) {
-        statusBar->showMessage(answered ? QStringLiteral("%1: %2 answers").arg(name, where)
-                                        : QStringLiteral("%1: %2 does not answer: %3").arg(name, where, reason));
+    connect(check, &ConnectionCheck::finished, this, [this, check, record, checked](bool answered, const QString& reason) {
+        statusBar->showMessage(checked + ConnectionCheck::resultText(answered, reason));
         if (record)
             showAnswer(record, answered);
         check->deleteLater();

@@ -39,13 +39,12 @@ void ServerCheckDialog::startChecks()
         const int row = nextRow;
         Server* server = servers[row];
         const ServerAddress address = serverAddress(server->rps_hostname_port, server->rps_connection_type);
-        results->setItem(row, 1, new QTableWidgetItem(address.valid ? address.text() : server->rps_hostname_port));
+        results->setItem(row, 1, new QTableWidgetItem(address.text()));
         results->item(row, 2)->setText(QStringLiteral("checking"));
         auto* check = new ConnectionCheck(address, this);
         connect(check, &ConnectionCheck::finished, this,
                 [this, check, row, server](bool answered, const QString& reason, qint64 ms) {
-                    results->item(row, 2)->setText(answered ? QStringLiteral("answers")
-                                                            : QStringLiteral("does not answer: ") + reason);
+                    results->item(row, 2)->setText(ConnectionCheck::resultText(answered, reason));
                     results->setItem(row, 3, new QTableWidgetItem(QStringLiteral("%1 ms").arg(ms)));
                     check->deleteLater();
                     --underWay;

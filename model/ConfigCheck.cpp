@@ -8,30 +8,23 @@
 
 namespace {
 
-// The first record of each key; a later one with the same key is reported with it.
-template <typename Record>
-const Record* firstWithKey(QHash<QString, const Record*>& firsts, const QString& key, const Record* record)
-{
-    const auto found = firsts.constFind(key);
-    if (found != firsts.constEnd())
-        return found.value();
-    firsts.insert(key, record);
-    return nullptr;
-}
-
 void checkServers(const QList<Server*>& servers, const QSize& picture, QStringList& problems)
 {
-    QHash<QString, const Server*> firstOfId;
+    ServerIndex earlierOfId{QList<Server*>()};
     QHash<QString, const Server*> firstOfPair;
     const QRect area(QPoint(0, 0), picture);
-    for (const Server* server : servers) {
-        if (const Server* first = firstWithKey(firstOfId, caseInsensitiveKey(server->server_id), server))
+    for (Server* server : servers) {
+        if (const Server* first = earlierOfId.find(server->server_id))
             problems << QStringLiteral("Servers “%1” and “%2” share the id %3")
                             .arg(first->display_name, server->display_name, server->server_id);
-        if (const Server* first = firstWithKey(firstOfPair, hostAndApplicationKey(*server), server))
+        earlierOfId.add(server);
+        const QString pair = hostAndApplicationKey(*server);
+        if (const Server* first = firstOfPair.value(pair))
             problems << QStringLiteral("Servers “%1” and “%2” share the host %3 and remote application “%4”")
                             .arg(first->display_name, server->display_name, server->rps_hostname_port,
                                  server->remote_app);
+        else
+            firstOfPair.insert(pair, server);
         if (!area.contains(QRect(server->xpos, server->ypos, server->width, server->height)))
             problems << QStringLiteral("The label of server “%1” lies partly outside the picture")
                             .arg(server->display_name);
@@ -41,14 +34,15 @@ void checkServers(const QList<Server*>& servers, const QSize& picture, QStringLi
 void checkThinClients(const QList<ThinClient*>& thinClients, const QList<Server*>& servers, QStringList& problems)
 {
     const ServerIndex serverOfId(servers);
-    QHash<QString, const ThinClient*> firstOfSerial;
-    for (const ThinClient* client : thinClients) {
+    SerialIndex earlierOfSerial{QList<ThinClient*>()};
+    for (ThinClient* client : thinClients) {
         if (!ClientConfigFile::isUsableSerial(client->serial_number))
             problems << QStringLiteral("Thinclient “%1”: the serial number “%2” cannot name a device file")
                             .arg(client->desc, client->serial_number);
-        else if (const ThinClient* first = firstWithKey(firstOfSerial, serialKey(client->serial_number), client))
+        else if (const ThinClient* first = earlierOfSerial.find(client->serial_number))
             problems << QStringLiteral("Thinclients “%1” and “%2” share the serial number %3")
                             .arg(first->desc, client->desc, client->serial_number);
+        earlierOfSerial.add(client);
         for (const QString& id : client->server_ids) {
             if (!serverOfId.find(id))
                 problems << QStringLiteral("Thinclient %1 is assigned the server id %2, which no server has")

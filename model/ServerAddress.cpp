@@ -21,6 +21,8 @@ quint16 usualPort(const QString& connectionType, const QString& scheme)
 
 QString ServerAddress::text() const
 {
+    if (!valid)
+        return written;
     return (host.contains(u':') ? u'[' + host + u']' : host) + u':' + QString::number(port);
 }
 
@@ -36,6 +38,7 @@ ServerAddress serverAddress(const QString& hostnamePort, const QString& connecti
     rest = rest.section(u'/', 0, 0); // a web address may go on with a path
 
     ServerAddress address;
+    address.written = hostnamePort;
     QString portText;
     if (rest.startsWith(u'[')) {
         const qsizetype close = rest.indexOf(u']');

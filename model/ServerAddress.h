@@ -9,7 +9,9 @@ struct ServerAddress {
     QString host;
     quint16 port = 0;
     bool valid = false; // false for an empty host or a port that is no port
+    QString written;    // as the server holds it
 
+    // "host:port", or what was written when that gives no address.
     QString text() const;
 };
 
