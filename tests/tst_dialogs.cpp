@@ -292,7 +292,7 @@ private slots:
         } else {
             click(*dialog, "btnSave");
         }
-        QCOMPARE(prompts->titles().join(u'/'), boxes);
+        QCOMPARE(prompts->shown.join(u'/'), boxes);
         if (boxes.contains("percentage"))
             QCOMPARE(child(*dialog, "tbxWindowPercentage")->text(), QStringLiteral("000"));
         QCOMPARE(changed.size(), saved.isNull() ? 0 : 1);
@@ -474,7 +474,7 @@ private slots:
         if (answer != QMessageBox::NoButton)
             prompts->answers << answer;
         dialog.accept();
-        QCOMPARE(prompts->titles().join(u'/'), box);
+        QCOMPARE(prompts->shown.join(u'/'), box);
         QCOMPARE(changed.size(), after.isNull() ? 0 : 1);
         QCOMPARE(dialog.result(), after.isNull() ? 0 : int(QDialog::Accepted));
         QStringList now; // every serial number, with the description of the two that can change

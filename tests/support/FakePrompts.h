@@ -4,55 +4,44 @@
 
 #include <QStringList>
 
-// Scripted stand-in for every message box and file dialog. Each call is kept
-// in shown as "kind|title|text" (file dialogs: "open|caption|filter|folder");
-// questions take the queued answers, file dialogs the queued names. A call
-// that finds nothing queued counts as unexpected and gets No or an empty name.
+// Scripted stand-in for every message box and file dialog. The title of each
+// is kept in shown, and the folder a file dialog opened in; questions take the
+// queued answers, file dialogs the queued names. A call that finds nothing
+// queued counts as unexpected and gets No or an empty name.
 class FakePrompts : public Prompts {
 public:
     FakePrompts() { install(this); }
     ~FakePrompts() override { install(nullptr); }
 
     QStringList shown;
+    QString folder;
     QList<QMessageBox::StandardButton> answers;
     QStringList fileNames;
     int unexpected = 0;
 
-    QStringList titles() const
+    void information(QWidget*, const QString& title, const QString&) override { shown << title; }
+    void warning(QWidget*, const QString& title, const QString&) override { shown << title; }
+    QMessageBox::StandardButton question(QWidget*, const QString& title, const QString&, QMessageBox::StandardButtons,
+                                         QMessageBox::StandardButton, QMessageBox::StandardButton) override
     {
-        QStringList result;
-        for (const QString& call : shown)
-            result << call.section(u'|', 1, 1);
-        return result;
-    }
-
-    void information(QWidget*, const QString& title, const QString& text) override
-    {
-        record("information", title, text);
-    }
-    void warning(QWidget*, const QString& title, const QString& text) override { record("warning", title, text); }
-    QMessageBox::StandardButton question(QWidget*, const QString& title, const QString& text,
-                                         QMessageBox::StandardButtons, QMessageBox::StandardButton,
-                                         QMessageBox::StandardButton) override
-    {
-        record("question", title, text);
+        shown << title;
         return next(answers, QMessageBox::No);
     }
-    QString openFileName(QWidget*, const QString& caption, const QString& dir, const QString& filter) override
+    QString openFileName(QWidget*, const QString& caption, const QString& dir, const QString&) override
     {
-        record("open", caption, filter + u'|' + dir);
-        return next(fileNames, QString());
+        return fileDialog(caption, dir);
     }
-    QString saveFileName(QWidget*, const QString& caption, const QString& dir, const QString& filter) override
+    QString saveFileName(QWidget*, const QString& caption, const QString& dir, const QString&) override
     {
-        record("save", caption, filter + u'|' + dir);
-        return next(fileNames, QString());
+        return fileDialog(caption, dir);
     }
 
 private:
-    void record(const char* kind, const QString& title, const QString& text)
+    QString fileDialog(const QString& caption, const QString& dir)
     {
-        shown << QLatin1String(kind) + u'|' + title + u'|' + text;
+        shown << caption;
+        folder = dir;
+        return next(fileNames, QString());
     }
     template <typename T>
     T next(QList<T>& queue, const T& none)
