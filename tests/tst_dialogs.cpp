@@ -12,7 +12,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
@@ -58,16 +60,10 @@ QStringList shownOptions(const DlgServer& dialog)
 // A saved server's option values and indexes, as the protocol file writes them.
 QStringList storedOptions(const Server& s)
 {
-    QStringList values;
-    QStringList indexes;
-    for (const QString& field : fieldsOf(s)) {
-        const QString value = field.section(u'=', 1);
-        if (field.startsWith("rps_") && !field.startsWith("rps_hostname") && !field.startsWith("rps_window_p"))
-            values << value;
-        if (field.startsWith("index_"))
-            indexes << value;
-    }
-    return {"stored: " + values.join(", "), "indexes: " + indexes.join(u' ')};
+    const auto values = [fields = fieldsOf(s)](const char* keys) {
+        return fields.filter(QRegularExpression(keys)).replaceInStrings(QRegularExpression("^[^=]*="), QString());
+    };
+    return {"stored: " + values("^rps_(?!hostname|window_p)").join(", "), "indexes: " + values("^index_").join(u' ')};
 }
 
 // Clicks the check box of a cell (or the middle of a text cell) as a user would.

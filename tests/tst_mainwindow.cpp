@@ -3,6 +3,7 @@
 #include "app/ServerCheckDialog.h"
 #include "canvas/ServerLabel.h"
 #include "canvas/TLabel.h"
+#include "dialogs/server/DlgServer.h"
 #include "model/ConfigFile.h"
 #include "support/FakePrompts.h"
 #include "support/GuiTestSupport.h"
@@ -10,11 +11,13 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTcpServer>
 #include <QTableWidget>
@@ -59,6 +62,15 @@ private:
 
     QString workPath(const QString& name) const { return dir->filePath(name); }
 
+    // A plain white 600 x 400 topology picture in the working folder.
+    QString picture() const
+    {
+        QImage image(600, 400, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        image.save(workPath("topology.png"));
+        return workPath("topology.png");
+    }
+
     bool writeWorkFile(const QString& name, const QByteArray& content)
     {
         QFile file(workPath(name));
@@ -72,7 +84,7 @@ private:
         if (!content.isNull())
             writeWorkFile("zev.conf", content);
         window = std::make_unique<MainWindow>();
-        prompts->fileNames << writeTestPicture(dir->path());
+        prompts->fileNames << picture();
         trigger(*window, "btnLoadImage");
         prompts->shown.clear();
         return *window;
@@ -125,7 +137,7 @@ private slots:
 
     void init()
     {
-        clearSettings();
+        QSettings(QStringLiteral("Quorvane"), QStringLiteral("ZEV")).clear();
         prompts = std::make_unique<FakePrompts>();
         dir = std::make_unique<QTemporaryDir>();
     }
@@ -157,7 +169,7 @@ private slots:
 
         QVERIFY(QFile::remove(workPath("zev.conf")) && QDir(dir->path()).mkdir("zev.conf"));
         MainWindow unreadable; // a picture dropped on the window loads as if chosen; another file does not
-        for (const QString& dropped : {workPath("zev.conf"), writeTestPicture(dir->path())}) {
+        for (const QString& dropped : {workPath("zev.conf"), picture()}) {
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(dropped)});
             QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
@@ -317,31 +329,47 @@ private slots:
         };
         const QString before = state();
         ServerLabel* label = window.serverLabelList()[0];
-        const auto inDialog = [&window](const std::function<void(QWidget*)>& work) {
-            QTimer::singleShot(0, &window, [work] {
-                if (QWidget* dialog = QApplication::activeModalWidget())
-                    work(dialog);
-            });
-        };
-        const auto ok = [](QWidget* dialog) { dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); };
-        const auto saveServer = [](QWidget*) { saveServerInModalDialog("Added", "added.example"); };
         QColor highlight;
-        if (how.startsWith("label menu")) {
-            prompts->answers << (how.endsWith("Yes") ? QMessageBox::Yes : QMessageBox::No);
-            QTimer::singleShot(0, &window, [&] {
+        // Works whatever the step opens as a user would: a label's menu (the entry
+        // named in how), then a server dialog, a table dialog or the device dialog.
+        std::function<void()> work = [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
                 highlight = onWhite(label).pixelColor(2, 2);
-                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                inDialog(saveServer);
+                QTimer::singleShot(0, &window, work);
                 menu->actions()[how.section(u' ', 2, 2).toInt()]->trigger();
                 menu->close();
-            });
+                return;
+            }
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            auto* view = dialog->findChild<QAbstractItemView*>();
+            const auto type = [dialog](const char* field, const QString& text) { dialog->findChild<QLineEdit*>(field)->setText(text); };
+            if (qobject_cast<DlgServer*>(dialog)) {
+                type("tbxDispName", "Added");
+                type("tbxHostname", "added.example");
+            } else if (view) { // the assignment grid or the device list editor
+                if (how == "btnServerAssignment")
+                    view->model()->setData(view->model()->index(0, 2), Qt::Unchecked, Qt::CheckStateRole);
+                else if (!how.endsWith("alone"))
+                    view->model()->setData(view->model()->index(0, 1), "Renamed");
+                dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+                return;
+            } else {
+                type("tbxDesc", "Desk");
+                type("tbxSerialNumber", "NEW1");
+            }
+            dialog->findChild<QPushButton*>("btnSave")->click();
+            dialog->close();
+        };
+        QTimer::singleShot(0, &window, work);
+        if (how.startsWith("label menu")) {
+            if (how.count(u' ') == 3) // the answer to the delete question
+                prompts->answers << (how.endsWith("Yes") ? QMessageBox::Yes : QMessageBox::No);
             emit label->customContextMenuRequested(QPoint(5, 5));
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QCOMPARE(highlight, QColor(0, 156, 181));
-            if (!how.endsWith("Yes"))
-                prompts->answers.clear(); // an edit or a clone asks nothing
         } else if (how.startsWith("click")) {
-            inDialog(saveServer);
             const Qt::KeyboardModifiers modifiers((how.contains("Ctrl") ? Qt::ControlModifier : Qt::NoModifier) |
                                                   (how.contains("Shift") ? Qt::ShiftModifier : Qt::NoModifier));
             const bool onLabel = how.endsWith("label");
@@ -361,23 +389,6 @@ private slots:
             prompts->fileNames << workPath("devices.txt");
             trigger(window, "actionImport_thinclient_list");
         } else {
-            inDialog([&](QWidget* dialog) {
-                if (how == "btnNewServer") {
-                    saveServer(dialog);
-                } else if (how == "btnNewThinclient") {
-                    dialog->findChild<QLineEdit*>("tbxDesc")->setText("Desk");
-                    dialog->findChild<QLineEdit*>("tbxSerialNumber")->setText("NEW1");
-                    dialog->findChild<QPushButton*>("btnSave")->click();
-                    dialog->close();
-                } else {
-                    auto* view = dialog->findChild<QAbstractItemView*>();
-                    if (how == "btnServerAssignment")
-                        view->model()->setData(view->model()->index(0, 2), Qt::Unchecked, Qt::CheckStateRole);
-                    else if (!how.endsWith("alone"))
-                        view->model()->setData(view->model()->index(0, 1), "Renamed");
-                    ok(dialog);
-                }
-            });
             trigger(window, how.section(u' ', 0, 0));
         }
         QCOMPARE(prompts->shown.join(u'/'), titles);
