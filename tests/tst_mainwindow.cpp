@@ -14,8 +14,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QPainter>
-#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
@@ -40,15 +38,6 @@ int enabledActions(const MainWindow& window)
 void trigger(MainWindow& window, const QString& actionName)
 {
     window.findChild<QAction*>(actionName)->trigger();
-}
-
-// The label as it looks over a white picture.
-QImage onWhite(QWidget* label)
-{
-    QImage image(label->size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter(&image).drawPixmap(0, 0, label->grab());
-    return image;
 }
 
 } // namespace
@@ -334,7 +323,7 @@ private slots:
         // named in how), then a server dialog, a table dialog or the device dialog.
         std::function<void()> work = [&] {
             if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                highlight = onWhite(label).pixelColor(2, 2);
+                highlight = label->grab().toImage().pixelColor(2, 2);
                 QTimer::singleShot(0, &window, work);
                 menu->actions()[how.section(u' ', 2, 2).toInt()]->trigger();
                 menu->close();
