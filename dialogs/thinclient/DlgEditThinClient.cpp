@@ -39,14 +39,26 @@ void DlgEditThinClient::buildWidgets()
                 QStringLiteral("Type inside a description field to change it")},
                {showFile});
     connect(tableWidget, &QTableWidget::cellClicked, this, &DlgEditThinClient::onCellClicked);
-    connect(tableWidget, &QTableWidget::currentCellChanged, showFile, [showFile](int row) { showFile->setEnabled(row >= 0); });
+    const auto updateShowFile = [this, showFile] { showFile->setEnabled(rowToShow() >= 0); };
+    connect(tableWidget, &QTableWidget::currentCellChanged, showFile, updateShowFile);
+    connect(tableWidget, &QTableWidget::itemSelectionChanged, showFile, updateShowFile);
     connect(showFile, &QPushButton::clicked, this, &DlgEditThinClient::onShowFileClicked);
+}
+
+// The device the user is looking at: the one whose row holds the selection (a
+// click or the search selects a cell), else the one of the current cell.
+int DlgEditThinClient::rowToShow() const
+{
+    QSet<int> rows;
+    for (const QModelIndex& index : tableWidget->selectionModel()->selectedIndexes())
+        rows.insert(index.row());
+    return rows.size() == 1 ? *rows.cbegin() : tableWidget->currentRow();
 }
 
 // Made from the records, not read from disk: the file the next save will write.
 void DlgEditThinClient::onShowFileClicked()
 {
-    const ThinClient* client = clientOfRow(tableWidget->currentRow());
+    const ThinClient* client = clientOfRow(rowToShow());
     const QString fileName = ClientConfigFile::fileName(client->serial_number);
     TextViewDialog view(this, fileName.isEmpty() ? client->serial_number : fileName,
                         QString::fromUtf8(ClientConfigFile::serialize(*client, *servers)));

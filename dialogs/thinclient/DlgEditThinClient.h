@@ -42,6 +42,7 @@ private:
     void fillTable();
     bool isMarked(int row) const;
     ThinClient* clientOfRow(int row) const;
+    int rowToShow() const;
 
     std::unique_ptr<Ui::DlgEditThinClient> ui;
     QList<ThinClient*>* thinClients;
