@@ -27,14 +27,6 @@
 
 namespace {
 
-int enabledActions(const MainWindow& window)
-{
-    int enabled = 0;
-    for (const QAction* action : window.findChildren<QAction*>())
-        enabled += !action->objectName().isEmpty() && action->isEnabled() ? 1 : 0;
-    return enabled;
-}
-
 void trigger(MainWindow& window, const QString& actionName)
 {
     window.findChild<QAction*>(actionName)->trigger();
@@ -109,9 +101,7 @@ private:
             QTimer::singleShot(0, this, [key] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 QVERIFY(box && box->defaultButton() == box->button(QMessageBox::Yes));
-                if (key == "closed")
-                    box->close();
-                else if (key == "No")
+                if (key == "No")
                     QTest::keyClick(box->button(QMessageBox::No), Qt::Key_Space);
                 else
                     QTest::keyClick(box, Qt::Key_Escape);
@@ -144,7 +134,10 @@ private slots:
     {
         QSettings(QStringLiteral("Quorvane"), QStringLiteral("ZEV")).setValue("workingDir", "/remembered");
         MainWindow fresh;
-        QCOMPARE(enabledActions(fresh), 4); // loading, exit, help and About
+        int enabled = 0;
+        for (const QAction* action : fresh.findChildren<QAction*>(QRegularExpression("."))) // the named ones
+            enabled += action->isEnabled() ? 1 : 0;
+        QCOMPARE(enabled, 4); // loading, exit, help and About
         prompts->fileNames << QString();
         trigger(fresh, "btnLoadImage");
         QCOMPARE(prompts->folder, QStringLiteral("/remembered"));
@@ -193,14 +186,12 @@ private slots:
         QTest::newRow("save") << "" << "actionSave" << "" << "" << all << "clean";
         QTest::newRow("zev.conf is a folder") << "folder" << "actionSave" << "" << failed << "MINE1.conf" << "modified";
         QTest::newRow("full disk") << "full" << "actionSave" << "No" << failed + "/" + device << "zev.conf=golden AB12.conf" << "modified";
-        QTest::newRow("device file, Yes") << "device" << "actionSave" << "Yes" << device << all << "clean";
         QTest::newRow("device file, No") << "device" << "actionSave" << "No" << device << "zev.conf=saved AB12.conf" << "clean";
         QTest::newRow("close unmodified") << "unmodified" << "close" << "" << "" << "zev.conf=golden" << "clean";
         QTest::newRow("close, Yes") << "" << "close" << "Yes" << "Save changes" << all << "clean";
         QTest::newRow("close, No") << "" << "close" << "No" << "Save changes" << "zev.conf=golden" << "modified";
         QTest::newRow("close, the save fails") << "folder" << "close" << "Yes" << "Save changes/" + failed << "MINE1.conf" << "modified open";
         QTest::newRow("close, Escape") << "" << "close:Escape" << "" << "" << all << "clean";
-        QTest::newRow("close, box closed") << "" << "close:closed" << "" << "" << all << "clean";
         QTest::newRow("close, No on the box") << "" << "close:No" << "" << "" << "zev.conf=golden" << "modified";
         QTest::newRow("backup") << "unmodified" << "backup:copy.conf" << "" << backup << "zev.conf=golden copy.conf=golden" << "clean";
         QTest::newRow("backup, save first") << "" << "backup:copy.conf" << "Yes" << "Save changes?/" + backup
