@@ -18,31 +18,28 @@ namespace {
 
 constexpr int kKills = 20;
 
-// Version "A" or "B" of a fleet of 20,000 devices: every file differs between the two.
-struct VersionedFleet : SyntheticFleet {
-    explicit VersionedFleet(const QString& version) : SyntheticFleet(20000, 200, 5)
-    {
-        for (Server* server : std::as_const(servers))
-            server->display_name += version;
-        for (ThinClient* client : std::as_const(thinClients))
-            client->desc += version;
-    }
+// Version "A" or "B" of a fleet of 20,000 devices, with five or four servers
+// each: every file differs between the two.
+SyntheticFleet fleetOf(const QString& version)
+{
+    return SyntheticFleet(20000, 200, version == "A" ? 5 : 4);
+}
 
-    // File name -> digest of its content.
-    QHash<QString, QByteArray> digests() const
-    {
-        const auto digest = [](const QByteArray& bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1); };
-        QHash<QString, QByteArray> files{{"zev.conf", digest(ConfigFile::serialize(servers, thinClients))}};
-        for (const ThinClient* client : std::as_const(thinClients))
-            files.insert(ClientConfigFile::fileName(client->serial_number), digest(ClientConfigFile::serialize(*client, servers)));
-        return files;
-    }
-};
+// File name -> digest of its content.
+QHash<QString, QByteArray> digests(const QString& version)
+{
+    const SyntheticFleet fleet = fleetOf(version);
+    const auto digest = [](const QByteArray& bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1); };
+    QHash<QString, QByteArray> files{{"zev.conf", digest(ConfigFile::serialize(fleet.servers, fleet.thinClients))}};
+    for (const ThinClient* client : std::as_const(fleet.thinClients))
+        files.insert(ClientConfigFile::fileName(client->serial_number), digest(ClientConfigFile::serialize(*client, fleet.servers)));
+    return files;
+}
 
 // What the save routine does, without the window.
 int saveChild(const QString& folder, const QString& version)
 {
-    VersionedFleet fleet(version);
+    const SyntheticFleet fleet = fleetOf(version);
     const SaveSession session(folder);
     saveFile(session, "zev.conf", [&](QIODevice& device) { return ConfigFile::write(device, fleet.servers, fleet.thinClients); });
     return ClientConfigFile::writeAll(session, fleet.servers, fleet.thinClients, [](const QString&) { return true; }) ? 0 : 1;
@@ -72,8 +69,8 @@ private slots:
         const qint64 fullSave = timer.elapsed();
         qInfo("one uninterrupted save of 20,000 devices: %lld ms", fullSave);
 
-        const QHash<QString, QByteArray> versionA = VersionedFleet("A").digests();
-        const QHash<QString, QByteArray> versionB = VersionedFleet("B").digests();
+        const QHash<QString, QByteArray> versionA = digests("A");
+        const QHash<QString, QByteArray> versionB = digests("B");
         for (int kill = 0; kill < kKills; ++kill) {
             QProcess* child = save(kill);
             // Spread over the whole save, and a little past it in case this one runs slower.

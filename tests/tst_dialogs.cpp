@@ -30,11 +30,6 @@ T* child(const QObject& dialog, const char* name)
     return dialog.findChild<T*>(name);
 }
 
-void click(const QObject& dialog, const char* button)
-{
-    child<QPushButton>(dialog, button)->click();
-}
-
 // The option combo boxes and the names the protocol file gives them.
 const std::pair<const char*, const char*> kOptions[] = {
     {"cmbxColorDepth", "Color depth"},     {"cmbxGraphicsQuality", "Graphics quality"}, {"cmbxAudioQuality", "Audio quality"},
@@ -175,10 +170,10 @@ private slots:
         QStringList shown = shownOptions(dialog);
         for (const auto& [name, label] : kOptions)
             child<QComboBox>(dialog, name)->setCurrentIndex(0);
-        click(dialog, "btnSetDefaults");
+        child<QPushButton>(dialog, "btnSetDefaults")->click();
         QCOMPARE(shownOptions(dialog), shown);
         child(dialog, "tbxDispName")->setText("Name");
-        click(dialog, "btnSave");
+        child<QPushButton>(dialog, "btnSave")->click();
         QCOMPARE(shown + storedOptions(*servers.last()), expected);
         QCOMPARE(servers.last()->remote_app, shown[0].contains("enabled") ? "app" : "");
         DlgServer reopened(nullptr, &bounds, &servers, servers.last(), false);
@@ -208,7 +203,8 @@ private slots:
         QTest::newRow("exe removed") << "new" << "N|h|calc.EXE|2|" << "Filename extension not allowed" << "calc";
         QTest::newRow("exe inside") << "new" << "N|h|my.exe.tool|2|" << "" << "my.exe.tool";
         QTest::newRow("duplicate any case") << "new" << "N|SRV.example|app|2|" << taken << QString();
-        QTest::newRow("exe then duplicate") << "new" << "N|srv.example|App.exe|2|" << "Filename extension not allowed/" + taken << QString();
+        QTest::newRow("exe then duplicate") << "new" << "N|srv.example|App.exe|2|" << "Filename extension not allowed/" + taken
+                                            << QString();
         QTest::newRow("empty app differs") << "new" << "N|srv.example||2|" << "" << "";
         QTest::newRow("both apps empty") << "new" << "N|other||2|" << taken << QString();
         QTest::newRow("edit unchanged") << "edit" << "N|srv.example|App" << "" << "App";
@@ -268,7 +264,7 @@ private slots:
             dialog->show();
             QTest::keyClick(child(*dialog, mode == "device" ? "tbxSerialNumber" : "tbxHostname"), Qt::Key_Return);
         } else {
-            click(*dialog, "btnSave");
+            child<QPushButton>(*dialog, "btnSave")->click();
         }
         QCOMPARE(prompts->shown.join(u'/'), boxes);
         if (boxes.contains("percentage"))
@@ -297,7 +293,7 @@ private slots:
         QStringList placed;
         for (const char* host : {"a", "b", "c"}) {
             child(dialog, "tbxHostname")->setText(host);
-            click(dialog, "btnSavePlusNew");
+            child<QPushButton>(dialog, "btnSavePlusNew")->click();
             QVERIFY(child(dialog, "tbxHostname")->text().isEmpty() && child(dialog, "tbxDispName")->text() == "Row");
             placed << QStringLiteral("%1,%2").arg(servers.last()->xpos).arg(servers.last()->ypos);
         }

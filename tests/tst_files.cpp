@@ -40,11 +40,6 @@ struct Parsed {
     QString summary() const { return ::summary(servers, thinClients); }
 };
 
-QByteArray golden(const char* name)
-{
-    return readTestFile(QStringLiteral(ZEV_TEST_DATA "/") + name);
-}
-
 } // namespace
 
 class TestFiles : public QObject {
@@ -57,11 +52,11 @@ private slots:
     {
         SampleFleet fleet;
         const QByteArray written = ConfigFile::serialize(fleet.servers, fleet.thinClients);
-        QCOMPARE(written, golden("zev_golden.conf"));
+        QCOMPARE(written, readTestFile(ZEV_TEST_DATA "/zev_golden.conf"));
         QCOMPARE(Parsed(written).summary(), summary(fleet.servers, fleet.thinClients));
-        QCOMPARE(ClientConfigFile::serialize(*fleet.thinClients[0], fleet.servers), golden("client_golden.conf"));
+        QCOMPARE(ClientConfigFile::serialize(*fleet.thinClients[0], fleet.servers), readTestFile(ZEV_TEST_DATA "/client_golden.conf"));
         const QByteArray empty = ConfigFile::serialize({}, {});
-        QCOMPARE(empty, golden("zev_golden.conf").left(empty.size()));
+        QCOMPARE(empty, readTestFile(ZEV_TEST_DATA "/zev_golden.conf").left(empty.size()));
         QCOMPARE(empty.count('\n'), 8);
         fleet.servers[1]->server_id = QStringLiteral("abc1");
         fleet.servers[1]->display_name = QStringLiteral("Second");
@@ -176,7 +171,7 @@ private slots:
         QCOMPARE(seen, asked);
         QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), written);
         if (!written.isEmpty())
-            QCOMPARE(readTestFile(dir + "/AB12.conf"), golden("client_golden.conf"));
+            QCOMPARE(readTestFile(dir + "/AB12.conf"), readTestFile(ZEV_TEST_DATA "/client_golden.conf"));
         QVERIFY(!QFileInfo::exists(parent.filePath("OUTSIDE.conf")));
     }
 

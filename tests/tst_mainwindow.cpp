@@ -25,15 +25,6 @@
 
 #include <memory>
 
-namespace {
-
-void trigger(MainWindow& window, const QString& actionName)
-{
-    window.findChild<QAction*>(actionName)->trigger();
-}
-
-} // namespace
-
 class TestMainWindow : public QObject {
     Q_OBJECT
 private:
@@ -42,6 +33,7 @@ private:
     std::unique_ptr<MainWindow> window;
 
     QString workPath(const QString& name) const { return dir->filePath(name); }
+    static void trigger(MainWindow& window, const QString& action) { window.findChild<QAction*>(action)->trigger(); }
 
     // A plain white 600 x 400 topology picture in the working folder.
     QString picture() const
@@ -145,7 +137,9 @@ private slots:
 
         MainWindow& window = open();
         QCOMPARE(QSettings(QStringLiteral("Quorvane"), QStringLiteral("ZEV")).value("workingDir").toString(), dir->path());
-        QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(), "zev.conf: 2 problems — Tools ▸ Check configuration"); // "gone", and a label at -1,-1
+        // The two problems: a device assigned the id "gone", and a label at -1,-1.
+        QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(),
+                 "zev.conf: 2 problems — Tools ▸ Check configuration");
         QVERIFY(!window.findChild<QAction*>("btnLoadImage")->isEnabled() && !window.findChild<QAction*>("actionSave")->isEnabled());
         QCOMPARE(window.serverLabelList()[0]->geometry(), QRect(10, 20, 75, 75));
 
@@ -179,32 +173,38 @@ private slots:
         QTest::addColumn<QString>("files");   // as onDisk() writes them
         QTest::addColumn<QString>("after");   // the window: modified or not, and still open
         const QString all = "zev.conf=saved AB12.conf MINE1.conf";
-        const QString failed = "ZEV - Saving Configuration";
+        const QString golden = "zev.conf=golden";
+        const QString saving = "ZEV - Saving Configuration"; // a failed save, and the question about another's change
         const QString device = "Creating thinclient configuration/Creating thinclient configuration";
-        const QString replace = "ZEV - Saving Configuration";
         const QString backup = "Create backup file";
         QTest::newRow("save") << "" << "actionSave" << "" << "" << all << "clean";
-        QTest::newRow("zev.conf is a folder") << "folder" << "actionSave" << "" << failed << "MINE1.conf" << "modified";
-        QTest::newRow("full disk") << "full" << "actionSave" << "No" << failed + "/" + device << "zev.conf=golden AB12.conf" << "modified";
+        QTest::newRow("zev.conf is a folder") << "folder" << "actionSave" << "" << saving << "MINE1.conf" << "modified";
+        QTest::newRow("full disk") << "full" << "actionSave" << "No" << saving + "/" + device << golden + " AB12.conf"
+                                   << "modified";
         QTest::newRow("device file, No") << "device" << "actionSave" << "No" << device << "zev.conf=saved AB12.conf" << "clean";
-        QTest::newRow("close unmodified") << "unmodified" << "close" << "" << "" << "zev.conf=golden" << "clean";
+        QTest::newRow("close unmodified") << "unmodified" << "close" << "" << "" << golden << "clean";
         QTest::newRow("close, Yes") << "" << "close" << "Yes" << "Save changes" << all << "clean";
-        QTest::newRow("close, No") << "" << "close" << "No" << "Save changes" << "zev.conf=golden" << "modified";
-        QTest::newRow("close, the save fails") << "folder" << "close" << "Yes" << "Save changes/" + failed << "MINE1.conf" << "modified open";
+        QTest::newRow("close, No") << "" << "close" << "No" << "Save changes" << golden << "modified";
+        QTest::newRow("close, the save fails") << "folder" << "close" << "Yes" << "Save changes/" + saving << "MINE1.conf"
+                                               << "modified open";
         QTest::newRow("close, Escape") << "" << "close:Escape" << "" << "" << all << "clean";
-        QTest::newRow("close, No on the box") << "" << "close:No" << "" << "" << "zev.conf=golden" << "modified";
-        QTest::newRow("backup") << "unmodified" << "backup:copy.conf" << "" << backup << "zev.conf=golden copy.conf=golden" << "clean";
+        QTest::newRow("close, No on the box") << "" << "close:No" << "" << "" << golden << "modified";
+        QTest::newRow("backup") << "unmodified" << "backup:copy.conf" << "" << backup << golden + " copy.conf=golden" << "clean";
         QTest::newRow("backup, save first") << "" << "backup:copy.conf" << "Yes" << "Save changes?/" + backup
                                             << "zev.conf=saved copy.conf=saved AB12.conf MINE1.conf" << "clean";
-        QTest::newRow("backup, no save") << "" << "backup:copy.conf" << "No" << "Save changes?/" + backup << "zev.conf=golden copy.conf=golden" << "modified";
-        QTest::newRow("backup over a file") << "unmodified" << "backup:topology.png" << "" << backup + "/Operation not allowed" << "zev.conf=golden" << "clean";
-        QTest::newRow("backup unwritable") << "unmodified" << "backup:no/copy.conf" << "" << backup + "/File write error" << "zev.conf=golden" << "clean";
+        QTest::newRow("backup, no save") << "" << "backup:copy.conf" << "No" << "Save changes?/" + backup
+                                         << golden + " copy.conf=golden" << "modified";
+        QTest::newRow("backup over a file") << "unmodified" << "backup:topology.png" << "" << backup + "/Operation not allowed"
+                                            << golden << "clean";
+        QTest::newRow("backup unwritable") << "unmodified" << "backup:no/copy.conf" << "" << backup + "/File write error"
+                                           << golden << "clean";
         QTest::newRow("same bytes written again") << "rewritten" << "actionSave" << "" << "" << all << "clean";
-        QTest::newRow("changed, No") << "changed" << "actionSave" << "No" << replace << "zev.conf=other" << "modified";
-        QTest::newRow("changed, Yes") << "changed" << "actionSave" << "Yes" << replace << all << "clean";
-        QTest::newRow("deleted, No") << "deleted" << "actionSave" << "No" << replace << "" << "modified";
-        QTest::newRow("created, Yes") << "created" << "actionSave" << "Yes" << replace << "zev.conf=saved MINE1.conf" << "clean";
-        QTest::newRow("changed, close, No") << "changed" << "close" << "Yes,No" << "Save changes/" + replace << "zev.conf=other" << "modified open";
+        QTest::newRow("changed, No") << "changed" << "actionSave" << "No" << saving << "zev.conf=other" << "modified";
+        QTest::newRow("changed, Yes") << "changed" << "actionSave" << "Yes" << saving << all << "clean";
+        QTest::newRow("deleted, No") << "deleted" << "actionSave" << "No" << saving << "" << "modified";
+        QTest::newRow("created, Yes") << "created" << "actionSave" << "Yes" << saving << "zev.conf=saved MINE1.conf" << "clean";
+        QTest::newRow("changed, close, No") << "changed" << "close" << "Yes,No" << "Save changes/" + saving << "zev.conf=other"
+                                            << "modified open";
     }
 
     void saving()
@@ -250,8 +250,8 @@ private slots:
         QCOMPARE(prompts->shown.join(u'/'), titles);
         QCOMPARE(onDisk(window), files);
         QCOMPARE(QString(window.isModified() ? "modified" : "clean") + (window.isVisible() ? " open" : ""), after);
-        QCOMPARE(window.findChild<QAction*>("actionSave")->isEnabled(), window.isModified());
-        QCOMPARE(window.findChild<QAction*>("btnSaveChanges")->isEnabled(), window.isModified());
+        for (const char* save : {"actionSave", "btnSaveChanges"})
+            QCOMPARE(window.findChild<QAction*>(save)->isEnabled(), window.isModified());
         if (scene == "full") {
             this->window.reset();
             dir.reset();

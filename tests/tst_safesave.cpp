@@ -70,13 +70,6 @@ void plant(const QString& folder, const QString& outside, const QString& steps)
     }
 }
 
-struct stat statOf(const QString& path)
-{
-    struct stat seen {};
-    ::lstat(native(path).constData(), &seen);
-    return seen;
-}
-
 // Both folders in one line, sorted: "name=content(mode)" for a file, "name/(mode)"
 // for a folder, "name->target" for a link, "name|" for a pipe, each with "~" when another user's; "@" stands for
 // the folder outside and "#" for our process id.
@@ -90,7 +83,8 @@ QString snapshot(const QString& folder, const QString& outside = {})
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
-            const struct stat seen = statOf(path);
+            struct stat seen {};
+            ::lstat(native(path).constData(), &seen);
             QString entry = (root == outside ? "@" : "") + path.mid(root.size() + (root == outside ? 0 : 1));
             entry.replace(QString::number(::getpid()), "#");
             char target[4096] = {};
@@ -165,23 +159,35 @@ private slots:
         QTest::newRow("pipe as previous version") << folder + "fifo .zev-previous/zev.conf" << "save" << "saved" << kept;
         QTest::newRow("another user's previous version")
             << folder + "file .zev-previous/zev.conf;nobody .zev-previous/zev.conf" << "save" << "saved" << kept;
-        QTest::newRow("another user's previous versions folder") << folder + "nobody .zev-previous" << "save" << "saved" << ".zev-previous/(755)~ @/x=old(644) zev.conf=new(640)";
-        QTest::newRow("previous versions folder links outside") << old + "link .zev-previous @" << "save" << "saved" << ".zev-previous->@ @/x=old(644) zev.conf=new(640)";
-        QTest::newRow("pipe beside the target") << folder + "nobody .zev-previous;fifo .zev.conf.zev-new-#" << "save" << "saved" << ".zev-previous/(755)~ .zev.conf.zev-new-#| @/x=old(644) zev.conf=new(640)";
+        QTest::newRow("another user's previous versions folder") << folder + "nobody .zev-previous" << "save" << "saved"
+            << ".zev-previous/(755)~ @/x=old(644) zev.conf=new(640)";
+        QTest::newRow("previous versions folder links outside") << old + "link .zev-previous @" << "save" << "saved"
+            << ".zev-previous->@ @/x=old(644) zev.conf=new(640)";
+        QTest::newRow("pipe beside the target") << folder + "nobody .zev-previous;fifo .zev.conf.zev-new-#" << "save" << "saved"
+            << ".zev-previous/(755)~ .zev.conf.zev-new-#| @/x=old(644) zev.conf=new(640)";
         QTest::newRow("pipe as zev.conf") << "fifo zev.conf" << "save" << "saved" << ".zev-previous/(700) @/x=old(644) zev.conf=new(644)";
-        QTest::newRow("set-id zev.conf of this user") << "file zev.conf;mode zev.conf 6777" << "save" << "saved" << ".zev-previous/(700) .zev-previous/zev.conf=old(6777) @/x=old(644) zev.conf=new(777)";
-        QTest::newRow("set-id zev.conf of another user") << "file zev.conf;mode zev.conf 6777;nobody zev.conf" << "save" << "saved" << ".zev-previous/(700) .zev-previous/zev.conf=old(777)~ @/x=old(644) zev.conf=new(644)";
-        QTest::newRow("own link followed") << "link zev.conf @/x" << "save" << "saved" << "@/.zev-previous/(700) @/.zev-previous/x=old(644) @/x=new(644) zev.conf->@/x";
-        QTest::newRow("own link through a folder link") << "link in @;link zev.conf in/x" << "save" << "saved" << "@/.zev-previous/(700) @/.zev-previous/x=old(644) @/x=new(644) in->@ zev.conf->in/x";
-        QTest::newRow("another user's link refused") << "link zev.conf @/x;nobody zev.conf" << "save" << "refused" << "@/x=old(644) zev.conf->@/x~";
-        QTest::newRow("through another user's folder link") << "link in @;nobody in;link zev.conf in/x" << "save" << "refused" << "@/x=old(644) in->@~ zev.conf->in/x";
-        QTest::newRow("device file: link replaced") << "link zev.conf @/x;nobody zev.conf" << "batch" << "saved" << ".zev-previous/(700) @/x=old(644) zev.conf=new(644)";
+        QTest::newRow("set-id zev.conf of this user") << "file zev.conf;mode zev.conf 6777" << "save" << "saved"
+            << ".zev-previous/(700) .zev-previous/zev.conf=old(6777) @/x=old(644) zev.conf=new(777)";
+        QTest::newRow("set-id zev.conf of another user") << "file zev.conf;mode zev.conf 6777;nobody zev.conf" << "save" << "saved"
+            << ".zev-previous/(700) .zev-previous/zev.conf=old(777)~ @/x=old(644) zev.conf=new(644)";
+        QTest::newRow("own link followed") << "link zev.conf @/x" << "save" << "saved"
+            << "@/.zev-previous/(700) @/.zev-previous/x=old(644) @/x=new(644) zev.conf->@/x";
+        QTest::newRow("own link through a folder link") << "link in @;link zev.conf in/x" << "save" << "saved"
+            << "@/.zev-previous/(700) @/.zev-previous/x=old(644) @/x=new(644) in->@ zev.conf->in/x";
+        QTest::newRow("another user's link refused") << "link zev.conf @/x;nobody zev.conf" << "save" << "refused"
+            << "@/x=old(644) zev.conf->@/x~";
+        QTest::newRow("through another user's folder link") << "link in @;nobody in;link zev.conf in/x" << "save" << "refused"
+            << "@/x=old(644) in->@~ zev.conf->in/x";
+        QTest::newRow("device file: link replaced") << "link zev.conf @/x;nobody zev.conf" << "batch" << "saved"
+            << ".zev-previous/(700) @/x=old(644) zev.conf=new(644)";
         for (const char* swapAt : {"0", "1", "2", "3"})
             QTest::addRow("previous versions folder swapped for a link at step %s", swapAt)
                 << folder + "swap .zev-previous " + swapAt << "batch" << "saved"
                 << ".zev-previous->@ @/x=old(644) moved/(755) moved/zev.conf=old(640) zev.conf=new(640)";
-        QTest::newRow("read-only zev.conf") << "file zev.conf;mode zev.conf 444" << "save as nobody" << "refused" << ".zev-previous/(700)~ @/x=old(644) zev.conf=old(444)~";
-        QTest::newRow("read-only device file") << "file zev.conf;mode zev.conf 444" << "batch as nobody" << "refused" << ".zev-previous/(700)~ @/x=old(644) zev.conf=old(444)~";
+        QTest::newRow("read-only zev.conf") << "file zev.conf;mode zev.conf 444" << "save as nobody" << "refused"
+            << ".zev-previous/(700)~ @/x=old(644) zev.conf=old(444)~";
+        QTest::newRow("read-only device file") << "file zev.conf;mode zev.conf 444" << "batch as nobody" << "refused"
+            << ".zev-previous/(700)~ @/x=old(644) zev.conf=old(444)~";
         QTest::newRow("read: plain file") << "file zev.conf" << "read" << "read old" << "";
         QTest::newRow("read: nothing") << "" << "read" << "missing" << "";
         QTest::newRow("read: pipe") << "fifo zev.conf" << "read" << "refused" << "";
