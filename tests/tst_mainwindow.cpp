@@ -266,6 +266,8 @@ private slots:
     // from every device.
     void undoRedo_data()
     {
+        // how: an action (its dialog filled in), "click [Ctrl][+Shift] [label]", "label menu
+        // <entry> [answer]", "drag", or "import [none]" (a list that cannot be opened)
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("step");   // the name the Edit menu gives it; empty: no step
         QTest::addColumn<QString>("titles"); // of the boxes shown
