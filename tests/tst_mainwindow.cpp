@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
@@ -348,9 +349,11 @@ private slots:
         if (how.startsWith("label menu")) {
             if (how.count(u' ') == 3) // the answer to the delete question
                 prompts->answers << (how.endsWith("Yes") ? QMessageBox::Yes : QMessageBox::No);
+            const QPointer<ServerLabel> shown = label;
             emit label->customContextMenuRequested(QPoint(5, 5));
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QCOMPARE(highlight, QColor(0, 156, 181));
+            QCOMPARE(shown.isNull(), how.endsWith("Yes")); // a deleted label goes once its menu has closed
         } else if (how.startsWith("click")) {
             const Qt::KeyboardModifiers modifiers((how.contains("Ctrl") ? Qt::ControlModifier : Qt::NoModifier) |
                                                   (how.contains("Shift") ? Qt::ShiftModifier : Qt::NoModifier));
