@@ -10,6 +10,7 @@
 #include "support/SampleRecords.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -407,15 +408,19 @@ private slots:
             seen << (selected.size() == 1 ? selected[0].data().toString() : "?");
         }
         QCOMPARE(seen, QStringList({"XAB1", "YAB2", "XAB1", "XAB1", "third", "third"}));
-        if (showFile) { // the file of the device found, as the next save will write it
+        if (showFile) { // the file of the device found, as the next save will write it; Copy copies it
             QString shown;
-            QTimer::singleShot(0, this, [&shown] {
+            QString copied;
+            QTimer::singleShot(0, this, [&] {
                 QWidget* view = QApplication::activeModalWidget();
+                view->findChild<QPushButton*>("btnCopy")->click();
                 shown = view->windowTitle() + u'\n' + view->findChild<QPlainTextEdit*>()->toPlainText();
+                copied = QGuiApplication::clipboard()->text();
                 view->close();
             });
             showFile->click();
             QCOMPARE(shown, "Z3.conf\n" + QString::fromUtf8(ClientConfigFile::serialize(*clients[2], servers)));
+            QCOMPARE("Z3.conf\n" + copied, shown);
         }
         QVERIFY(dialog->isVisible());
         if (!answer.isEmpty())

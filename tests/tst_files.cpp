@@ -135,6 +135,7 @@ private slots:
         QTest::newRow("bad name, Yes") << "name" << true << QStringList("../OUTSIDE.conf") << firstAndLast;
         QTest::newRow("bad name, No") << "name" << false << QStringList("../OUTSIDE.conf") << QStringList("AB12.conf");
         QTest::newRow("folder in the way, Yes") << "folder" << true << QStringList("CD34.conf") << firstAndLast;
+        QTest::newRow("folder in the way, No") << "folder" << false << QStringList("CD34.conf") << QStringList("AB12.conf");
         QTest::newRow("no folder") << "missing" << true << all << QStringList();
         QTest::newRow("sync fails, Yes") << "sync" << true << all << QStringList();
         QTest::newRow("sync fails, No") << "sync" << false << QStringList("AB12.conf") << QStringList();
@@ -173,6 +174,7 @@ private slots:
         if (!written.isEmpty())
             QCOMPARE(readTestFile(dir + "/AB12.conf"), readTestFile(ZEV_TEST_DATA "/client_golden.conf"));
         QVERIFY(!QFileInfo::exists(parent.filePath("OUTSIDE.conf")));
+        QCOMPARE(QDir(dir + "/.zev-previous").entryList(QDir::Files), QStringList()); // nothing staged is left behind
     }
 
     void importMerge_data()
