@@ -17,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -139,10 +138,8 @@ private slots:
     {
         QCOMPARE(prompts->unexpected, 0);
         prompts.reset();
-        qDeleteAll(servers);
+        qDeleteAll(servers); // init() fills both lists anew
         qDeleteAll(clients);
-        servers.clear();
-        clients.clear();
     }
 
     // Each protocol's lists, defaults and stored values, against the file written from the protocol tables.

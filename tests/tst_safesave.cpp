@@ -20,11 +20,6 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-QByteArray native(const QString& path)
-{
-    return QFile::encodeName(path);
-}
-
 bool save(const QString& path, const QByteArray& bytes)
 {
     return saveFile(path, [&bytes](QIODevice& device) { return writeFully(device, bytes); });
@@ -55,8 +50,8 @@ void plant(const QString& folder, const QString& outside, const QString& steps)
             });
             continue;
         }
-        const QByteArray name = native(path);
-        const QByteArray arg = native(w.value(2));
+        const QByteArray name = QFile::encodeName(path);
+        const QByteArray arg = QFile::encodeName(w.value(2));
         const QString& kind = w[0];
         const bool done = kind == "file"     ? writeOld(path)
                           : kind == "dir"    ? ::mkdir(name, 0755) == 0
@@ -84,7 +79,7 @@ QString snapshot(const QString& folder, const QString& outside = {})
         while (it.hasNext()) {
             const QString path = it.next();
             struct stat seen {};
-            ::lstat(native(path).constData(), &seen);
+            ::lstat(QFile::encodeName(path).constData(), &seen);
             QString entry = (root == outside ? "@" : "") + path.mid(root.size() + (root == outside ? 0 : 1));
             entry.replace(QString::number(::getpid()), "#");
             char target[4096] = {};
@@ -93,7 +88,7 @@ QString snapshot(const QString& folder, const QString& outside = {})
                 entry += "=" + readTestFile(path).trimmed() + mode;
             else if (S_ISDIR(seen.st_mode))
                 entry += "/" + mode;
-            else if (S_ISLNK(seen.st_mode) && ::readlink(native(path), target, sizeof target - 1) > 0)
+            else if (S_ISLNK(seen.st_mode) && ::readlink(QFile::encodeName(path), target, sizeof target - 1) > 0)
                 entry += "->" + QString::fromLocal8Bit(target).replace(outside, "@");
             else if (S_ISFIFO(seen.st_mode))
                 entry += "|";
@@ -114,8 +109,8 @@ bool withoutRootRights(const QString& folder, const std::function<bool()>& check
         return check();
     QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     while (entries.hasNext())
-        ::lchown(native(entries.next()).constData(), kNobody, kNobody);
-    ::chown(native(folder).constData(), kNobody, kNobody);
+        ::lchown(QFile::encodeName(entries.next()).constData(), kNobody, kNobody);
+    ::chown(QFile::encodeName(folder).constData(), kNobody, kNobody);
     const pid_t child = ::fork();
     if (child == 0) {
         const bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
@@ -235,7 +230,7 @@ private slots:
     void oneSaveAtATime()
     {
         QTemporaryDir dir;
-        const int other = ::open(native(dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+        const int other = ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY);
         QVERIFY(other >= 0 && ::flock(other, LOCK_EX) == 0);
         QElapsedTimer waited;
         waited.start();
