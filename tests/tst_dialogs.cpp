@@ -162,7 +162,7 @@ private slots:
         auto* protocol = child<QComboBox>(dialog, "cmbxConxType");
         child(dialog, "tbxRemoteApp")->setText("app");
         protocol->setCurrentIndex(protocol->findText(tag.section(" at ", 0, 0)));
-        child(dialog, "tbxHostname")->setText("localhost"); // what it fixes is free again for another host
+        child(dialog, "tbxHostname")->setText("localhost"); // first: what it fixes, the real host must free again
         child(dialog, "tbxHostname")->setText(host);
         if (child(dialog, "tbxRemoteApp")->isEnabled())
             child(dialog, "tbxRemoteApp")->setText("app");
