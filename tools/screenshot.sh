@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 zev=${1:-build/zev}
 work=$(mktemp -d)
 display=":$((80 + RANDOM % 9))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; kill $zev_pid 2>/dev/null; rm -rf "$work"' EXIT
 export DISPLAY=$display XDG_CONFIG_HOME=$work QT_QPA_PLATFORM=xcb

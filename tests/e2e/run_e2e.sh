@@ -20,6 +20,7 @@ cleanup() {
 }
 fail() {
     echo "e2e: FAILED: $*" >&2
+    tail -n 20 "$work/zev.log" >&2 2>/dev/null || true
     import -display "$display" -window root "$shot" 2>/dev/null && echo "e2e: screenshot kept in $shot" >&2
     exit 1
 }
@@ -27,8 +28,9 @@ trap cleanup EXIT
 
 # A window of its own, with settings kept away from the user's. Xvfb picks a
 # free display itself and writes its number when it is ready: two runs at once
-# never share one.
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+# never share one. Without -noreset it starts over each time its last client
+# leaves (xdpyinfo below), and a ZEV connecting just then cannot start.
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "e2e: FAILED: Xvfb did not start" >&2; exit 1; }
