@@ -1,8 +1,6 @@
-// The labels on the picture: zones, drag steps, and the label itself.
+// The geometry of a label on the picture: its zones and the steps of a drag.
+// (The label's own mouse handling is driven through the window: tst_mainwindow.)
 #include "canvas/LabelGeometry.h"
-#include "canvas/ServerLabel.h"
-#include "support/GuiTestSupport.h"
-#include "support/SampleRecords.h"
 
 #include <QtTest>
 
@@ -25,8 +23,6 @@ QPoint point(const QString& text)
 class TestCanvas : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { initGuiTest(); }
-
     void zones_data()
     {
         QTest::addColumn<QPoint>("pointer"); // in a label of 100 x 80
@@ -91,50 +87,7 @@ private slots:
         const DragInput input{f[0].toInt(), QRect(0, 0, 600, 400), point(f[2]), point(f[3]), point(f[4])};
         QCOMPARE(dragStep(input, box(f[1])), box(f[5]));
     }
-
-    // The label: the server's geometry and name, the cursor of the zone under
-    // the pointer, and a move only for a left drag after a press on it.
-    void labelDrag_data()
-    {
-        QTest::addColumn<Qt::MouseButton>("pressButton"); // NoButton: no press seen
-        QTest::addColumn<Qt::MouseButtons>("held");
-        QTest::addColumn<bool>("moves");
-        QTest::newRow("left drag") << Qt::LeftButton << Qt::MouseButtons(Qt::LeftButton) << true;
-        QTest::newRow("right drag") << Qt::RightButton << Qt::MouseButtons(Qt::RightButton) << false;
-        QTest::newRow("left and right") << Qt::LeftButton << (Qt::LeftButton | Qt::RightButton) << false;
-        QTest::newRow("no press seen") << Qt::NoButton << Qt::MouseButtons(Qt::LeftButton) << false;
-    }
-
-    void labelDrag()
-    {
-        QFETCH(Qt::MouseButton, pressButton);
-        QFETCH(Qt::MouseButtons, held);
-        QFETCH(bool, moves);
-        QWidget picture;
-        picture.resize(600, 400);
-        std::unique_ptr<Server> server(sampleServer());
-        QList<Server*> servers{server.get()};
-        QRect bounds(0, 0, 1024, 768);
-        auto* label = new ServerLabel(&picture, &bounds, &servers, server.get());
-        QCOMPARE(label->geometry(), QRect(10, 20, 75, 75));
-        QSignalSpy changed(label, &ServerLabel::onDataChanged);
-        sendMouse(label, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::NoButton);
-        QCOMPARE(label->cursor().shape(), Qt::SizeFDiagCursor);
-        QCOMPARE(bounds, QRect(0, 0, 600, 400));
-        sendMouse(label, QEvent::MouseMove, QPoint(37, 37), Qt::NoButton, Qt::NoButton);
-        QCOMPARE(label->cursor().shape(), Qt::ArrowCursor);
-        if (pressButton != Qt::NoButton)
-            sendMouse(label, QEvent::MouseButtonPress, QPoint(37, 37), pressButton, pressButton);
-        for (int step = 0; step < 3; ++step)
-            sendMouse(label, QEvent::MouseMove, QPoint(47, 42), Qt::NoButton, held);
-        QCOMPARE(changed.size(), moves ? 3 : 0);
-        QCOMPARE(label->pos(), moves ? QPoint(40, 35) : QPoint(10, 20));
-        QCOMPARE(QPoint(server->xpos, server->ypos), label->pos());
-        sendMouse(label, QEvent::MouseButtonRelease, QPoint(37, 37), Qt::LeftButton, Qt::NoButton);
-        sendMouse(label, QEvent::MouseMove, QPoint(60, 60), Qt::NoButton, Qt::LeftButton);
-        QCOMPARE(changed.size(), moves ? 3 : 0);
-    }
 };
 
-QTEST_MAIN(TestCanvas)
+QTEST_GUILESS_MAIN(TestCanvas)
 #include "tst_canvas.moc"

@@ -297,7 +297,6 @@ private slots:
             placed << QStringLiteral("%1,%2").arg(servers.last()->xpos).arg(servers.last()->ypos);
         }
         QCOMPARE(placed.join(u' '), QStringLiteral("0,0 77,0 0,77"));
-        QVERIFY(servers[4]->server_id != servers[5]->server_id);
     }
 
     // Modifier clicks copy the clicked box's state: in the grid Shift the row,
@@ -316,14 +315,12 @@ private slots:
         QTest::newRow("plain on text") << "" << false << QPoint(0, 2) << Qt::KeyboardModifiers() << "100/101/000/000/000";
         QTest::newRow("Shift row") << "" << false << QPoint(3, 2) << shift << "100/101/111/000/000";
         QTest::newRow("Shift on text clears the row") << "" << false << QPoint(0, 1) << shift << "100/000/000/000/000";
-        QTest::newRow("Shift+Alt acts as Shift") << "" << false << QPoint(3, 2) << (shift | Qt::AltModifier) << "100/101/111/000/000";
         QTest::newRow("Control column") << "" << false << QPoint(3, 2) << control << "110/111/010/010/010";
         QTest::newRow("Control clears column") << "" << false << QPoint(2, 2) << control << "100/101/100/100/100";
         QTest::newRow("Control+Shift grid") << "" << false << QPoint(4, 2) << (control | shift) << "111/111/111/111/111";
         QTest::newRow("Control+Shift on text") << "" << false << QPoint(0, 0) << (control | shift) << "000/000/000/000/000";
         QTest::newRow("editor: plain") << "" << true << QPoint(2, 1) << Qt::KeyboardModifiers() << "0/1/0/0/0";
         QTest::newRow("editor: Control column") << "" << true << QPoint(2, 1) << control << "1/1/1/1/1";
-        QTest::newRow("editor: Control+Shift acts as Control") << "" << true << QPoint(2, 1) << (control | shift) << "1/1/1/1/1";
         QTest::newRow("editor: Shift plays no part") << "" << true << QPoint(2, 1) << shift << "0/1/0/0/0";
         QTest::newRow("editor: Control on text") << "" << true << QPoint(1, 1) << control << "0/0/0/0/0";
         QTest::newRow("Control column, shown only") << "ab" << false << QPoint(3, 1) << control << "110/111/000/000/000";
