@@ -85,19 +85,16 @@ private:
     }
 
     // Closes the shown window; the save question goes to the fake prompts, or to
-    // the real box (whose default is Yes) answered with key.
-    void close(MainWindow& window, const QString& key)
+    // the real box (whose default is Yes), answered with Escape.
+    void close(MainWindow& window, bool realBox)
     {
         window.show();
-        if (!key.isEmpty()) {
+        if (realBox) {
             Prompts::install(nullptr);
-            QTimer::singleShot(0, this, [key] {
+            QTimer::singleShot(0, this, [] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 QVERIFY(box && box->defaultButton() == box->button(QMessageBox::Yes));
-                if (key == "No")
-                    QTest::keyClick(box->button(QMessageBox::No), Qt::Key_Space);
-                else
-                    QTest::keyClick(box, Qt::Key_Escape);
+                QTest::keyClick(box, Qt::Key_Escape);
             });
         }
         window.close();
@@ -168,7 +165,7 @@ private slots:
     void saving_data()
     {
         QTest::addColumn<QString>("scene");
-        QTest::addColumn<QString>("how");     // an action, "close[:key on the real box]" or "backup:<file>"
+        QTest::addColumn<QString>("how");     // an action, "close[:Escape on the real box]" or "backup:<file>"
         QTest::addColumn<QString>("answers"); // to the questions asked, in order
         QTest::addColumn<QString>("titles");  // of the boxes and file dialogs shown
         QTest::addColumn<QString>("files");   // as onDisk() writes them
@@ -188,7 +185,6 @@ private slots:
         QTest::newRow("close, the save fails") << "folder" << "close" << "Yes" << "Save changes/" + saving << "MINE1.conf"
                                                << "modified open";
         QTest::newRow("close, Escape") << "" << "close:Escape" << "" << "" << all << "clean";
-        QTest::newRow("close, No on the box") << "" << "close:No" << "" << "" << golden << "modified";
         QTest::newRow("backup") << "unmodified" << "backup:copy.conf" << "" << backup << golden + " copy.conf=golden" << "clean";
         QTest::newRow("backup, save first") << "" << "backup:copy.conf" << "Yes" << "Save changes?/" + backup
                                             << "zev.conf=saved copy.conf=saved AB12.conf MINE1.conf" << "clean";
@@ -241,7 +237,7 @@ private slots:
             prompts->fileNames << workPath(how.section(u':', 1));
             trigger(window, "actionSave_backup");
         } else if (how.startsWith("close")) {
-            close(window, how.section(u':', 1));
+            close(window, how.endsWith("Escape"));
         } else {
             trigger(window, how);
         }
@@ -424,10 +420,8 @@ private slots:
         QVERIFY(window.serverLabelList()[1]->styleSheet().contains("red"));
         ServerCheckDialog all(&window, window.serverList());
         QTRY_VERIFY(all.table()->item(0, 3) && all.table()->item(1, 3)); // their times, once answered
-        for (int i : {0, 1}) {
-            QCOMPARE(all.table()->item(i, 1)->text(), addresses[i]);
-            QCOMPARE(all.table()->item(i, 2)->text().startsWith("answers"), i == 0);
-        }
+        for (int i : {0, 1})
+            QVERIFY(all.table()->item(i, 1)->text() == addresses[i] && all.table()->item(i, 2)->text().startsWith("answers") == (i == 0));
     }
 };
 
