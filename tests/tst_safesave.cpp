@@ -20,15 +20,10 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-bool save(const QString& path, const QByteArray& bytes)
-{
-    return saveFile(path, [&bytes](QIODevice& device) { return writeFully(device, bytes); });
-}
-
-bool writeOld(const QString& path, const QByteArray& bytes = "old\n")
+bool writeOld(const QString& path)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly) && file.write("old\n") == 4;
 }
 
 // Makes what another user could have planted, step by step: "kind NAME [ARG]"
@@ -211,7 +206,8 @@ private slots:
                 return read == ReadResult::Read ? "read " + content.trimmed() : read == ReadResult::Missing ? "missing" : "refused";
             }
             if (op.startsWith("save"))
-                return save(dir.filePath("zev.conf"), "new\n") ? "saved" : "refused";
+                return saveFile(dir.filePath("zev.conf"), [](QIODevice& file) { return writeFully(file, "new\n"); })
+                           ? "saved" : "refused";
             const SaveSession session(dir.path());
             BatchSave batch(session);
             return batch.stage("zev.conf", QByteArray("new\n")) && batch.commit([](const QString&) { return false; }) ? "saved" : "refused";
