@@ -211,7 +211,6 @@ private slots:
         QTest::newRow("clone changed") << "clone" << "N|srv2.example|App" << "" << "App";
         QTest::newRow("percent 0") << "new" << "N|h||1|0" << "Invalid percentage" << QString();
         QTest::newRow("percent 101") << "new" << "N|h||1|101" << "Invalid percentage" << QString();
-        QTest::newRow("percent empty") << "new" << "N|h||1|" << "Invalid percentage" << QString();
         QTest::newRow("percent 1") << "new" << "N|h||1|1" << "" << "";
         QTest::newRow("percent 100") << "new" << "N|h||1|100" << "" << "";
         QTest::newRow("percent unchecked when not chosen") << "new" << "N|h||0|0" << "" << "";

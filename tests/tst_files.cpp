@@ -18,27 +18,15 @@
 namespace {
 
 // The records as one line: every server field, then each device.
-QString summary(const QList<Server*>& servers, const QList<ThinClient*>& thinClients)
+QString summary(const SampleFleet& records)
 {
     QStringList parts;
-    for (const Server* s : servers)
+    for (const Server* s : records.servers)
         parts << "S[" + fieldsOf(*s).filter(QRegularExpression("=(?!-1$).")).join(u'|') + "]";
-    for (const ThinClient* c : thinClients)
+    for (const ThinClient* c : records.thinClients)
         parts << QStringLiteral("T[%1|%2|%3]").arg(c->desc, c->serial_number, c->server_ids.join(u','));
     return parts.join(u' ');
 }
-
-struct Parsed {
-    QList<Server*> servers;
-    QList<ThinClient*> thinClients;
-    explicit Parsed(const QByteArray& content) { ConfigFile::parse(content, servers, thinClients); }
-    ~Parsed()
-    {
-        qDeleteAll(servers);
-        qDeleteAll(thinClients);
-    }
-    QString summary() const { return ::summary(servers, thinClients); }
-};
 
 } // namespace
 
@@ -53,7 +41,7 @@ private slots:
         SampleFleet fleet;
         const QByteArray written = ConfigFile::serialize(fleet.servers, fleet.thinClients);
         QCOMPARE(written, readTestFile(ZEV_TEST_DATA "/zev_golden.conf"));
-        QCOMPARE(Parsed(written).summary(), summary(fleet.servers, fleet.thinClients));
+        QCOMPARE(summary(SampleFleet(written)), summary(fleet));
         QCOMPARE(ClientConfigFile::serialize(*fleet.thinClients[0], fleet.servers), readTestFile(ZEV_TEST_DATA "/client_golden.conf"));
         const QByteArray empty = ConfigFile::serialize({}, {});
         QCOMPARE(empty, readTestFile(ZEV_TEST_DATA "/zev_golden.conf").left(empty.size()));
@@ -65,8 +53,8 @@ private slots:
         QVERIFY(device.count("[SERVER]") == 2 && device.indexOf("=Second") < device.indexOf("= Main office "));
         fleet.servers[0]->display_name = QStringLiteral("two\nlines\r\n[SERVER]");
         fleet.thinClients[0]->desc = QStringLiteral("desk\rserial_number=EVIL");
-        QCOMPARE(Parsed(ConfigFile::serialize(fleet.servers, fleet.thinClients)).summary(),
-                 summary(fleet.servers, fleet.thinClients).replace("two\nlines\r\n", "two lines ").replace("desk\r", "desk "));
+        QCOMPARE(summary(SampleFleet(ConfigFile::serialize(fleet.servers, fleet.thinClients))),
+                 summary(fleet).replace("two\nlines\r\n", "two lines ").replace("desk\r", "desk "));
     }
 
     void readerRules_data()
@@ -107,7 +95,7 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, expected);
-        QCOMPARE(Parsed(content).summary(), expected);
+        QCOMPARE(summary(SampleFleet(content)), expected);
     }
 
     // A device whose file cannot be written is asked about: Yes goes on with the
@@ -240,7 +228,7 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, problems);
-        const Parsed parsed(content);
+        const SampleFleet parsed(content);
         QCOMPARE(configurationProblems(parsed.servers, parsed.thinClients, QSize(600, 400)).join(u'|'), problems);
     }
 

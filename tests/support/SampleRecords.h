@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fixtures/SyntheticFleet.h"
+#include "model/ConfigFile.h"
 #include "model/Server.h"
 #include "model/ThinClient.h"
 
@@ -19,10 +20,12 @@ inline Server* sampleServer()
     return server;
 }
 
+// The records behind the golden files, or those read from a zev.conf text; owned.
 struct SampleFleet {
     QList<Server*> servers;
     QList<ThinClient*> thinClients;
 
+    explicit SampleFleet(const QByteArray& zevConf) { ConfigFile::parse(zevConf, servers, thinClients); }
     SampleFleet()
     {
         servers << sampleServer() << new Server;
