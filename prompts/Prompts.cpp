@@ -26,14 +26,26 @@ QMessageBox::StandardButton Prompts::askYesNo(QWidget* parent, const QString& ti
                               escapeButton);
 }
 
-void WidgetPrompts::information(QWidget* parent, const QString& title, const QString& text)
+namespace {
+
+void showBox(QMessageBox::Icon icon, QWidget* parent, const QString& title, const QString& text,
+             const QString& details)
 {
-    QMessageBox::information(parent, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.setDetailedText(details);
+    box.exec();
 }
 
-void WidgetPrompts::warning(QWidget* parent, const QString& title, const QString& text)
+} // namespace
+
+void WidgetPrompts::information(QWidget* parent, const QString& title, const QString& text, const QString& details)
 {
-    QMessageBox::warning(parent, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+    showBox(QMessageBox::Information, parent, title, text, details);
+}
+
+void WidgetPrompts::warning(QWidget* parent, const QString& title, const QString& text, const QString& details)
+{
+    showBox(QMessageBox::Warning, parent, title, text, details);
 }
 
 QMessageBox::StandardButton WidgetPrompts::question(QWidget* parent, const QString& title, const QString& text,

@@ -11,8 +11,11 @@ class Prompts {
 public:
     virtual ~Prompts() = default;
 
-    virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
-    virtual void warning(QWidget* parent, const QString& title, const QString& text) = 0;
+    // details, when given, go behind the box's "Show Details..." button (the reason of a failure).
+    virtual void information(QWidget* parent, const QString& title, const QString& text,
+                             const QString& details = QString()) = 0;
+    virtual void warning(QWidget* parent, const QString& title, const QString& text,
+                         const QString& details = QString()) = 0;
     // escapeButton is the answer that Escape and the title bar's close give.
     virtual QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
                                                  QMessageBox::StandardButtons buttons,
@@ -37,8 +40,10 @@ public:
 // The real thing: QMessageBox and QFileDialog.
 class WidgetPrompts : public Prompts {
 public:
-    void information(QWidget* parent, const QString& title, const QString& text) override;
-    void warning(QWidget* parent, const QString& title, const QString& text) override;
+    void information(QWidget* parent, const QString& title, const QString& text,
+                     const QString& details = QString()) override;
+    void warning(QWidget* parent, const QString& title, const QString& text,
+                 const QString& details = QString()) override;
     QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
                                          QMessageBox::StandardButtons buttons,
                                          QMessageBox::StandardButton defaultButton,

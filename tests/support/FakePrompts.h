@@ -19,8 +19,15 @@ public:
     QStringList fileNames;
     int unexpected = 0;
 
-    void information(QWidget*, const QString& title, const QString&) override { shown << title; }
-    void warning(QWidget*, const QString& title, const QString&) override { shown << title; }
+    QStringList details; // of the boxes that had any
+    void information(QWidget*, const QString& title, const QString&, const QString& why = QString()) override
+    {
+        note(title, why);
+    }
+    void warning(QWidget*, const QString& title, const QString&, const QString& why = QString()) override
+    {
+        note(title, why);
+    }
     QMessageBox::StandardButton question(QWidget*, const QString& title, const QString&, QMessageBox::StandardButtons,
                                          QMessageBox::StandardButton, QMessageBox::StandardButton) override
     {
@@ -37,6 +44,12 @@ public:
     }
 
 private:
+    void note(const QString& title, const QString& why)
+    {
+        shown << title;
+        if (!why.isEmpty())
+            details << why;
+    }
     QString fileDialog(const QString& caption, const QString& dir)
     {
         shown << caption;
