@@ -1,31 +1,35 @@
 #include "app/ConfigBackup.h"
 
+#include "model/Workspace.h"
 #include "prompts/Prompts.h"
 
-#include <QFile>
-#include <QFileInfo>
-
-void runConfigBackup(QWidget* parent, const QString& workingDir, bool modified, const std::function<void()>& save)
+void runConfigBackup(QWidget* parent, const Workspace& workspace, const std::function<bool()>& save)
 {
-    if (modified && Prompts::askYesNo(parent, QStringLiteral("Save changes?"),
-                                      QStringLiteral("\nZEV data has been modified. Do you want to save changes "
-                                                     "before creating a backup?")) == QMessageBox::Yes)
-        save();
+    Prompts& prompts = Prompts::current();
+    if (workspace.isModified() &&
+        Prompts::askYesNo(parent, QStringLiteral("Save changes?"),
+                          QStringLiteral("\nZEV data has been modified. Do you want to save changes before creating "
+                                         "a backup?")) == QMessageBox::Yes &&
+        !save()) {
+        // zev.conf is not what the user has just asked to keep: a copy of it would mislead.
+        prompts.warning(parent, QStringLiteral("Save backup"),
+                        QStringLiteral("\nYour changes have not been saved, so no backup was created."));
+        return;
+    }
 
     const QString backupName =
-        Prompts::current().saveFileName(parent, QStringLiteral("Create backup file"), workingDir, QString());
+        prompts.saveFileName(parent, QStringLiteral("Create backup file"), workspace.folderPath(), QString());
     if (backupName.isEmpty())
         return;
 
-    if (QFileInfo::exists(backupName)) {
-        Prompts::current().warning(parent, QStringLiteral("Operation not allowed"),
-                                   QStringLiteral("\nZEV cannot overwrite existing files! Backup file not created"));
-        return;
-    }
-    if (!QFile::copy(workingDir + QStringLiteral("/zev.conf"), backupName)) {
-        Prompts::current().warning(parent, QStringLiteral("File write error"),
-                                   QStringLiteral("There was an error creating the backup file.\nThe directory may "
-                                                  "be read only, or your may not have permission to write to the "
-                                                  "directory"));
+    const BackupOutcome outcome = workspace.backup(backupName);
+    if (outcome.status == BackupOutcome::Status::Exists) {
+        prompts.warning(parent, QStringLiteral("Operation not allowed"),
+                        QStringLiteral("\nZEV cannot overwrite existing files! Backup file not created"));
+    } else if (outcome.status == BackupOutcome::Status::Failed) {
+        prompts.warning(parent, QStringLiteral("File write error"),
+                        QStringLiteral("There was an error creating the backup file.\nThe directory may be read only, "
+                                       "or your may not have permission to write to the directory"),
+                        fileErrorText(outcome.error));
     }
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QString>
-
 #include <functional>
 
 class QWidget;
+class Workspace;
 
-// "Save backup": copies zev.conf of workingDir to a new file the user names.
-// It offers to save unsaved changes first and never overwrites a file.
-void runConfigBackup(QWidget* parent, const QString& workingDir, bool modified, const std::function<void()>& save);
+// "Save backup": copies zev.conf of the working folder to a new file the user
+// names. It offers to save unsaved changes first (save returns whether it
+// did), and never overwrites a file.
+void runConfigBackup(QWidget* parent, const Workspace& workspace, const std::function<bool()>& save);

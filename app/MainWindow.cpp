@@ -5,6 +5,7 @@
 #include "app/ConnectionCheck.h"
 #include "app/ServerCheckDialog.h"
 #include "app/ProductInfo.h"
+#include "app/SaveCommand.h"
 #include "prompts/Prompts.h"
 #include "canvas/ServerLabel.h"
 #include "canvas/TLabel.h"
@@ -14,10 +15,7 @@
 #include "dialogs/thinclient/DlgAssignServers.h"
 #include "dialogs/thinclient/DlgEditThinClient.h"
 #include "dialogs/thinclient/DlgThinClient.h"
-#include "model/ClientConfigFile.h"
 #include "model/ConfigCheck.h"
-#include "model/ConfigFile.h"
-#include "model/SafeSave.h"
 #include "model/Server.h"
 #include "model/ThinClient.h"
 #include "ui_mainwindow.h"
@@ -43,8 +41,7 @@
 namespace {
 
 const QString kWorkingDirKey = QStringLiteral("workingDir");
-const QString kSavingTitle = QStringLiteral("ZEV - Saving Configuration");
-const QString kConfigFileName = QStringLiteral("zev.conf");
+const QString kLoadingTitle = QStringLiteral("ZEV - Loading Configuration");
 
 } // namespace
 
@@ -76,10 +73,10 @@ MainWindow::MainWindow(QWidget* parent)
         workingDir = settings->value(kWorkingDirKey).toString();
 }
 
+// The labels go with the picture, before the workspace deletes the records they show.
 MainWindow::~MainWindow()
 {
-    qDeleteAll(servers);
-    qDeleteAll(thinClients);
+    delete takeCentralWidget();
     delete settings;
 }
 
@@ -130,11 +127,6 @@ void MainWindow::buildStartHint()
     setCentralWidget(hint);
 }
 
-QString MainWindow::configFilePath() const
-{
-    return workingDir + u'/' + kConfigFileName;
-}
-
 void MainWindow::setSaveActionsEnabled(bool enabled)
 {
     ui->btnSaveChanges->setEnabled(enabled);
@@ -143,130 +135,68 @@ void MainWindow::setSaveActionsEnabled(bool enabled)
 
 // ---- data ----------------------------------------------------------------
 
-int MainWindow::readConfigFile(const QString& path)
+int MainWindow::readConfigFile(const LoadOutcome& loaded)
 {
-    const QFileInfo file(path);
-    configOnDisk = DiskStamp::of(file.absolutePath(), file.fileName());
-    QByteArray content;
-    const ConfigFile::ReadStatus status = ConfigFile::read(path, servers, thinClients, &content);
-    configOnDisk.setContent(content);
-    if (status == ConfigFile::ReadStatus::Unreadable) {
+    if (loaded.config == FileRead::Status::Refused) {
         // Starting empty in silence would let the next save replace a file the user still has.
-        Prompts::current().warning(this, QStringLiteral("ZEV - Loading Configuration"),
+        Prompts::current().warning(this, kLoadingTitle,
                                    QStringLiteral("\nThe configuration file could not be read:\n%1\n\nZEV starts "
                                                   "with an empty configuration. Saving will replace that file.")
-                                       .arg(QDir::toNativeSeparators(path)));
+                                       .arg(QDir::toNativeSeparators(workspace.configPath())),
+                                   fileErrorText(loaded.configError));
     }
-    return status == ConfigFile::ReadStatus::Read ? 0 : -1;
-}
-
-int MainWindow::writeConfigFile(const SaveSession& session)
-{
-    const QByteArray content = ConfigFile::serialize(servers, thinClients);
-    if (saveFile(session, kConfigFileName, [&content](QIODevice& device) { return writeFully(device, content); })) {
-        configOnDisk = DiskStamp::of(workingDir, kConfigFileName);
-        configOnDisk.setContent(content);
-        return 0;
-    }
-    Prompts::current().information(this, kSavingTitle,
-                                   QStringLiteral("\nError opening configuration file; your data has NOT been saved!"));
-    return -1;
-}
-
-void MainWindow::writeClientConfigFiles(const SaveSession& session)
-{
-    const QString title = QStringLiteral("Creating thinclient configuration");
-    const auto askToContinue = [this, &title](const QString& path) {
-        return Prompts::askYesNo(this, title,
-                                 QStringLiteral("\nError creating file: %1\nDo you want to continue?").arg(path)) !=
-               QMessageBox::No;
-    };
-    if (!ClientConfigFile::writeAll(session, servers, thinClients, askToContinue))
-        Prompts::current().information(this, title,
-                                       QStringLiteral("Not all thinclient configuration fileshave been created"));
+    return loaded.config == FileRead::Status::Read ? 0 : -1;
 }
 
 bool MainWindow::saveConfiguration()
 {
-    const SaveSession session(workingDir);
-    if (session.status() == SaveSession::Status::Busy) {
-        Prompts::current().information(this, kSavingTitle,
-                                       QStringLiteral("\nAnother program is saving into the working folder; your "
-                                                      "data has NOT been saved!\n\nPlease try again in a moment."));
-        return false;
-    }
-    if (!mayReplaceConfigOnDisk())
-        return false;
-    const int mainFileResult = writeConfigFile(session);
-    writeClientConfigFiles(session);
-    if (mainFileResult != 0)
-        return false;
-    history.markSaved();
-    setSaveActionsEnabled(false);
-    modified = false;
-    return true;
-}
-
-// Before anything is written: zev.conf changed by another program since it was
-// read or written here is replaced only when the user says so.
-bool MainWindow::mayReplaceConfigOnDisk()
-{
-    if (configOnDisk.stillMatches(workingDir, kConfigFileName))
-        return true;
-    return Prompts::current().question(
-               this, kSavingTitle,
-               QStringLiteral("\nzev.conf was changed by another program after ZEV read it.\n\nReplace those changes "
-                              "with yours?"),
-               QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    const bool saved = runSave(this, workspace).saved();
+    followHistory();
+    return saved;
 }
 
 // ---- slots ---------------------------------------------------------------
 
 void MainWindow::onDataChanged()
 {
-    modified = true;
+    workspace.markChanged();
     setSaveActionsEnabled(true);
 }
 
 void MainWindow::recordStep(const QString& name)
 {
-    history.record(name, ConfigFile::serialize(servers, thinClients));
+    workspace.recordStep(name);
     followHistory();
 }
 
 void MainWindow::undo()
 {
-    if (history.canUndo())
-        restoreState(history.undo());
+    rebuildLabels(&Workspace::undo);
 }
 
 void MainWindow::redo()
 {
-    if (history.canRedo())
-        restoreState(history.redo());
+    rebuildLabels(&Workspace::redo);
 }
 
-// Records and labels rebuilt from a state of the history. Every dialog is
-// modal and a label's menu holds the keyboard, so nothing holds a record now.
-void MainWindow::restoreState(const QByteArray& state)
+// The records are rebuilt from a state of the history, so their labels go
+// first and come back. Every dialog is modal and a label's menu holds the
+// keyboard, so nothing holds a record now.
+void MainWindow::rebuildLabels(void (Workspace::*step)())
 {
     qDeleteAll(serverLabels);
     serverLabels.clear();
-    qDeleteAll(servers);
-    servers.clear();
-    qDeleteAll(thinClients);
-    thinClients.clear();
-    ConfigFile::parse(state, servers, thinClients);
+    (workspace.*step)();
     createServerLabels();
     followHistory();
 }
 
-// The modified flag and the Edit menu follow the history: back at the state on
-// disk, there is nothing to save.
+// The save actions and the Edit menu follow the workspace: back at the state
+// on disk, there is nothing to save.
 void MainWindow::followHistory()
 {
-    modified = !history.isAtSavedState();
-    setSaveActionsEnabled(modified);
+    const EditHistory& history = workspace.history();
+    setSaveActionsEnabled(workspace.isModified());
     undoAction->setEnabled(history.canUndo());
     undoAction->setText(history.canUndo() ? QStringLiteral("Undo ") + history.undoName() : QStringLiteral("Undo"));
     redoAction->setEnabled(history.canRedo());
@@ -335,14 +265,21 @@ void MainWindow::on_btnLoadImage_triggered()
 
 void MainWindow::loadPicture(const QString& fileName)
 {
-    workingDir = QFileInfo(fileName).absolutePath();
+    const LoadOutcome loaded = workspace.load(fileName);
+    if (loaded.folderError != 0) {
+        Prompts::current().warning(this, kLoadingTitle,
+                                   QStringLiteral("\nThe folder of the picture could not be opened:\n%1")
+                                       .arg(QDir::toNativeSeparators(QFileInfo(fileName).absolutePath())),
+                                   fileErrorText(loaded.folderError));
+        return;
+    }
+    workingDir = workspace.folderPath();
     settings->setValue(kWorkingDirKey, workingDir);
-    showTopologyImage(fileName);
+    showTopologyImage(loaded, fileName);
     enableImageCommands();
     labelBounds = QRect(0, 0, width(), height());
-    readConfigFile(configFilePath());
+    readConfigFile(loaded);
     createServerLabels();
-    history.reset(ConfigFile::serialize(servers, thinClients));
     followHistory();
     ui->actionSave_backup->setEnabled(true);
     reportConfigurationProblems();
@@ -388,11 +325,19 @@ void MainWindow::checkConfiguration()
     dialog.exec();
 }
 
-void MainWindow::showTopologyImage(const QString& fileName)
+// The picture is decoded from the bytes the workspace read; a file that is not
+// one (a pipe, a device, a huge file) is said at once and leaves the picture empty.
+void MainWindow::showTopologyImage(const LoadOutcome& loaded, const QString& fileName)
 {
+    if (loaded.picture.status != FileRead::Status::Read)
+        Prompts::current().warning(this, QStringLiteral("ZEV - Loading Image"),
+                                   QStringLiteral("\nThe topology picture could not be loaded:\n%1")
+                                       .arg(QDir::toNativeSeparators(fileName)),
+                                   fileErrorText(loaded.picture.error));
     imageLabel = new TLabel;
     imageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QPixmap picture(fileName);
+    QPixmap picture;
+    picture.loadFromData(loaded.picture.content);
     imageLabel->setPixmap(picture);
     imageLabel->resize(picture.size());
     connect(imageLabel, &TLabel::onLabelClicked, this, &MainWindow::onImageClicked);
@@ -446,11 +391,8 @@ void MainWindow::onDeleteServer(Server* server, ServerLabel* serverLabel)
 {
     if (!server || !serverLabel)
         return;
-    servers.removeOne(server);
+    workspace.removeServer(server);
     serverLabels.removeOne(serverLabel);
-    for (ThinClient* client : std::as_const(thinClients))
-        client->server_ids.removeOne(server->server_id);
-    modified = true;
     // The label is still inside its own slot: it destroys itself (and with it
     // the record, the last thing that refers to it) once its menu has closed.
     server->setParent(serverLabel);
@@ -490,7 +432,7 @@ void MainWindow::on_menuExit_triggered()
 
 void MainWindow::on_btnSaveChanges_triggered()
 {
-    if (modified)
+    if (workspace.isModified())
         saveConfiguration();
 }
 
@@ -522,7 +464,7 @@ void MainWindow::on_actionAbout_Pelta_triggered()
 
 void MainWindow::on_actionSave_backup_triggered()
 {
-    runConfigBackup(this, workingDir, modified, [this] { saveConfiguration(); });
+    runConfigBackup(this, workspace, [this] { return saveConfiguration(); });
 }
 
 void MainWindow::onImageClicked(QPoint pos)
@@ -541,7 +483,7 @@ void MainWindow::on_actionImport_thinclient_list_triggered()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Escape and the title bar's close save too: only a plain No throws the changes away.
-    if (modified &&
+    if (workspace.isModified() &&
         Prompts::askYesNo(this, QStringLiteral("Save changes"),
                           QStringLiteral("\nDo you want to save changes before closing this application?"),
                           QMessageBox::Yes) != QMessageBox::No) {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "model/DiskStamp.h"
-#include "model/EditHistory.h"
+#include "model/Workspace.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -21,7 +20,7 @@ class QAction;
 class QDragEnterEvent;
 class QDropEvent;
 class QPushButton;
-class SaveSession;
+struct LoadOutcome;
 class Server;
 class QScrollArea;
 class QSettings;
@@ -36,20 +35,18 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // File operations: 0 for success, -1 for failure; the boxes are shown here.
-    int readConfigFile(const QString& path);
-    int writeConfigFile(const SaveSession& session);
-    // Returns false when zev.conf could not be written (the data stay modified).
+    // The boxes for what loading zev.conf found: 0 when it was read, -1 otherwise.
+    int readConfigFile(const LoadOutcome& loaded);
+    // Saves through the workspace and reports the outcome; false unless every file was written.
     bool saveConfiguration();
-    void writeClientConfigFiles(const SaveSession& session);
     void createServerLabels();
 
-    QList<Server*>& serverList() { return servers; }
-    QList<ThinClient*>& thinClientList() { return thinClients; }
+    QList<Server*>& serverList() { return workspace.servers(); }
+    QList<ThinClient*>& thinClientList() { return workspace.thinClients(); }
     const QList<ServerLabel*>& serverLabelList() const { return serverLabels; }
     TLabel* topologyLabel() const { return imageLabel; }
     QString workingDirectory() const { return workingDir; }
-    bool isModified() const { return modified; }
+    bool isModified() const { return workspace.isModified(); }
 
 public slots:
     void onDataChanged();
@@ -89,10 +86,9 @@ protected:
 
 private:
     void buildLogoButton();
-    void showTopologyImage(const QString& fileName);
+    void showTopologyImage(const LoadOutcome& loaded, const QString& fileName);
     void enableImageCommands();
     void setSaveActionsEnabled(bool enabled);
-    QString configFilePath() const;
     void openProductWebPage();
     void runNewServerDialog(DlgServer& dialog);
     void buildEditMenu();
@@ -106,8 +102,7 @@ private:
     void showAnswer(const Server* server, bool answered);
     void reportConfigurationProblems();
     void followHistory();
-    void restoreState(const QByteArray& state);
-    bool mayReplaceConfigOnDisk();
+    void rebuildLabels(void (Workspace::*step)());
 
     std::unique_ptr<Ui::MainWindow> ui;
     QString versionText;
@@ -116,17 +111,15 @@ private:
     QString workingDir;
     QSettings* settings = nullptr;
     QRect labelBounds;
-    bool modified = false;
     QPixmap logoPixmap;
     QPushButton* logoButton = nullptr;
     QStatusBar* statusBar = nullptr;
-    QList<Server*> servers;
+    Workspace workspace; // the records, their history and the folder on disk
+    QList<Server*>& servers = workspace.servers();
     QList<ServerLabel*> serverLabels;
-    QList<ThinClient*> thinClients;
+    QList<ThinClient*>& thinClients = workspace.thinClients();
     QAction* checkAction = nullptr;
     QAction* checkServersAction = nullptr;
     QAction* undoAction = nullptr;
     QAction* redoAction = nullptr;
-    EditHistory history;
-    DiskStamp configOnDisk;
 };

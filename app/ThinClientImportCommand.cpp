@@ -2,8 +2,7 @@
 
 #include "prompts/Prompts.h"
 #include "model/ThinClientImport.h"
-
-#include <QFile>
+#include "model/TrustedNames.h"
 
 void runThinClientImport(QWidget* parent, QList<ThinClient*>& thinClients, const std::function<void()>& dataChanged)
 {
@@ -13,17 +12,18 @@ void runThinClientImport(QWidget* parent, QList<ThinClient*>& thinClients, const
     if (fileName.isEmpty())
         return;
 
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        prompts.warning(parent, QStringLiteral("Open error"), QStringLiteral("Error opening file\n\n") + fileName);
+    // A device list is a few megabytes at most; a pipe or a device there is refused unread.
+    const FileRead list = readChosenFile(fileName, 256 * 1024 * 1024);
+    if (list.status != FileRead::Status::Read) {
+        prompts.warning(parent, QStringLiteral("Open error"), QStringLiteral("Error opening file\n\n") + fileName,
+                        fileErrorText(list.error));
         return;
     }
     const ThinClientImport::Stats stats =
-        ThinClientImport::merge(file.readAll(), thinClients, [&prompts, parent](const QString& line) {
+        ThinClientImport::merge(list.content, thinClients, [&prompts, parent](const QString& line) {
             prompts.information(parent, QStringLiteral("Import error"),
                                 QStringLiteral("Invalid serial number found, discarding following entry:\n\n") + line);
         });
-    file.close();
 
     if (stats.added > 0 || stats.updated > 0)
         dataChanged();

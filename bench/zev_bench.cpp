@@ -12,7 +12,7 @@
 #include "model/ConfigCheck.h"
 #include "model/ConfigFile.h"
 #include "model/EditHistory.h"
-#include "model/SafeSave.h"
+#include "model/BatchSave.h"
 #include "model/ThinClientImport.h"
 
 #include <QAction>
@@ -175,12 +175,17 @@ void benchFiles(const Size& size, int runs, Table& table)
 {
     SyntheticFleet fleet(size.devices, size.servers, size.perDevice);
     QTemporaryDir work(QDir::current().filePath(QStringLiteral("zev-bench-XXXXXX")));
-    const QString config = work.filePath(QStringLiteral("zev.conf"));
+    const Descriptor folder = TrustedNames::openFolder(work.path());
     const QByteArray configBytes = ConfigFile::serialize(fleet.servers, fleet.thinClients);
+    const auto never = [](const QString&, int) { return false; };
 
     const Comparison write = compareMs(
         runs,
-        [&] { saveFile(config, [&](QIODevice& d) { return ConfigFile::write(d, fleet.servers, fleet.thinClients); }); },
+        [&] {
+            BatchSave save(folder.get(), work.path());
+            save.stage(QStringLiteral("zev.conf"), ConfigFile::serialize(fleet.servers, fleet.thinClients));
+            save.commit(never);
+        },
         [&] { writeDurably(work.filePath("raw.conf"), configBytes); });
     table.row("writeConfigFile", size.name, write, "<= 1.5x");
 
@@ -189,11 +194,12 @@ void benchFiles(const Size& size, int runs, Table& table)
         [&] {
             QList<Server*> servers;
             QList<ThinClient*> clients;
-            ConfigFile::read(config, servers, clients);
+            ConfigFile::parse(readFileAt(folder.get(), QStringLiteral("zev.conf"), ConfigFile::kLargestConfig).content,
+                              servers, clients);
             qDeleteAll(servers); // freeing is timed too: a real run frees the records at the end
             qDeleteAll(clients);
         },
-        [&] { readAndSplit(config); });
+        [&] { readAndSplit(work.filePath(QStringLiteral("zev.conf"))); });
     table.row("readConfigFile", size.name, read, "<= 3x");
 
     QByteArray importBytes;
@@ -225,8 +231,9 @@ void benchFiles(const Size& size, int runs, Table& table)
     const Comparison clients = compareMs(
         runs,
         [&] {
-            ClientConfigFile::writeAll(SaveSession(clientDir), fleet.servers, fleet.thinClients,
-                                       [](const QString&) { return true; });
+            const Descriptor clientFolder = TrustedNames::openFolder(clientDir);
+            BatchSave batch(clientFolder.get(), clientDir);
+            ClientConfigFile::writeAll(batch, fleet.servers, fleet.thinClients, [](const QString&, int) { return true; });
         },
         writeRawClientFiles);
     table.row("writeClientConfigFiles", size.name, clients, "<= 1x");
@@ -246,8 +253,8 @@ class PictureChooser : public Prompts {
 public:
     explicit PictureChooser(const QString& picture) : picture(picture) { install(this); }
     ~PictureChooser() override { install(nullptr); }
-    void information(QWidget*, const QString&, const QString&) override {}
-    void warning(QWidget*, const QString&, const QString&) override {}
+    void information(QWidget*, const QString&, const QString&, const QString& = QString()) override {}
+    void warning(QWidget*, const QString&, const QString&, const QString& = QString()) override {}
     QMessageBox::StandardButton question(QWidget*, const QString&, const QString&, QMessageBox::StandardButtons,
                                          QMessageBox::StandardButton, QMessageBox::StandardButton) override
     {

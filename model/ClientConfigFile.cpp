@@ -1,7 +1,7 @@
 #include "model/ClientConfigFile.h"
 
 #include "model/Lookup.h"
-#include "model/SafeSave.h"
+#include "model/BatchSave.h"
 #include "model/ServerFields.h"
 #include "model/TextLines.h"
 #include "model/ThinClient.h"
@@ -99,24 +99,32 @@ QByteArray serialize(const ThinClient& client, const QList<Server*>& servers)
     return ServerBlocks(servers).fileFor(client);
 }
 
-bool writeAll(const SaveSession& session, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
-              const ContinueQuestion& continueAfterFailure)
+Staging stageAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
+                 const ContinueQuestion& continueAfterFailure)
 {
     const ServerBlocks blocks(servers);
-    BatchSave batch(session);
-    bool allWritten = true;
+    Staging staging;
     for (const ThinClient* client : thinClients) {
         const QString name = fileName(client->serial_number);
-        if (!name.isEmpty() && batch.stage(name, blocks.fileFor(*client)))
+        const int error = name.isEmpty() ? int(kUnusableName) : batch.stage(name, blocks.fileFor(*client));
+        if (error == 0)
             continue;
-        allWritten = false;
+        staging.allStaged = false;
         const QString shownName = name.isEmpty() ? client->serial_number.toUpper() + QStringLiteral(".conf") : name;
-        if (!continueAfterFailure(session.folderPath() + u'/' + shownName)) {
-            batch.commit([](const QString&) { return false; }); // the devices before the stop keep their files
-            return false;
+        if (!continueAfterFailure(batch.targetPath(shownName), error)) {
+            staging.stopped = true;
+            break;
         }
     }
-    return batch.commit(continueAfterFailure) && allWritten;
+    return staging;
+}
+
+bool writeAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
+              const ContinueQuestion& continueAfterFailure)
+{
+    const Staging staging = stageAll(batch, servers, thinClients, continueAfterFailure);
+    const BatchSave::Failed stop = [](const QString&, int) { return false; }; // the devices before the stop keep their files
+    return batch.commit(staging.stopped ? stop : continueAfterFailure) && staging.allStaged;
 }
 
 } // namespace ClientConfigFile

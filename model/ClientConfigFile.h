@@ -6,8 +6,7 @@
 
 #include <functional>
 
-class QIODevice;
-class SaveSession;
+class BatchSave;
 class Server;
 class ThinClient;
 
@@ -21,13 +20,20 @@ bool isUsableSerial(QStringView serialNumber);
 
 QByteArray serialize(const ThinClient& client, const QList<Server*>& servers);
 
-// Asked with the full path of a file that could not be written; true goes on
-// with the next device, false stops.
-using ContinueQuestion = std::function<bool(const QString& path)>;
+// Asked with the full path of a file that could not be written and why (an
+// errno value or a FileError); true goes on with the next device, false stops.
+using ContinueQuestion = std::function<bool(const QString& path, int error)>;
 
-// Writes one file per device into the session's folder. Returns false when any
-// device did not get its file, whether the caller went on after the failure or not.
-bool writeAll(const SaveSession& session, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
+// Stages one file per device in batch, to be committed after zev.conf. After
+// a stop, the devices before it are staged and the rest are not.
+struct Staging {
+    bool allStaged = true;
+    bool stopped = false;
+};
+Staging stageAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
+              const ContinueQuestion& continueAfterFailure);
+// Stages and commits them: true when every device got its file.
+bool writeAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
               const ContinueQuestion& continueAfterFailure);
 
 } // namespace ClientConfigFile

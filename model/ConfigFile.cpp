@@ -1,11 +1,10 @@
 #include "model/ConfigFile.h"
 
-#include "model/SafeSave.h"
+#include "model/BatchSave.h"
 #include "model/ServerFields.h"
 #include "model/TextLines.h"
 #include "model/ThinClient.h"
 
-#include <QFileInfo>
 
 namespace {
 
@@ -176,24 +175,6 @@ void parse(const QByteArray& content, QList<Server*>& servers, QList<ThinClient*
 {
     Parser parser(servers, thinClients);
     forEachLine(content, [&parser](QStringView line) { parser.parseLine(line); });
-}
-
-ReadStatus read(const QString& path, QList<Server*>& servers, QList<ThinClient*>& thinClients, QByteArray* content)
-{
-    const QFileInfo file(path);
-    QByteArray bytes;
-    switch (readFile(file.absolutePath(), file.fileName(), kLargestConfig, bytes)) {
-    case ReadResult::Missing:
-        return ReadStatus::Missing;
-    case ReadResult::Refused:
-        return ReadStatus::Unreadable;
-    case ReadResult::Read:
-        break;
-    }
-    parse(bytes, servers, thinClients);
-    if (content)
-        *content = bytes;
-    return ReadStatus::Read;
 }
 
 } // namespace ConfigFile

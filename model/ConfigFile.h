@@ -12,8 +12,6 @@ class ThinClient;
 // [THINCLIENT] block per device.
 namespace ConfigFile {
 
-enum class ReadStatus { Read, Missing, Unreadable };
-
 // A fleet of 20,000 devices makes about 3.5 MB; anything far larger is not a zev.conf.
 constexpr qint64 kLargestConfig = 256 * 1024 * 1024;
 
@@ -23,8 +21,5 @@ bool write(QIODevice& device, const QList<Server*>& servers, const QList<ThinCli
 // Appends the records found in content to the two lists. Never fails: lines it
 // does not understand are passed over.
 void parse(const QByteArray& content, QList<Server*>& servers, QList<ThinClient*>& thinClients);
-// Reads and parses the file at path; content, when given, receives its bytes.
-ReadStatus read(const QString& path, QList<Server*>& servers, QList<ThinClient*>& thinClients,
-                QByteArray* content = nullptr);
 
 } // namespace ConfigFile

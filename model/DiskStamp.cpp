@@ -1,12 +1,9 @@
 #include "model/DiskStamp.h"
 
 #include "model/ConfigFile.h"
-#include "model/SafeSave.h"
+#include "model/TrustedNames.h"
 
 #include <QCryptographicHash>
-#include <QFile>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -15,33 +12,56 @@ QByteArray hashOf(const QByteArray& content)
     return QCryptographicHash::hash(content, QCryptographicHash::Sha256);
 }
 
+bool operator==(const struct timespec& a, const struct timespec& b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
 } // namespace
 
-DiskStamp DiskStamp::of(const QString& folder, const QString& name)
+DiskStamp DiskStamp::of(const FileRead& read)
 {
     DiskStamp stamp;
-    struct stat seen {};
-    // Follows a link as loading and saving do; a stat can neither block nor read anything.
-    if (::stat(QFile::encodeName(folder + u'/' + name).constData(), &seen) != 0)
+    if (read.status == FileRead::Status::Missing)
         return stamp;
-    stamp.exists = true;
-    stamp.size = seen.st_size;
-    stamp.changedNs = qint64(seen.st_mtim.tv_sec) * 1000000000 + seen.st_mtim.tv_nsec;
+    if (read.status == FileRead::Status::Refused) {
+        stamp.state = State::Refused;
+        return stamp;
+    }
+    stamp = ofWritten(read.seen, read.content);
     return stamp;
 }
 
-void DiskStamp::setContent(const QByteArray& content)
+DiskStamp DiskStamp::ofWritten(const struct stat& written, const QByteArray& content)
 {
-    hash = hashOf(content);
+    DiskStamp stamp;
+    stamp.state = State::Read;
+    stamp.device = written.st_dev;
+    stamp.inode = written.st_ino;
+    stamp.size = written.st_size;
+    stamp.modified = written.st_mtim;
+    stamp.changed = written.st_ctim;
+    stamp.hash = hashOf(content);
+    return stamp;
 }
 
-bool DiskStamp::stillMatches(const QString& folder, const QString& name) const
+bool DiskStamp::sameMetadata(const struct stat& seen) const
 {
-    const DiskStamp now = of(folder, name);
-    if (now.exists != exists)
-        return false;
-    if (!exists || (now.size == size && now.changedNs == changedNs))
-        return true;
-    QByteArray content;
-    return readFile(folder, name, ConfigFile::kLargestConfig, content) == ReadResult::Read && hashOf(content) == hash;
+    return seen.st_dev == device && seen.st_ino == inode && seen.st_size == size && seen.st_mtim == modified &&
+           seen.st_ctim == changed;
+}
+
+bool DiskStamp::stillMatches(int folder, const QString& name) const
+{
+    const FileRead now = readFileAt(folder, name, ConfigFile::kLargestConfig,
+                                    [this](const struct stat& seen) { return sameMetadata(seen); });
+    switch (now.status) {
+    case FileRead::Status::Missing:
+        return state == State::Missing;
+    case FileRead::Status::Refused:
+        return state == State::Refused;
+    case FileRead::Status::Read:
+        return state == State::Read && (sameMetadata(now.seen) || hashOf(now.content) == hash);
+    }
+    return false;
 }

@@ -3,25 +3,37 @@
 #include <QByteArray>
 #include <QString>
 
-// What a file was on disk when the program last read or wrote it: whether it
-// existed, its size, the time of its last change and a hash of its content.
-// Kept for zev.conf, to notice that another program changed it since.
+#include <sys/stat.h>
+
+struct FileRead;
+
+// What zev.conf was on disk when the program last read or wrote it, to notice
+// that another program changed it since: its device and inode numbers, size,
+// modification and change times (no user can set a change time back), and the
+// SHA-256 of its content.
 class DiskStamp {
 public:
-    // The file's metadata now. Taken before reading it, so that a change made
-    // while it is read shows as a change.
-    static DiskStamp of(const QString& folder, const QString& name);
-    // The content that was read from the file or written to it.
-    void setContent(const QByteArray& content);
+    // Of the file as read: its metadata taken from the descriptor before reading.
+    static DiskStamp of(const FileRead& read);
+    // Of the file as written: its metadata taken from the descriptor written, before it was put in place.
+    static DiskStamp ofWritten(const struct stat& written, const QByteArray& content);
 
-    // Whether the file still is what this stamp says: one stat, and a read
-    // only when its size or time differ (a file rewritten with the same bytes
+    // Whether name in folder still is what this stamp says: one stat, and a
+    // read only when the metadata differ (a file rewritten with the same bytes
     // is the same file).
-    bool stillMatches(const QString& folder, const QString& name) const;
+    bool stillMatches(int folder, const QString& name) const;
+    // Whether there was a file at all.
+    bool existed() const { return state != State::Missing; }
 
 private:
-    bool exists = false;
-    qint64 size = 0;
-    qint64 changedNs = 0;
+    enum class State { Missing, Refused, Read };
+    bool sameMetadata(const struct stat& seen) const;
+
+    State state = State::Missing;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    struct timespec modified {};
+    struct timespec changed {};
     QByteArray hash;
 };

@@ -30,6 +30,8 @@ public:
 
     // The current state is what is on disk now.
     void markSaved() { saved = current; }
+    // No state of the history is wholly on disk (a save that wrote only part of it).
+    void markNothingSaved() { saved = -1; }
     bool isAtSavedState() const { return current == saved; }
     qsizetype steps() const { return states.size() - 1; }
     qsizetype bytes() const { return used + currentState.size(); }

@@ -4,7 +4,7 @@
 #include "fixtures/SyntheticFleet.h"
 #include "model/ClientConfigFile.h"
 #include "model/ConfigFile.h"
-#include "model/SafeSave.h"
+#include "model/Workspace.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
@@ -36,13 +36,21 @@ QHash<QString, QByteArray> digests(const QString& version)
     return files;
 }
 
-// What the save routine does, without the window.
+// The window's save, without the window: the fleet's records take the place
+// of those loaded, and the previous run's zev.conf is replaced.
 int saveChild(const QString& folder, const QString& version)
 {
-    const SyntheticFleet fleet = fleetOf(version);
-    const SaveSession session(folder);
-    saveFile(session, "zev.conf", [&](QIODevice& device) { return ConfigFile::write(device, fleet.servers, fleet.thinClients); });
-    return ClientConfigFile::writeAll(session, fleet.servers, fleet.thinClients, [](const QString&) { return true; }) ? 0 : 1;
+    SyntheticFleet fleet = fleetOf(version);
+    Workspace workspace;
+    workspace.load(folder + "/topology.png");
+    qDeleteAll(workspace.servers());
+    qDeleteAll(workspace.thinClients());
+    workspace.servers() = std::exchange(fleet.servers, {});
+    workspace.thinClients() = std::exchange(fleet.thinClients, {});
+    workspace.markChanged();
+    SaveQuestions questions;
+    questions.replaceChangedConfig = [] { return true; };
+    return workspace.save(questions).saved() ? 0 : 1;
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include "model/ConfigCheck.h"
 #include "model/ConfigFile.h"
 #include "model/EditHistory.h"
-#include "model/SafeSave.h"
+#include "model/BatchSave.h"
 #include "model/ServerAddress.h"
 #include "model/ServerId.h"
 #include "model/ThinClientImport.h"
@@ -134,8 +134,10 @@ private slots:
             setSaveStepHook([](SaveStep step) { return step != SaveStep::Sync; });
 
         QStringList seen;
+        const Descriptor folder = TrustedNames::openFolder(dir);
+        BatchSave batch(folder.get(), dir);
         const bool complete =
-            ClientConfigFile::writeAll(SaveSession(dir), fleet.servers, fleet.thinClients, [&](const QString& path) {
+            ClientConfigFile::writeAll(batch, fleet.servers, fleet.thinClients, [&](const QString& path, int) {
                 seen << path.mid(dir.size() + 1);
                 return goOn;
             });

@@ -16,6 +16,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTcpServer>
@@ -25,6 +26,10 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -79,7 +84,7 @@ private:
         }
         if (readTestFile(workPath("AB12.conf")) == readTestFile(ZEV_TEST_DATA "/client_golden.conf"))
             seen << "AB12.conf";
-        if (QFileInfo::exists(workPath("MINE1.conf")))
+        if (QFileInfo(workPath("MINE1.conf")).isFile())
             seen << "MINE1.conf";
         return seen.join(u' ');
     }
@@ -140,9 +145,12 @@ private slots:
         QVERIFY(!window.findChild<QAction*>("btnLoadImage")->isEnabled() && !window.findChild<QAction*>("actionSave")->isEnabled());
         QCOMPARE(window.serverLabelList()[0]->geometry(), QRect(10, 20, 75, 75));
 
+        // A picture dropped on the window loads as if chosen; another file does not. A
+        // pipe in the picture's place is said at once, as is a zev.conf that cannot be read.
         QVERIFY(QFile::remove(workPath("zev.conf")) && QDir(dir->path()).mkdir("zev.conf"));
-        MainWindow unreadable; // a picture dropped on the window loads as if chosen; another file does not
-        for (const QString& dropped : {workPath("zev.conf"), picture()}) {
+        QVERIFY(::mkfifo(QFile::encodeName(workPath("pipe.png")).constData(), 0644) == 0);
+        MainWindow unreadable;
+        for (const QString& dropped : {workPath("zev.conf"), workPath("pipe.png")}) {
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(dropped)});
             QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
@@ -151,16 +159,18 @@ private slots:
             QApplication::sendEvent(&unreadable, &drop);
             QCOMPARE(unreadable.topologyLabel() != nullptr, dropped.endsWith(".png"));
         }
-        QCOMPARE(prompts->shown.last(), QStringLiteral("ZEV - Loading Configuration"));
+        QCOMPARE(prompts->shown.join(u'/'), QStringLiteral("ZEV - Loading Image/ZEV - Loading Configuration"));
         QVERIFY(unreadable.serverList().isEmpty());
     }
 
     // Every way a save starts: Save, closing with changes (the fake question, or
     // the real box answered from the keyboard) and the backup. Our change is a new
     // device MINE1; the scene is what stands in the way: zev.conf a folder, a full
-    // disk (a 256 KiB tmpfs, where a device file fails too), or another program's
-    // change to zev.conf after it was read. A save never writes over
-    // what it was not allowed to, and the data stay modified until saved.
+    // disk (a 256 KiB tmpfs), a folder where MINE1's file belongs, another
+    // program's change to zev.conf after it was read, or another program's save
+    // under way (whose wait Escape cancels). A save never writes over what it was
+    // not allowed to, writes nothing when zev.conf fails, and the data stay
+    // modified until every file is saved.
     void saving_data()
     {
         QTest::addColumn<QString>("scene");
@@ -175,13 +185,15 @@ private slots:
         const QString device = "Creating thinclient configuration/Creating thinclient configuration";
         const QString backup = "Create backup file";
         QTest::newRow("save") << "" << "actionSave" << "" << "" << all << "clean";
-        QTest::newRow("zev.conf is a folder") << "folder" << "actionSave" << "" << saving << "MINE1.conf" << "modified";
-        QTest::newRow("full disk") << "full" << "actionSave" << "No" << saving + "/" + device << golden + " AB12.conf"
-                                   << "modified";
+        QTest::newRow("zev.conf is a folder") << "folder" << "actionSave" << "" << saving << "" << "modified";
+        QTest::newRow("full disk") << "full" << "actionSave" << "" << saving << golden << "modified";
+        QTest::newRow("device file blocked, close") << "blocked" << "close" << "Yes,Yes" << "Save changes/" + device
+                                                    << "zev.conf=saved AB12.conf" << "modified open";
+        QTest::newRow("another save under way, Escape") << "locked" << "actionSave" << "" << "" << golden << "modified";
         QTest::newRow("close unmodified") << "unmodified" << "close" << "" << "" << golden << "clean";
         QTest::newRow("close, Yes") << "" << "close" << "Yes" << "Save changes" << all << "clean";
         QTest::newRow("close, No") << "" << "close" << "No" << "Save changes" << golden << "modified";
-        QTest::newRow("close, the save fails") << "folder" << "close" << "Yes" << "Save changes/" + saving << "MINE1.conf"
+        QTest::newRow("close, the save fails") << "folder" << "close" << "Yes" << "Save changes/" + saving << ""
                                                << "modified open";
         QTest::newRow("close, Escape") << "" << "close:Escape" << "" << "" << all << "clean";
         QTest::newRow("backup") << "unmodified" << "backup:copy.conf" << "" << backup << golden + " copy.conf=golden" << "clean";
@@ -189,6 +201,8 @@ private slots:
                                             << "zev.conf=saved copy.conf=saved AB12.conf MINE1.conf" << "clean";
         QTest::newRow("backup, no save") << "" << "backup:copy.conf" << "No" << "Save changes?/" + backup
                                          << golden + " copy.conf=golden" << "modified";
+        QTest::newRow("backup, their change kept") << "changed" << "backup:copy.conf" << "Yes,No"
+                                                   << "Save changes?/" + saving + "/Save backup" << "zev.conf=other" << "modified";
         QTest::newRow("backup over a file") << "unmodified" << "backup:topology.png" << "" << backup + "/Operation not allowed"
                                             << golden << "clean";
         QTest::newRow("backup unwritable") << "unmodified" << "backup:no/copy.conf" << "" << backup + "/File write error"
@@ -226,6 +240,16 @@ private slots:
             window.thinClientList() << new ThinClient("Mine", "MINE1");
             window.onDataChanged();
         }
+        if (scene == "blocked")
+            QVERIFY(QDir(dir->path()).mkdir("MINE1.conf"));
+        const Descriptor lockHolder(scene == "locked" ? ::open(QFile::encodeName(workPath(".zev-lock")), O_WRONLY | O_CREAT, 0600) : -1);
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        QVERIFY(scene != "locked" || ::fcntl(lockHolder.get(), F_OFD_SETLK, &lock) == 0);
+        QTimer::singleShot(300, &window, [&window] {
+            if (auto* waiting = window.findChild<QProgressDialog*>("waitingForLock"))
+                QTest::keyClick(waiting, Qt::Key_Escape);
+        });
         if (QStringList{"rewritten", "changed", "deleted", "created"}.contains(scene)) {
             QFile::remove(workPath("zev.conf"));
             QVERIFY(scene == "deleted" || writeWorkFile("zev.conf", scene == "changed" ? "# theirs\n" : golden));

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "model/TrustedNames.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class QIODevice;
+
+// Writes all of bytes, or reports false: a short write is a failed write.
+bool writeFully(QIODevice& device, QByteArrayView bytes);
+// The same to a descriptor: 0, or the errno value of the failure.
+int writeWhole(int fd, const QByteArray& bytes);
+
+// Every file the program writes goes through here, so that a crash, a kill or
+// a full disk never leaves a file half-written: each one is replaced whole or
+// not at all.
+//
+// A file's new content is first written over its previous version in the
+// hidden folder ".zev-previous" beside it, every staged file is made durable
+// with one sync, and only then does each new version swap places with its
+// target in one step. The old content thus becomes the previous version,
+// which the next save writes over in its turn: saves reuse the disk space of
+// the files they replace instead of creating and freeing thousands of files,
+// which on some file systems costs far more than the writing itself.
+//
+// A team shares the folder: a replaced file keeps its permission bits (never
+// set-id bits, never world-write) and its group, and when root saves, its
+// owner too, so whoever could save before still can. A previous version is
+// written over only when it grants nobody more than the new file will;
+// otherwise, and where the previous-versions folder is not this user's, the
+// file is written afresh.
+class BatchSave {
+public:
+    // Files in the folder open as folderFd (not taken over); folderPath only names them in reports.
+    BatchSave(int folderFd, const QString& folderPath);
+    ~BatchSave();
+    BatchSave(const BatchSave&) = delete;
+    BatchSave& operator=(const BatchSave&) = delete;
+
+    // Writes the new content of fileName; 0, or why it failed (an errno value
+    // or a FileError). A file that exists and that this user may not write, or
+    // that has no write bit at all (also for root), is not replaced. written,
+    // when given, receives the metadata of the new file as written.
+    int stage(const QString& fileName, const QByteArray& bytes, struct stat* written = nullptr);
+
+    // Makes the staged files durable and puts them in place, in staging
+    // order. A target that cannot be replaced is handed to failed with its
+    // path and the reason; failed returning false abandons the rest. Returns
+    // true only when every staged file was put in place.
+    using Failed = std::function<bool(const QString& path, int error)>;
+    bool commit(const Failed& failed);
+
+    QString targetPath(const QString& fileName) const;
+
+private:
+    // A file's new content waiting to be put in place: over its previous
+    // version, or, where that cannot be used, beside the target.
+    struct Staged {
+        QByteArray name;        // the target's name in the folder
+        QByteArray stagingName; // in the previous-versions folder, or in the folder itself
+        bool overPreviousVersion;
+    };
+    // What the new version of a file is to be: its permission bits and owners.
+    struct NewFile {
+        mode_t mode;
+        uid_t owner;
+        gid_t group;
+    };
+
+    void openPreviousVersionsFolder();
+    NewFile newFileFor(const struct stat* target) const;
+    int openStagingFile(const QByteArray& name, bool targetExists, const NewFile& file, Staged& staging);
+    int putInPlace(const Staged& file);
+    bool syncStaged() const;
+    int stagingFolder(const Staged& file) const;
+    void discard(const Staged& file) const;
+    void discardFrom(qsizetype first);
+    QString targetPath(const QByteArray& name) const;
+
+    Descriptor folder;
+    Descriptor previousVersions; // not open where it cannot be used
+    QString folderPath;
+    struct stat folderSeen {};
+    bool previousVersionsChecked = false;
+    QList<Staged> staged;
+    QHash<QByteArray, qsizetype> stagedIndex; // file name -> its place in staged
+};
+
+// For tests: called at each step of a save; false at Sync makes the sync fail
+// as a failing disk would. An empty hook restores the normal course.
+enum class SaveStep { Started, Staged, Sync, Placed };
+void setSaveStepHook(std::function<bool(SaveStep)> hook);

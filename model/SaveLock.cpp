@@ -1,0 +1,88 @@
+#include "model/SaveLock.h"
+
+#include <QElapsedTimer>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr char kLockFile[] = ".zev-lock";
+
+// Writable by whoever may write the folder: its owner, and its group or
+// everyone where the folder lets them write.
+mode_t lockFileMode(const struct stat& folder)
+{
+    return 0600 | ((folder.st_mode & S_IWGRP) ? 0060 : 0) | ((folder.st_mode & S_IWOTH) ? 0006 : 0);
+}
+
+// A new lock file, made as the folder's owner would have made it.
+Descriptor createLockFile(int folder)
+{
+    struct stat seen;
+    if (::fstat(folder, &seen) != 0)
+        return {};
+    Descriptor file(::openat(folder, kLockFile, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!file.isOpen())
+        return {};
+    if (::geteuid() == 0)
+        (void)::fchown(file.get(), seen.st_uid, seen.st_gid);
+    ::fchmod(file.get(), lockFileMode(seen));
+    return file;
+}
+
+// The lock file, opened for writing. Anything else found at its name (a link,
+// a pipe, a folder, a second name of another file, or a file this user may not
+// write) is removed and replaced, never opened in a way that could block.
+Descriptor openLockFile(int folder)
+{
+    Descriptor file(::openat(folder, kLockFile, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat seen;
+    if (file.isOpen() && ::fstat(file.get(), &seen) == 0 && S_ISREG(seen.st_mode) && seen.st_nlink == 1)
+        return file;
+    if (!file.isOpen() && errno == ENOENT)
+        return createLockFile(folder);
+    file.reset();
+    if (::unlinkat(folder, kLockFile, 0) != 0 && ::unlinkat(folder, kLockFile, AT_REMOVEDIR) != 0)
+        return {};
+    return createLockFile(folder);
+}
+
+// True when the lock is taken; false with errno EAGAIN or EACCES while another holds it.
+bool tryLock(int fd)
+{
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    if (::fcntl(fd, F_OFD_SETLK, &lock) == 0)
+        return true;
+    // A file system without locks still saves; only a lock held by another save waits.
+    return errno != EAGAIN && errno != EACCES && errno != EINTR;
+}
+
+} // namespace
+
+SaveLock::SaveLock(int folder, const KeepWaiting& keepWaiting, int waitMs)
+{
+    file = openLockFile(folder);
+    if (!file.isOpen()) {
+        failure = errno;
+        return;
+    }
+    QElapsedTimer waited;
+    waited.start();
+    while (!tryLock(file.get())) {
+        if (waited.elapsed() >= waitMs) {
+            state = Status::Busy;
+            return;
+        }
+        if (!keepWaiting) {
+            ::usleep(50 * 1000);
+        } else if (!keepWaiting(waited.elapsed())) {
+            state = Status::Cancelled;
+            return;
+        }
+    }
+    state = Status::Held;
+}

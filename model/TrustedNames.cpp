@@ -1,0 +1,184 @@
+#include "model/TrustedNames.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// As many links as the kernel itself follows in one path.
+constexpr int kMaxLinks = 40;
+
+using TrustedNames::duplicate;
+using TrustedNames::isTrustedLink;
+
+QByteArray readLink(int folder, const QByteArray& name)
+{
+    QByteArray target(PATH_MAX, '\0');
+    const ssize_t size = ::readlinkat(folder, name.constData(), target.data(), size_t(target.size()));
+    return size > 0 ? target.left(size) : QByteArray();
+}
+
+// Opens the folder at path, relative to from, following only trusted links.
+Descriptor openFolderAt(int from, const QByteArray& path, int& linksLeft)
+{
+    Descriptor current = path.startsWith('/') ? Descriptor(::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+                                              : duplicate(from);
+    for (const QByteArray& part : path.split('/')) {
+        if (part.isEmpty() || part == ".")
+            continue;
+        Descriptor next(::openat(current.get(), part.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!next.isOpen()) {
+            struct stat seen;
+            if (::fstatat(current.get(), part.constData(), &seen, AT_SYMLINK_NOFOLLOW) != 0 ||
+                !S_ISLNK(seen.st_mode) || !isTrustedLink(seen) || --linksLeft < 0)
+                return {};
+            next = openFolderAt(current.get(), readLink(current.get(), part), linksLeft);
+            if (!next.isOpen())
+                return {};
+        }
+        current = std::move(next);
+    }
+    return current;
+}
+
+// Reads the whole of an open regular file, refusing one that grows past maxSize.
+int readAll(int fd, qint64 maxSize, QByteArray& content)
+{
+    char chunk[64 * 1024];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return errno;
+        if (content.size() + got > maxSize)
+            return kTooLarge;
+        if (got == 0)
+            return 0;
+        content.append(chunk, got);
+    }
+}
+
+FileRead readOpened(Descriptor file, qint64 maxSize, const std::function<bool(const struct stat&)>& unchanged)
+{
+    FileRead read;
+    read.status = FileRead::Status::Refused;
+    if (!file.isOpen()) {
+        read.error = errno;
+        if (read.error == ENOENT)
+            read.status = FileRead::Status::Missing;
+        return read;
+    }
+    if (::fstat(file.get(), &read.seen) != 0)
+        read.error = errno;
+    else if (!S_ISREG(read.seen.st_mode))
+        read.error = kNotPlainFile;
+    else if (read.seen.st_size > maxSize)
+        read.error = kTooLarge;
+    else if (unchanged && unchanged(read.seen))
+        read.status = FileRead::Status::Read;
+    else {
+        read.content.reserve(read.seen.st_size);
+        read.error = readAll(file.get(), maxSize, read.content);
+        read.status = read.error == 0 ? FileRead::Status::Read : FileRead::Status::Refused;
+    }
+    return read;
+}
+
+constexpr int kReadFlags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+
+} // namespace
+
+void Descriptor::reset(int newFd)
+{
+    if (fd >= 0)
+        ::close(fd);
+    fd = newFd;
+}
+
+QString fileErrorText(int error)
+{
+    switch (error) {
+    case kNotPlainFile:
+        return QStringLiteral("not a plain file");
+    case kTooLarge:
+        return QStringLiteral("larger than 256 MiB");
+    case kUntrustedLink:
+        return QStringLiteral("a link another user made");
+    case kReadOnly:
+        return QStringLiteral("read-only (no write permission set)");
+    case kUnusableName:
+        return QStringLiteral("not a usable file name");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+namespace TrustedNames {
+
+QByteArray nativeName(const QString& name)
+{
+    return QFile::encodeName(name);
+}
+
+Descriptor duplicate(int fd)
+{
+    return Descriptor(fd >= 0 ? ::fcntl(fd, F_DUPFD_CLOEXEC, 0) : -1);
+}
+
+Descriptor openFolder(const QString& path)
+{
+    return Descriptor(::open(nativeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
+
+bool isTrustedLink(const struct stat& link)
+{
+    return link.st_uid == ::geteuid() || link.st_uid == 0;
+}
+
+Place followTrustedLinks(int folder, const QByteArray& name)
+{
+    Place place{duplicate(folder), name};
+    int linksLeft = kMaxLinks;
+    struct stat seen;
+    while (place.folder.isOpen() &&
+           ::fstatat(place.folder.get(), place.name.constData(), &seen, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISLNK(seen.st_mode)) {
+        const QByteArray target = readLink(place.folder.get(), place.name);
+        if (!isTrustedLink(seen) || --linksLeft < 0 || target.isEmpty() || target.endsWith('/'))
+            return {};
+        const qsizetype slash = target.lastIndexOf('/');
+        if (slash >= 0)
+            place.folder = openFolderAt(place.folder.get(), target.left(slash + 1), linksLeft);
+        place.name = target.mid(slash + 1);
+    }
+    return place;
+}
+
+} // namespace TrustedNames
+
+FileRead readFileAt(int folder, const QString& name, qint64 maxSize,
+                    const std::function<bool(const struct stat&)>& unchanged)
+{
+    const TrustedNames::Place place = TrustedNames::followTrustedLinks(folder, TrustedNames::nativeName(name));
+    if (!place.folder.isOpen()) {
+        FileRead refused;
+        refused.status = FileRead::Status::Refused;
+        refused.error = kUntrustedLink;
+        return refused;
+    }
+    return readOpened(Descriptor(::openat(place.folder.get(), place.name.constData(), kReadFlags)), maxSize, unchanged);
+}
+
+FileRead readChosenFile(const QString& path, qint64 maxSize)
+{
+    // The user's own choice of file: its path is followed as given, but a pipe still cannot block.
+    return readOpened(Descriptor(::open(TrustedNames::nativeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)),
+                      maxSize, {});
+}

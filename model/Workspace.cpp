@@ -1,0 +1,193 @@
+#include "model/Workspace.h"
+
+#include "model/BatchSave.h"
+#include "model/ConfigFile.h"
+#include "model/Server.h"
+#include "model/ThinClient.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// A topology picture larger than this is not one.
+constexpr qint64 kLargestPicture = 256 * 1024 * 1024;
+
+} // namespace
+
+Workspace::~Workspace()
+{
+    clearRecords();
+}
+
+void Workspace::clearRecords()
+{
+    qDeleteAll(serverRecords);
+    serverRecords.clear();
+    qDeleteAll(clientRecords);
+    clientRecords.clear();
+}
+
+LoadOutcome Workspace::load(const QString& picturePath)
+{
+    LoadOutcome outcome;
+    const QFileInfo picture(picturePath);
+    Descriptor opened = TrustedNames::openFolder(picture.absolutePath());
+    if (!opened.isOpen()) {
+        outcome.folderError = errno;
+        return outcome;
+    }
+    folder = std::move(opened);
+    path = picture.absolutePath();
+    outcome.picture = readFileAt(folder.get(), picture.fileName(), kLargestPicture);
+
+    clearRecords();
+    const FileRead config = readFileAt(folder.get(), kConfigFileName, ConfigFile::kLargestConfig);
+    outcome.config = config.status;
+    outcome.configError = config.error;
+    configOnDisk = DiskStamp::of(config);
+    ConfigFile::parse(config.content, serverRecords, clientRecords);
+    steps.reset(ConfigFile::serialize(serverRecords, clientRecords));
+    followHistory();
+    return outcome;
+}
+
+bool Workspace::recordStep(const QString& name)
+{
+    const bool recorded = steps.record(name, ConfigFile::serialize(serverRecords, clientRecords));
+    followHistory();
+    return recorded;
+}
+
+void Workspace::undo()
+{
+    if (steps.canUndo())
+        restore(steps.undo());
+}
+
+void Workspace::redo()
+{
+    if (steps.canRedo())
+        restore(steps.redo());
+}
+
+void Workspace::restore(const QByteArray& state)
+{
+    clearRecords();
+    ConfigFile::parse(state, serverRecords, clientRecords);
+    followHistory();
+}
+
+void Workspace::removeServer(Server* server)
+{
+    serverRecords.removeOne(server);
+    for (ThinClient* client : std::as_const(clientRecords))
+        client->server_ids.removeOne(server->server_id);
+    modified = true;
+}
+
+// One transaction: under the lock, zev.conf first, and nothing else when it
+// cannot be written; the data count as saved only when every file was.
+SaveOutcome Workspace::save(const SaveQuestions& questions)
+{
+    SaveOutcome outcome;
+    outcome.configPath = configPath();
+    const auto stopWith = [&outcome](SaveOutcome::Status status, int error = 0) {
+        outcome.status = status;
+        outcome.error = error;
+        return outcome;
+    };
+    const SaveLock lock(folder.get(), questions.keepWaiting);
+    switch (lock.status()) {
+    case SaveLock::Status::Held:
+        break;
+    case SaveLock::Status::Busy:
+        return stopWith(SaveOutcome::Status::Busy);
+    case SaveLock::Status::Cancelled:
+        return stopWith(SaveOutcome::Status::Cancelled);
+    case SaveLock::Status::Refused:
+        return stopWith(SaveOutcome::Status::LockRefused, lock.error());
+    }
+    if (!configOnDisk.stillMatches(folder.get(), kConfigFileName) &&
+        !(questions.replaceChangedConfig && questions.replaceChangedConfig()))
+        return stopWith(SaveOutcome::Status::Cancelled);
+
+    // An empty configuration is never written: the file on disk keeps what it holds.
+    if (!serverRecords.isEmpty() || !clientRecords.isEmpty()) {
+        const QByteArray config = ConfigFile::serialize(serverRecords, clientRecords);
+        // zev.conf kept elsewhere through a link is saved where the link points,
+        // but only through links this user or root made.
+        const TrustedNames::Place place = TrustedNames::followTrustedLinks(folder.get(), kConfigFileName.toUtf8());
+        if (!place.folder.isOpen())
+            return stopWith(SaveOutcome::Status::ConfigRefused, kUntrustedLink);
+        BatchSave configSave(place.folder.get(), path);
+        struct stat written;
+        if (const int error = configSave.stage(QFile::decodeName(place.name), config, &written))
+            return stopWith(SaveOutcome::Status::ConfigRefused, error);
+
+        const auto deviceFailed = [&outcome, &questions](const QString& file, int error) {
+            outcome.failedDevices.append({file, error});
+            return !questions.continueAfterFailure || questions.continueAfterFailure(file, error);
+        };
+        BatchSave deviceSave(folder.get(), path); // what it staged is discarded if zev.conf fails
+        const ClientConfigFile::Staging staging =
+            ClientConfigFile::stageAll(deviceSave, serverRecords, clientRecords, deviceFailed);
+
+        int configError = 0;
+        if (!configSave.commit([&configError](const QString&, int error) {
+                configError = error;
+                return false;
+            }))
+            return stopWith(SaveOutcome::Status::ConfigRefused, configError);
+        configOnDisk = DiskStamp::ofWritten(written, config);
+        const BatchSave::Failed stop = [](const QString&, int) { return false; };
+        const bool placed = deviceSave.commit(staging.stopped ? stop : BatchSave::Failed(deviceFailed));
+        if (!staging.allStaged || !placed) {
+            steps.markNothingSaved();
+            modified = true;
+            return stopWith(SaveOutcome::Status::DevicesFailed);
+        }
+    }
+    steps.markSaved();
+    modified = false;
+    return outcome;
+}
+
+BackupOutcome Workspace::backup(const QString& targetPath) const
+{
+    BackupOutcome outcome;
+    const auto failed = [&outcome](BackupOutcome::Status status, int error) {
+        outcome.status = status;
+        outcome.error = error;
+        return outcome;
+    };
+    const QFileInfo target(targetPath);
+    const Descriptor targetFolder = TrustedNames::openFolder(target.absolutePath());
+    if (!targetFolder.isOpen())
+        return failed(BackupOutcome::Status::Failed, errno);
+    // A new file only: never over an existing one, never through a link at that name.
+    const QByteArray name = TrustedNames::nativeName(target.fileName());
+    struct stat seen;
+    if (::fstatat(targetFolder.get(), name.constData(), &seen, AT_SYMLINK_NOFOLLOW) == 0)
+        return failed(BackupOutcome::Status::Exists, EEXIST);
+    const FileRead config = readFileAt(folder.get(), kConfigFileName, ConfigFile::kLargestConfig);
+    if (config.status != FileRead::Status::Read)
+        return failed(BackupOutcome::Status::Failed, config.error);
+    const Descriptor file(
+        ::openat(targetFolder.get(), name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!file.isOpen())
+        return failed(errno == EEXIST ? BackupOutcome::Status::Exists : BackupOutcome::Status::Failed, errno);
+    int error = writeWhole(file.get(), config.content);
+    // Readable by no one the configuration itself is not readable by.
+    if (error == 0 && (::fchmod(file.get(), config.seen.st_mode & 0664) != 0 || ::fsync(file.get()) != 0))
+        error = errno;
+    if (error != 0) {
+        ::unlinkat(targetFolder.get(), name.constData(), 0);
+        return failed(BackupOutcome::Status::Failed, error);
+    }
+    return outcome;
+}

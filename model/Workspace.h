@@ -1,0 +1,114 @@
+#pragma once
+
+#include "model/ClientConfigFile.h"
+#include "model/DiskStamp.h"
+#include "model/EditHistory.h"
+#include "model/SaveLock.h"
+#include "model/TrustedNames.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class Server;
+class ThinClient;
+
+struct FileFailure {
+    QString path;
+    int error; // an errno value or a FileError
+};
+
+// What opening the working folder found.
+struct LoadOutcome {
+    int folderError = 0; // the folder could not be opened: nothing else was tried
+    FileRead picture;    // its bytes, to be decoded by the caller
+    FileRead::Status config = FileRead::Status::Missing;
+    int configError = 0;
+};
+
+// What a save did. Nothing at all is written unless the lock was held, the
+// user allowed replacing another program's change, and zev.conf was written.
+struct SaveOutcome {
+    enum class Status {
+        Saved,         // zev.conf and every device file, or nothing to write
+        Busy,          // another program held the lock for the whole wait
+        Cancelled,     // the user stopped waiting, or kept the other program's zev.conf
+        LockRefused,   // the lock file could not be opened (error)
+        ConfigRefused, // zev.conf could not be written (error)
+        DevicesFailed, // zev.conf written, but not every device file (failedDevices)
+    };
+    Status status = Status::Saved;
+    int error = 0;
+    QString configPath;
+    QList<FileFailure> failedDevices;
+
+    bool saved() const { return status == Status::Saved; }
+};
+
+// The decisions a save needs from its user; each may be left empty (waiting
+// sleeps, another program's change is kept, a failed device file goes on).
+struct SaveQuestions {
+    SaveLock::KeepWaiting keepWaiting;
+    std::function<bool()> replaceChangedConfig;
+    ClientConfigFile::ContinueQuestion continueAfterFailure;
+};
+
+struct BackupOutcome {
+    enum class Status { Written, Exists, Failed };
+    Status status = Status::Written;
+    int error = 0;
+};
+
+// The working folder as one document, from loading the picture to closing:
+// the folder opened once (every later read and write goes through that
+// descriptor; its path is never resolved again), the records, the undo
+// history, and what zev.conf was on disk when last read or written.
+class Workspace {
+public:
+    static inline const QString kConfigFileName = QStringLiteral("zev.conf");
+
+    Workspace() = default;
+    ~Workspace();
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    // Opens the folder of picturePath, reads the picture's bytes and zev.conf,
+    // and starts a new history.
+    LoadOutcome load(const QString& picturePath);
+    bool isOpen() const { return folder.isOpen(); }
+    const QString& folderPath() const { return path; }
+    QString configPath() const { return path + u'/' + kConfigFileName; }
+
+    QList<Server*>& servers() { return serverRecords; }
+    QList<ThinClient*>& thinClients() { return clientRecords; }
+
+    // A change under way that is not a step yet (a label being dragged).
+    void markChanged() { modified = true; }
+    // One change a user would name; false, and no step, when nothing changed.
+    bool recordStep(const QString& name);
+    // Each rebuilds the records from the history: nothing may hold one across the call.
+    void undo();
+    void redo();
+    const EditHistory& history() const { return steps; }
+    bool isModified() const { return modified; }
+    // Takes a server out of the list and out of every device's assignments (not deleted).
+    void removeServer(Server* server);
+
+    SaveOutcome save(const SaveQuestions& questions = {});
+    // Copies zev.conf as it is on disk to a new file at targetPath.
+    BackupOutcome backup(const QString& targetPath) const;
+
+private:
+    void clearRecords();
+    void restore(const QByteArray& state);
+    void followHistory() { modified = !steps.isAtSavedState(); }
+
+    Descriptor folder;
+    QString path;
+    QList<Server*> serverRecords;
+    QList<ThinClient*> clientRecords;
+    EditHistory steps;
+    DiskStamp configOnDisk;
+    bool modified = false;
+};
