@@ -5,7 +5,7 @@
 #include "app/ConnectionCheck.h"
 #include "app/ServerCheckDialog.h"
 #include "app/ProductInfo.h"
-#include "app/SaveCommand.h"
+#include "app/WorkspaceReports.h"
 #include "prompts/Prompts.h"
 #include "canvas/ServerLabel.h"
 #include "canvas/TLabel.h"
@@ -26,7 +26,6 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
@@ -41,7 +40,6 @@
 namespace {
 
 const QString kWorkingDirKey = QStringLiteral("workingDir");
-const QString kLoadingTitle = QStringLiteral("ZEV - Loading Configuration");
 
 } // namespace
 
@@ -137,15 +135,7 @@ void MainWindow::setSaveActionsEnabled(bool enabled)
 
 int MainWindow::readConfigFile(const LoadOutcome& loaded)
 {
-    if (loaded.config == FileRead::Status::Refused) {
-        // Starting empty in silence would let the next save replace a file the user still has.
-        Prompts::current().warning(this, kLoadingTitle,
-                                   QStringLiteral("\nThe configuration file could not be read:\n%1\n\nZEV starts "
-                                                  "with an empty configuration. Saving will replace that file.")
-                                       .arg(QDir::toNativeSeparators(workspace.configPath())),
-                                   fileErrorText(loaded.configError));
-    }
-    return loaded.config == FileRead::Status::Read ? 0 : -1;
+    return reportConfig(this, workspace.configPath(), loaded) ? 0 : -1;
 }
 
 bool MainWindow::saveConfiguration()
@@ -266,13 +256,8 @@ void MainWindow::on_btnLoadImage_triggered()
 void MainWindow::loadPicture(const QString& fileName)
 {
     const LoadOutcome loaded = workspace.load(fileName);
-    if (loaded.folderError != 0) {
-        Prompts::current().warning(this, kLoadingTitle,
-                                   QStringLiteral("\nThe folder of the picture could not be opened:\n%1")
-                                       .arg(QDir::toNativeSeparators(QFileInfo(fileName).absolutePath())),
-                                   fileErrorText(loaded.folderError));
+    if (!reportFolder(this, fileName, loaded))
         return;
-    }
     workingDir = workspace.folderPath();
     settings->setValue(kWorkingDirKey, workingDir);
     showTopologyImage(loaded, fileName);
@@ -329,11 +314,7 @@ void MainWindow::checkConfiguration()
 // one (a pipe, a device, a huge file) is said at once and leaves the picture empty.
 void MainWindow::showTopologyImage(const LoadOutcome& loaded, const QString& fileName)
 {
-    if (loaded.picture.status != FileRead::Status::Read)
-        Prompts::current().warning(this, QStringLiteral("ZEV - Loading Image"),
-                                   QStringLiteral("\nThe topology picture could not be loaded:\n%1")
-                                       .arg(QDir::toNativeSeparators(fileName)),
-                                   fileErrorText(loaded.picture.error));
+    reportPicture(this, fileName, loaded);
     imageLabel = new TLabel;
     imageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPixmap picture;

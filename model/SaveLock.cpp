@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr char kLockFile[] = ".zev-lock";
+constexpr const char* kLockFile = SaveLock::kFileName;
 
 // Writable by whoever may write the folder: its owner, and its group or
 // everyone where the folder lets them write.

@@ -11,6 +11,7 @@
 class SaveLock {
 public:
     static constexpr int kWaitMs = 10000;
+    static constexpr char kFileName[] = ".zev-lock";
     enum class Status { Held, Busy, Cancelled, Refused };
     // Called while another program holds the lock, with the time waited so
     // far; it waits a moment (and keeps the window alive) and returns false to

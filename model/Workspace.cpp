@@ -95,7 +95,7 @@ void Workspace::removeServer(Server* server)
 SaveOutcome Workspace::save(const SaveQuestions& questions)
 {
     SaveOutcome outcome;
-    outcome.configPath = configPath();
+    outcome.stoppedAt = configPath();
     const auto stopWith = [&outcome](SaveOutcome::Status status, int error = 0) {
         outcome.status = status;
         outcome.error = error;
@@ -110,6 +110,7 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
     case SaveLock::Status::Cancelled:
         return stopWith(SaveOutcome::Status::Cancelled);
     case SaveLock::Status::Refused:
+        outcome.stoppedAt = path + u'/' + SaveLock::kFileName;
         return stopWith(SaveOutcome::Status::LockRefused, lock.error());
     }
     if (!configOnDisk.stillMatches(folder.get(), kConfigFileName) &&

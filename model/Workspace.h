@@ -34,13 +34,13 @@ struct SaveOutcome {
         Saved,         // zev.conf and every device file, or nothing to write
         Busy,          // another program held the lock for the whole wait
         Cancelled,     // the user stopped waiting, or kept the other program's zev.conf
-        LockRefused,   // the lock file could not be opened (error)
+        LockRefused,   // the lock file could not be opened: a folder this user may not write (error)
         ConfigRefused, // zev.conf could not be written (error)
         DevicesFailed, // zev.conf written, but not every device file (failedDevices)
     };
     Status status = Status::Saved;
     int error = 0;
-    QString configPath;
+    QString stoppedAt; // the file that stopped it: zev.conf, or the lock file
     QList<FileFailure> failedDevices;
 
     bool saved() const { return status == Status::Saved; }

@@ -1,9 +1,10 @@
-#include "app/SaveCommand.h"
+#include "app/WorkspaceReports.h"
 
 #include "prompts/Prompts.h"
 
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QProgressDialog>
 #include <QTimer>
 
@@ -11,6 +12,7 @@
 
 namespace {
 
+const QString kLoadingTitle = QStringLiteral("ZEV - Loading Configuration");
 const QString kSavingTitle = QStringLiteral("ZEV - Saving Configuration");
 const QString kDeviceTitle = QStringLiteral("Creating thinclient configuration");
 
@@ -53,16 +55,11 @@ void report(QWidget* parent, const SaveOutcome& outcome)
                             QStringLiteral("\nAnother program is saving into the working folder; your data has NOT "
                                            "been saved!\n\nPlease try again in a moment."));
         return;
-    case SaveOutcome::Status::LockRefused:
-        prompts.information(parent, kSavingTitle,
-                            QStringLiteral("\nThe working folder cannot be locked for saving; your data has NOT been "
-                                           "saved!"),
-                            fileErrorText(outcome.error));
-        return;
+    case SaveOutcome::Status::LockRefused: // a folder this user may not write: zev.conf cannot be written either
     case SaveOutcome::Status::ConfigRefused:
         prompts.information(parent, kSavingTitle,
                             QStringLiteral("\nError opening configuration file; your data has NOT been saved!"),
-                            failureLine(outcome.configPath, outcome.error));
+                            failureLine(outcome.stoppedAt, outcome.error));
         return;
     case SaveOutcome::Status::DevicesFailed: {
         QStringList lines;
@@ -76,6 +73,38 @@ void report(QWidget* parent, const SaveOutcome& outcome)
 }
 
 } // namespace
+
+bool reportFolder(QWidget* parent, const QString& picturePath, const LoadOutcome& loaded)
+{
+    if (loaded.folderError != 0)
+        Prompts::current().warning(parent, kLoadingTitle,
+                                   QStringLiteral("\nThe folder of the picture could not be opened:\n%1")
+                                       .arg(QDir::toNativeSeparators(QFileInfo(picturePath).absolutePath())),
+                                   fileErrorText(loaded.folderError));
+    return loaded.folderError == 0;
+}
+
+bool reportPicture(QWidget* parent, const QString& picturePath, const LoadOutcome& loaded)
+{
+    if (loaded.picture.status != FileRead::Status::Read)
+        Prompts::current().warning(parent, QStringLiteral("ZEV - Loading Image"),
+                                   QStringLiteral("\nThe topology picture could not be loaded:\n%1")
+                                       .arg(QDir::toNativeSeparators(picturePath)),
+                                   fileErrorText(loaded.picture.error));
+    return loaded.picture.status == FileRead::Status::Read;
+}
+
+bool reportConfig(QWidget* parent, const QString& configPath, const LoadOutcome& loaded)
+{
+    // Starting empty in silence would let the next save replace a file the user still has.
+    if (loaded.config == FileRead::Status::Refused)
+        Prompts::current().warning(parent, kLoadingTitle,
+                                   QStringLiteral("\nThe configuration file could not be read:\n%1\n\nZEV starts "
+                                                  "with an empty configuration. Saving will replace that file.")
+                                       .arg(QDir::toNativeSeparators(configPath)),
+                                   fileErrorText(loaded.configError));
+    return loaded.config == FileRead::Status::Read;
+}
 
 SaveOutcome runSave(QWidget* parent, Workspace& workspace)
 {

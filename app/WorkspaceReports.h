@@ -1,0 +1,18 @@
+#pragma once
+
+#include "model/Workspace.h"
+
+class QWidget;
+
+// What opening the working folder found, in boxes: a folder that cannot be
+// opened, a picture that cannot be read (said at once: a pipe cannot make the
+// window wait), a zev.conf that cannot be read. Each returns whether all was well.
+bool reportFolder(QWidget* parent, const QString& picturePath, const LoadOutcome& loaded);
+bool reportPicture(QWidget* parent, const QString& picturePath, const LoadOutcome& loaded);
+bool reportConfig(QWidget* parent, const QString& configPath, const LoadOutcome& loaded);
+
+// A save from the window: the workspace asks its questions through the boxes
+// (another program's change, a device file that cannot be written), a small
+// progress dialog shows while another program holds the lock, and the
+// outcome is reported in a box.
+SaveOutcome runSave(QWidget* parent, Workspace& workspace);
