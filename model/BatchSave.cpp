@@ -49,6 +49,17 @@ bool grantsNoMore(const struct stat& previous, mode_t mode, uid_t owner, gid_t g
            (previous.st_mode & 07777 & ~mode) == 0 && (previous.st_gid == group || (previous.st_mode & 0070) == 0);
 }
 
+// Nor may anyone hold it open: a handle taken while it was wider, or while it
+// was the live file before a chmod, would reach the new file. The kernel
+// grants a write lease only on a file nobody else has open.
+bool openByNobodyElse(int fd)
+{
+    if (::fcntl(fd, F_SETLEASE, F_WRLCK) != 0)
+        return false;
+    ::fcntl(fd, F_SETLEASE, F_UNLCK);
+    return true;
+}
+
 } // namespace
 
 int writeWhole(int fd, const QByteArray& bytes)
@@ -146,7 +157,7 @@ int BatchSave::openStagingFile(const QByteArray& name, bool targetExists, const 
             Descriptor previous(::openat(at, name.constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
             struct stat seen;
             if (previous.isOpen() && ::fstat(previous.get(), &seen) == 0 &&
-                grantsNoMore(seen, file.mode, file.owner, file.group)) {
+                grantsNoMore(seen, file.mode, file.owner, file.group) && openByNobodyElse(previous.get())) {
                 staging = {name, name, true};
                 return previous.release();
             }

@@ -75,9 +75,10 @@ void plant(const QString& folder, const QString& outside, const QString& steps, 
 // Both folders in one line, sorted: "name=content(mode)" for a file (content
 // "new" for anything a save wrote), "name/(mode)" for a folder, "name->target"
 // for a link, "name|" for a pipe, each with "~" when nobody's and "%" when the
-// team owner's, and "+" when of the team's group; "@" stands for the folder
-// outside and "#" for our process id.
-QString snapshot(const QString& folder, const QString& outside)
+// team owner's, "+" when of the team's group, and "*" when it is the file that
+// was the previous version before (written over and put in place); "@" stands
+// for the folder outside and "#" for our process id.
+QString snapshot(const QString& folder, const QString& outside, ino_t previousVersion)
 {
     QStringList entries;
     for (const QString& root : {folder, outside}) {
@@ -103,7 +104,7 @@ QString snapshot(const QString& folder, const QString& outside)
             else
                 continue;
             entries << entry + (seen.st_uid == kNobody ? "~" : seen.st_uid == kOwner ? "%" : "") +
-                           (seen.st_gid == kTeam ? "+" : "");
+                           (seen.st_gid == kTeam ? "+" : "") + (seen.st_ino == previousVersion ? "*" : "");
         }
     }
     entries.sort();
@@ -247,17 +248,19 @@ private slots:
         const QString folder = old + "dir .zev-previous;";
         const QString lock = ".zev-lock=(600) ";
         const QString kept = lock + ".zev-previous/(755) .zev-previous/zev.conf=old(640) @/x=old(644) zev.conf=new(640)";
-        QTest::newRow("previous version reused")
-            << folder + "file .zev-previous/zev.conf;mode .zev-previous/zev.conf 640" << "save" << "saved" << kept;
+        const QString previous = folder + "file .zev-previous/zev.conf;mode .zev-previous/zev.conf 640;";
+        QTest::newRow("previous version reused") << previous << "save" << "saved" << kept + "*";
         QTest::newRow("link outside as previous version") << folder + "link .zev-previous/zev.conf @/x" << "save" << "saved" << kept;
-        QTest::newRow("second name of a file outside") << folder + "hard .zev-previous/zev.conf @/x" << "save" << "saved" << kept;
+        QTest::newRow("second name of a file outside") << folder + "hard .zev-previous/zev.conf @/x" << "save" << "saved"
+            << QString(kept).replace("@/x=old(644)", "@/x=old(644)*");
         QTest::newRow("pipe as previous version") << folder + "fifo .zev-previous/zev.conf" << "save" << "saved" << kept;
         QTest::newRow("another user's previous version")
             << folder + "file .zev-previous/zev.conf;nobody .zev-previous/zev.conf" << "save" << "saved" << kept;
-        // A handle opened while the previous version was wider than the file is now must not reach the new file.
-        QTest::newRow("previous version wider than the file, held open")
-            << folder + "file .zev-previous/zev.conf;mode .zev-previous/zev.conf 664;hold .zev-previous/zev.conf"
-            << "save" << "saved" << kept;
+        // A previous version is not reused when it granted more than the new
+        // file will, or someone holds it open: their handle must not reach the new file.
+        QTest::newRow("previous version wider than the file") << previous + "mode .zev-previous/zev.conf 660" << "save"
+                                                              << "saved" << kept;
+        QTest::newRow("previous version held open") << previous + "hold .zev-previous/zev.conf" << "save" << "saved" << kept;
         QTest::newRow("another user's previous versions folder") << folder + "nobody .zev-previous" << "save" << "saved"
             << lock + ".zev-previous/(755)~ @/x=old(644) zev.conf=new(640)";
         QTest::newRow("previous versions folder links outside") << old + "link .zev-previous @" << "save" << "saved"
@@ -337,6 +340,11 @@ private slots:
         QTemporaryDir outside;
         QList<int> held;
         plant(dir.path(), outside.path(), "file @/x;" + steps, held);
+        // Pinned, so that its inode number cannot go to another file meanwhile.
+        const Descriptor pinned(::open(QFile::encodeName(dir.filePath(".zev-previous/zev.conf")).constData(),
+                                       O_PATH | O_NOFOLLOW));
+        struct stat previousVersion {};
+        ::fstat(pinned.get(), &previousVersion);
         QStringList seen;
         for (const QString& each : op.split(u';'))
             seen << runAs(each.section(" as ", 1), [&] { return run(each.section(" as ", 0, 0), dir.path(), outside.path()); });
@@ -346,7 +354,7 @@ private slots:
         setSaveStepHook({});
         QCOMPARE(seen.join(u';'), outcome);
         if (!after.isEmpty())
-            QCOMPARE(snapshot(dir.path(), outside.path()), after);
+            QCOMPARE(snapshot(dir.path(), outside.path(), previousVersion.st_ino), after);
     }
 
     // One save at a time per folder: a second one waits for the lock, then
