@@ -66,6 +66,7 @@ private:
         prompts->fileNames << picture();
         trigger(*window, "btnLoadImage");
         prompts->shown.clear();
+        prompts->details.clear();
         return *window;
     }
 
@@ -265,6 +266,8 @@ private slots:
             trigger(window, how);
         }
         QCOMPARE(prompts->shown.join(u'/'), titles);
+        if (scene == "folder") // a failure names the file and the reason behind "Show Details..."
+            QCOMPARE(prompts->details, QStringList(workPath("zev.conf") + ": Is a directory"));
         QCOMPARE(onDisk(window), files);
         QCOMPARE(QString(window.isModified() ? "modified" : "clean") + (window.isVisible() ? " open" : ""), after);
         for (const char* save : {"actionSave", "btnSaveChanges"})
