@@ -123,6 +123,7 @@ SaveOutcome runSave(QWidget* parent, Workspace& workspace)
                QMessageBox::No;
     };
     const SaveOutcome outcome = workspace.save(questions);
+    questions = {}; // the waiting dialog goes before any box
     report(parent, outcome);
     return outcome;
 }

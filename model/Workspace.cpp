@@ -161,6 +161,7 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
 BackupOutcome Workspace::backup(const QString& targetPath) const
 {
     BackupOutcome outcome;
+    outcome.failedFile = targetPath;
     const auto failed = [&outcome](BackupOutcome::Status status, int error) {
         outcome.status = status;
         outcome.error = error;
@@ -176,8 +177,10 @@ BackupOutcome Workspace::backup(const QString& targetPath) const
     if (::fstatat(targetFolder.get(), name.constData(), &seen, AT_SYMLINK_NOFOLLOW) == 0)
         return failed(BackupOutcome::Status::Exists, EEXIST);
     const FileRead config = readFileAt(folder.get(), kConfigFileName, ConfigFile::kLargestConfig);
-    if (config.status != FileRead::Status::Read)
+    if (config.status != FileRead::Status::Read) {
+        outcome.failedFile = configPath();
         return failed(BackupOutcome::Status::Failed, config.error);
+    }
     const Descriptor file(
         ::openat(targetFolder.get(), name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!file.isOpen())

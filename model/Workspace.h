@@ -58,6 +58,7 @@ struct BackupOutcome {
     enum class Status { Written, Exists, Failed };
     Status status = Status::Written;
     int error = 0;
+    QString failedFile; // zev.conf when it could not be read, else the backup
 };
 
 // The working folder as one document, from loading the picture to closing:

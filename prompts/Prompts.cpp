@@ -1,6 +1,7 @@
 #include "prompts/Prompts.h"
 
 #include <QFileDialog>
+#include <QPushButton>
 
 namespace {
 
@@ -33,6 +34,12 @@ void showBox(QMessageBox::Icon icon, QWidget* parent, const QString& title, cons
 {
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.setDetailedText(details);
+    // Return answers OK even after "Show Details..." took the focus; Space still toggles the details.
+    for (QAbstractButton* button : box.buttons()) {
+        if (auto* push = qobject_cast<QPushButton*>(button); push && box.buttonRole(button) != QMessageBox::AcceptRole)
+            push->setAutoDefault(false);
+    }
+    box.setDefaultButton(QMessageBox::Ok);
     box.exec();
 }
 

@@ -260,7 +260,9 @@ private slots:
         // file will, or someone holds it open: their handle must not reach the new file.
         QTest::newRow("previous version wider than the file") << previous + "mode .zev-previous/zev.conf 660" << "save"
                                                               << "saved" << kept;
-        QTest::newRow("previous version held open") << previous + "hold .zev-previous/zev.conf" << "save" << "saved" << kept;
+        QTest::newRow("handle held on the file before a chmod, two saves")
+            << "file zev.conf;mode zev.conf 664;hold zev.conf;mode zev.conf 644" << "save twice" << "saved, saved"
+            << lock + ".zev-previous/(700) .zev-previous/zev.conf=new(644) @/x=old(644) zev.conf=new(644)";
         QTest::newRow("another user's previous versions folder") << folder + "nobody .zev-previous" << "save" << "saved"
             << lock + ".zev-previous/(755)~ @/x=old(644) zev.conf=new(640)";
         QTest::newRow("previous versions folder links outside") << old + "link .zev-previous @" << "save" << "saved"
