@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QProgressDialog>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <memory>
@@ -26,16 +28,16 @@ QString failureLine(const QString& path, int error)
 SaveLock::KeepWaiting waitWithProgress(QWidget* parent)
 {
     auto dialog = std::make_shared<std::unique_ptr<QProgressDialog>>();
-    return [parent, dialog](qint64 waitedMs) {
+    return [parent, dialog](qint64) {
         if (!*dialog) {
+            // No end is known: a busy bar, not a percentage.
             *dialog = std::make_unique<QProgressDialog>(QStringLiteral("Waiting for another program to finish saving…"),
-                                                        QStringLiteral("Cancel"), 0, SaveLock::kWaitMs, parent);
+                                                        QStringLiteral("Cancel"), 0, 0, parent);
             (*dialog)->setObjectName(QStringLiteral("waitingForLock"));
             (*dialog)->setWindowTitle(kSavingTitle);
             (*dialog)->setWindowModality(Qt::ApplicationModal);
-            (*dialog)->setMinimumDuration(0);
+            (*dialog)->show();
         }
-        (*dialog)->setValue(int(qMin<qint64>(waitedMs, SaveLock::kWaitMs - 1)));
         QEventLoop pause;
         QTimer::singleShot(50, &pause, &QEventLoop::quit);
         pause.exec();
@@ -48,7 +50,10 @@ void report(QWidget* parent, const SaveOutcome& outcome)
     Prompts& prompts = Prompts::current();
     switch (outcome.status) {
     case SaveOutcome::Status::Saved:
-    case SaveOutcome::Status::Cancelled:
+        return;
+    case SaveOutcome::Status::Cancelled: // the user's own choice: no box, but a word
+        if (auto* window = qobject_cast<QMainWindow*>(parent))
+            window->statusBar()->showMessage(QStringLiteral("Not saved: your changes are kept."), 5000);
         return;
     case SaveOutcome::Status::Busy:
         prompts.information(parent, kSavingTitle,
