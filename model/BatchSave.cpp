@@ -60,6 +60,18 @@ bool openByNobodyElse(int fd)
     return true;
 }
 
+// The written file gets its owners, then its bits (a change of owner clears set-id bits, not others).
+int giveOwnersAndMode(int fd, mode_t mode, uid_t owner, gid_t group)
+{
+    if (::geteuid() == 0) {
+        if (::fchown(fd, owner, group) != 0)
+            return errno;
+    } else if (::fchown(fd, uid_t(-1), group) != 0) {
+        mode &= ~0070; // a group this user is not in: the group's rights are not handed to another
+    }
+    return ::fchmod(fd, mode) == 0 ? 0 : errno;
+}
+
 } // namespace
 
 int writeWhole(int fd, const QByteArray& bytes)
@@ -186,18 +198,6 @@ int BatchSave::openStagingFile(const QByteArray& name, bool targetExists, const 
             break;
     }
     return -1;
-}
-
-// The written file gets its owners, then its bits (a change of owner clears set-id bits, not others).
-static int giveOwnersAndMode(int fd, mode_t mode, uid_t owner, gid_t group)
-{
-    if (::geteuid() == 0) {
-        if (::fchown(fd, owner, group) != 0)
-            return errno;
-    } else if (::fchown(fd, uid_t(-1), group) != 0) {
-        mode &= ~0070; // a group this user is not in: the group's rights are not handed to another
-    }
-    return ::fchmod(fd, mode) == 0 ? 0 : errno;
 }
 
 int BatchSave::stage(const QString& fileName, const QByteArray& bytes, struct stat* written)
