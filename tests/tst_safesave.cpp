@@ -308,6 +308,10 @@ private slots:
         QTest::newRow("root saves in the team's folder") << team << "save D1;save as owner" << "saved;saved"
             << ".zev-lock=(660)%+ .zev-previous/(2755)%+ .zev-previous/D1.conf=new(664)%+ .zev-previous/zev.conf=new(664)%+ "
                "@/x=old(644) D1.conf=new(664)%+ zev.conf=new(664)%+";
+        QTest::newRow("root saves after the owner, in the owner's previous versions") << team << "save D1 as owner;save"
+            << "saved;saved"
+            << ".zev-lock=(660)%+ .zev-previous/(2755)%+ .zev-previous/D1.conf=new(664)%+ .zev-previous/zev.conf=new(664)%+ "
+               "@/x=old(644) D1.conf=new(664)%+ zev.conf=new(664)%+";
         QTest::newRow("a colleague saves with umask 022") << team << "save D1 as colleague;save as owner" << "saved;saved"
             << ".zev-lock=(660)~+ .zev-previous/(2755)~+ .zev-previous/zev.conf=old(664)%+ @/x=old(644) D1.conf=new(664)%+ "
                "zev.conf=new(664)%+";
