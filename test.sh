@@ -6,8 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # Xvfb and xdotool drive the real window; the validators check the desktop files;
-# lintian, dpkg-dev and groff check the Debian package and the manual page.
-scripts/install-deps.sh xvfb xdotool x11-utils imagemagick desktop-file-utils appstream lintian dpkg-dev groff-base
+# lintian, dpkg-dev and groff check the Debian package and the manual page; clang
+# and its runtime build the fuzzers.
+scripts/install-deps.sh xvfb xdotool x11-utils imagemagick desktop-file-utils appstream lintian dpkg-dev groff-base \
+    clang libclang-rt-14-dev
 
 if [ "${1:-}" = "--sanitize" ]; then
     build=build-sanitize
