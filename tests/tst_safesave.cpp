@@ -178,8 +178,8 @@ void editBehindTheStamp(const QString& path)
     QVERIFY(edited && ::futimens(fd, times) == 0 && ::close(fd) == 0);
 }
 
-// One operation on the folder: "save [D1] [twice|moved|edited]", "batch" (a
-// device file named zev.conf), "read", "backup", "load" (the picture) or "lock".
+// One operation on the folder: "save [D1] [twice|moved|edited]", "batch [twice]"
+// (a device file named zev.conf), "read", "backup", "load" (the picture) or "lock".
 QString run(const QString& op, const QString& dir, const QString& outside)
 {
     if (op == "read") {
@@ -189,11 +189,11 @@ QString run(const QString& op, const QString& dir, const QString& outside)
                : read.status == FileRead::Status::Missing ? "missing"
                                                           : "refused";
     }
-    if (op == "batch") {
+    if (op.startsWith("batch")) { // "twice": one name staged twice, as two serial numbers differing in case do
         const Descriptor folder = TrustedNames::openFolder(dir);
         BatchSave batch(folder.get(), dir);
-        return batch.stage("zev.conf", "new\n") == 0 && batch.commit([](const QString&, int) { return false; })
-                   ? "saved" : "refused";
+        const bool staged = batch.stage("zev.conf", "new\n") == 0 && (op != "batch twice" || batch.stage("zev.conf", "new\n") == 0);
+        return staged && batch.commit([](const QString&, int) { return false; }) ? "saved" : "refused";
     }
     if (op == "lock") {
         const Descriptor folder = TrustedNames::openFolder(dir);
@@ -267,6 +267,8 @@ private slots:
             << lock + ".zev-previous/(755)~ @/x=old(644) zev.conf=new(640)";
         QTest::newRow("previous versions folder links outside") << old + "link .zev-previous @" << "save" << "saved"
             << lock + ".zev-previous->@ @/x=old(644) zev.conf=new(640)";
+        QTest::newRow("one name staged twice beside the target") << folder + "nobody .zev-previous" << "batch twice" << "saved"
+            << ".zev-previous/(755)~ @/x=old(644) zev.conf=new(640)";
         QTest::newRow("pipe beside the target") << folder + "nobody .zev-previous;fifo .zev.conf.zev-new-#" << "save" << "saved"
             << lock + ".zev-previous/(755)~ .zev.conf.zev-new-#| @/x=old(644) zev.conf=new(640)";
         QTest::newRow("pipe as zev.conf") << "fifo zev.conf" << "save" << "saved" << lock + ".zev-previous/(700) @/x=old(644) zev.conf=new(644)";
