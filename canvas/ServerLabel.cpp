@@ -169,8 +169,7 @@ void ServerLabel::onEditServerClicked()
 void ServerLabel::onDeleteServerClicked()
 {
     if (Prompts::askYesNo(this, QStringLiteral("Confirm delete server"),
-                          QStringLiteral("\nAre you sure you want to delete this server?\n\nThis operation cannot be "
-                                         "undone!")) == QMessageBox::No)
+                          QStringLiteral("\nAre you sure you want to delete this server?")) == QMessageBox::No)
         return;
     setStyleSheet(restingStyle());
     hide();

@@ -137,6 +137,7 @@ private slots:
     void cleanup()
     {
         QCOMPARE(prompts->unexpected, 0);
+        QVERIFY(!prompts->questions.join(u' ').contains("cannot be undone")); // every change can be (Edit ▸ Undo)
         prompts.reset();
         qDeleteAll(servers); // init() fills both lists anew
         qDeleteAll(clients);
@@ -420,6 +421,8 @@ private slots:
         else
             dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         QCOMPARE(prompts->shown.join(u'/'), titles);
+        if (titles == "Confirm deletion") // how many go, hidden rows included
+            QCOMPARE(prompts->questions.last().section(u'\n', 0, 0), "1 thinclient will be deleted.");
         QCOMPARE(dialog->isVisible(), after == "open");
         QCOMPARE(changed.size(), after.contains(u'=') ? 1 : 0);
         QCOMPARE(devices(), after.contains(u'=') ? after : before);

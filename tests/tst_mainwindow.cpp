@@ -121,6 +121,7 @@ private slots:
     {
         window.reset();
         QCOMPARE(prompts->unexpected, 0);
+        QVERIFY(!prompts->questions.join(u' ').contains("cannot be undone")); // every change can be (Edit ▸ Undo)
         prompts.reset();
     }
 

@@ -122,9 +122,10 @@ void DlgEditThinClient::accept()
                                                       "fields! \n\nPlease enter a description for them"));
         return;
     }
+    // The count includes the devices a filter hides: OK deletes every marked row.
+    const QString count = marked == 1 ? QStringLiteral("1 thinclient") : QStringLiteral("%1 thinclients").arg(marked);
     if (marked > 0 && Prompts::askYesNo(this, QStringLiteral("Confirm deletion"),
-                                        QStringLiteral("One or more thinclients will be deleted.\n\nThis operation "
-                                                       "cannot be undone. Are you sure you want to continue?")) ==
+                                        count + QStringLiteral(" will be deleted.\n\nAre you sure you want to continue?")) ==
                           QMessageBox::No)
         return;
 

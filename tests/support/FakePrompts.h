@@ -28,10 +28,13 @@ public:
     {
         note(title, why);
     }
-    QMessageBox::StandardButton question(QWidget*, const QString& title, const QString&, QMessageBox::StandardButtons,
-                                         QMessageBox::StandardButton, QMessageBox::StandardButton) override
+    QStringList questions; // the texts of the questions asked
+    QMessageBox::StandardButton question(QWidget*, const QString& title, const QString& text,
+                                         QMessageBox::StandardButtons, QMessageBox::StandardButton,
+                                         QMessageBox::StandardButton) override
     {
         shown << title;
+        questions << text;
         return next(answers, QMessageBox::No);
     }
     QString openFileName(QWidget*, const QString& caption, const QString& dir, const QString&) override
