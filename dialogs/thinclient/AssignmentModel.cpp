@@ -1,5 +1,6 @@
 #include "dialogs/thinclient/AssignmentModel.h"
 
+#include "model/Lookup.h"
 #include "model/Server.h"
 #include "model/ThinClient.h"
 
@@ -10,14 +11,15 @@ AssignmentModel::AssignmentModel(const QList<Server*>& servers, const QList<Thin
     : QAbstractTableModel(parent), servers(servers), thinClients(thinClients),
       cells(size_t(thinClients.size()) * servers.size(), 0)
 {
-    // Ticks come from exact, case-sensitive id matches; a hand-edited file may give two servers one id.
+    // Ids match in any letter case, as everywhere else (a hand-edited file may
+    // write one differently); such a file may also give two servers one id.
     QHash<QString, QList<int>> columnsOfId;
     columnsOfId.reserve(servers.size());
     for (int j = 0; j < servers.size(); ++j)
-        columnsOfId[servers[j]->server_id].append(j);
+        columnsOfId[caseInsensitiveKey(servers[j]->server_id)].append(j);
     for (int row = 0; row < thinClients.size(); ++row) {
         for (const QString& id : thinClients[row]->server_ids) {
-            const auto found = columnsOfId.constFind(id);
+            const auto found = columnsOfId.constFind(caseInsensitiveKey(id));
             if (found == columnsOfId.constEnd())
                 continue;
             for (int j : *found)
