@@ -168,7 +168,8 @@ void ServerLabel::onEditServerClicked()
 
 void ServerLabel::onDeleteServerClicked()
 {
-    if (Prompts::askYesNo(this, QStringLiteral("Confirm delete server"),
+    // The box belongs to the window: a child of the label would take on the label's highlight.
+    if (Prompts::askYesNo(window(), QStringLiteral("Confirm delete server"),
                           QStringLiteral("\nAre you sure you want to delete this server?")) == QMessageBox::No)
         return;
     setStyleSheet(restingStyle());

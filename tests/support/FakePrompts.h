@@ -3,11 +3,13 @@
 #include "prompts/Prompts.h"
 
 #include <QStringList>
+#include <QWidget>
 
 // Scripted stand-in for every message box and file dialog. The title of each
 // is kept in shown, and the folder a file dialog opened in; questions take the
 // queued answers, file dialogs the queued names. A call that finds nothing
-// queued counts as unexpected and gets No or an empty name.
+// queued counts as unexpected and gets No or an empty name. A box whose parent
+// (or an ancestor) carries a style sheet would be painted in it: counted as styled.
 class FakePrompts : public Prompts {
 public:
     FakePrompts() { install(this); }
@@ -18,22 +20,23 @@ public:
     QList<QMessageBox::StandardButton> answers;
     QStringList fileNames;
     int unexpected = 0;
+    int styled = 0;
 
     QStringList details; // of the boxes that had any
-    void information(QWidget*, const QString& title, const QString&, const QString& why = QString()) override
+    void information(QWidget* parent, const QString& title, const QString&, const QString& why = QString()) override
     {
-        note(title, why);
+        note(parent, title, why);
     }
-    void warning(QWidget*, const QString& title, const QString&, const QString& why = QString()) override
+    void warning(QWidget* parent, const QString& title, const QString&, const QString& why = QString()) override
     {
-        note(title, why);
+        note(parent, title, why);
     }
     QStringList questions; // the texts of the questions asked
-    QMessageBox::StandardButton question(QWidget*, const QString& title, const QString& text,
+    QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
                                          QMessageBox::StandardButtons, QMessageBox::StandardButton,
                                          QMessageBox::StandardButton) override
     {
-        shown << title;
+        note(parent, title, QString());
         questions << text;
         return next(answers, QMessageBox::No);
     }
@@ -47,8 +50,10 @@ public:
     }
 
 private:
-    void note(const QString& title, const QString& why)
+    void note(QWidget* parent, const QString& title, const QString& why)
     {
+        for (QWidget* widget = parent; widget; widget = widget->parentWidget())
+            styled += widget->styleSheet().isEmpty() ? 0 : 1;
         shown << title;
         if (!why.isEmpty())
             details << why;
