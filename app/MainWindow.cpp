@@ -66,16 +66,16 @@ MainWindow::MainWindow(QWidget* parent)
         action->setEnabled(false);
     ui->mainToolBar->setFloatable(false);
 
-    settings = new QSettings(QStringLiteral("Quorvane"), QStringLiteral("ZEV"));
+    settings = new QSettings(QStringLiteral("Quorvane"), QStringLiteral("ZEV"), this);
     if (settings->contains(kWorkingDirKey))
         workingDir = settings->value(kWorkingDirKey).toString();
 }
 
-// The labels go with the picture, before the workspace deletes the records they show.
+// The labels go with the picture, before the workspace deletes the records they
+// show; the settings go with the window.
 MainWindow::~MainWindow()
 {
     delete takeCentralWidget();
-    delete settings;
 }
 
 void MainWindow::buildLogoButton()
@@ -170,14 +170,17 @@ void MainWindow::redo()
 }
 
 // The records are rebuilt from a state of the history, so their labels go
-// first and come back. Every dialog is modal and a label's menu holds the
-// keyboard, so nothing holds a record now.
+// first and come back, with the red borders of servers still there (a border
+// lasts until the server's next check or edit). Every dialog is modal and a
+// label's menu holds the keyboard, so nothing holds a record now.
 void MainWindow::rebuildLabels(void (Workspace::*step)())
 {
+    const QSet<QString> unanswered = ServerLabel::unansweredServers(serverLabels);
     qDeleteAll(serverLabels);
     serverLabels.clear();
     (workspace.*step)();
     createServerLabels();
+    ServerLabel::showUnanswered(serverLabels, unanswered);
     followHistory();
 }
 
@@ -317,8 +320,7 @@ void MainWindow::showTopologyImage(const LoadOutcome& loaded, const QString& fil
     reportPicture(this, fileName, loaded);
     imageLabel = new TLabel;
     imageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPixmap picture;
-    picture.loadFromData(loaded.picture.content);
+    const QPixmap picture = QPixmap::fromImage(QImage::fromData(loaded.picture.content));
     imageLabel->setPixmap(picture);
     imageLabel->resize(picture.size());
     connect(imageLabel, &TLabel::onLabelClicked, this, &MainWindow::onImageClicked);

@@ -50,6 +50,22 @@ void ServerLabel::setUnanswered(bool notAnswering)
         setStyleSheet(restingStyle());
 }
 
+QSet<QString> ServerLabel::unansweredServers(const QList<ServerLabel*>& labels)
+{
+    QSet<QString> ids;
+    for (const ServerLabel* label : labels) {
+        if (label->unanswered)
+            ids.insert(label->server->server_id);
+    }
+    return ids;
+}
+
+void ServerLabel::showUnanswered(const QList<ServerLabel*>& labels, const QSet<QString>& serverIds)
+{
+    for (ServerLabel* label : labels)
+        label->setUnanswered(serverIds.contains(label->server->server_id));
+}
+
 void ServerLabel::showServerGeometry()
 {
     setGeometry(server->xpos, server->ypos, server->width, server->height);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QSet>
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -18,6 +19,10 @@ public:
     Server* serverRecord() const { return server; }
     // A red border while its server has not answered a connection check.
     void setUnanswered(bool notAnswering);
+    // The ids of the servers whose labels show that they did not answer, and
+    // those borders put back on labels made anew.
+    static QSet<QString> unansweredServers(const QList<ServerLabel*>& labels);
+    static void showUnanswered(const QList<ServerLabel*>& labels, const QSet<QString>& serverIds);
 
 signals:
     void onDeleteServer(Server* srv, ServerLabel* srvLabel);

@@ -431,6 +431,7 @@ private slots:
 
     // A label's "Check connection" and "Check all servers" try the servers'
     // addresses while the window goes on: a listening local port answers, a closed one does not.
+    // The red border lasts until the server's next check or edit, an undo notwithstanding.
     void connectionCheck()
     {
         QTcpServer listening;
@@ -450,6 +451,11 @@ private slots:
         QTRY_VERIFY(all.table()->item(0, 3) && all.table()->item(1, 3)); // their times, once answered
         for (int i : {0, 1})
             QVERIFY(all.table()->item(i, 1)->text() == addresses[i] && all.table()->item(i, 2)->text().startsWith("answers") == (i == 0));
+        // An undo makes the labels anew; the border stays on the server that did not answer.
+        window.thinClientList()[0]->desc = "changed";
+        window.recordStep("Edit thinclients");
+        window.undo();
+        QVERIFY(window.serverLabelList()[1]->styleSheet().contains("red") && !window.serverLabelList()[0]->styleSheet().contains("red"));
     }
 };
 
