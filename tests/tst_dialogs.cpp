@@ -337,9 +337,12 @@ private slots:
         const auto dialog = tableDialog(editor);
         auto* view = dialog->findChild<QTableView*>();
         QSignalSpy changed(dialog.get(), SIGNAL(onDataChanged()));
+        view->setCurrentIndex(view->model()->index(2, 0)); // a device the filter hides
         child(*dialog, "tbxSearch")->setText(filter);
         child<QCheckBox>(*dialog, "chkMatchingOnly")->setChecked(!filter.isEmpty());
         QCOMPARE(view->isRowHidden(2), !filter.isEmpty());
+        if (editor) // "Show file" never shows a hidden device
+            QCOMPARE(child<QPushButton>(*dialog, "btnShowFile")->isEnabled(), filter.isEmpty());
         clickCell(view, cell.y(), cell.x(), modifiers);
         QCOMPARE(checks(view->model()), after);
         if (cell.x() < 2 && modifiers & Qt::ControlModifier)

@@ -31,7 +31,7 @@ void DlgEditThinClient::buildWidgets()
     tableWidget->horizontalHeader()->setStretchLastSection(true);
     fillTable();
 
-    auto* showFile = new QPushButton(QStringLiteral("Show file"), this);
+    showFile = new QPushButton(QStringLiteral("Show file"), this);
     showFile->setObjectName(QStringLiteral("btnShowFile"));
     showFile->setEnabled(false);
     buildFrame(tableWidget,
@@ -39,25 +39,38 @@ void DlgEditThinClient::buildWidgets()
                 QStringLiteral("Type inside a description field to change it")},
                {showFile});
     connect(tableWidget, &QTableWidget::cellClicked, this, &DlgEditThinClient::onCellClicked);
-    const auto updateShowFile = [this, showFile] { showFile->setEnabled(rowToShow() >= 0); };
-    connect(tableWidget, &QTableWidget::currentCellChanged, showFile, updateShowFile);
-    connect(tableWidget, &QTableWidget::itemSelectionChanged, showFile, updateShowFile);
+    connect(tableWidget, &QTableWidget::currentCellChanged, this, &DlgEditThinClient::updateShowFile);
+    connect(tableWidget, &QTableWidget::itemSelectionChanged, this, &DlgEditThinClient::updateShowFile);
     connect(showFile, &QPushButton::clicked, this, &DlgEditThinClient::onShowFileClicked);
 }
 
 // The device the user is looking at: the one whose row holds the selection (a
-// click or the search selects a cell), else the one of the current cell.
+// click or the search selects a cell), else the one of the current cell; none
+// when the filter hides that row.
 int DlgEditThinClient::rowToShow() const
 {
     QSet<int> rows;
     for (const QModelIndex& index : tableWidget->selectionModel()->selectedIndexes())
         rows.insert(index.row());
-    return rows.size() == 1 ? *rows.cbegin() : tableWidget->currentRow();
+    const int row = rows.size() == 1 ? *rows.cbegin() : tableWidget->currentRow();
+    return row >= 0 && !tableWidget->isRowHidden(row) ? row : -1;
+}
+
+void DlgEditThinClient::updateShowFile()
+{
+    showFile->setEnabled(rowToShow() >= 0);
+}
+
+void DlgEditThinClient::rowsShown(const std::vector<bool>&)
+{
+    updateShowFile();
 }
 
 // Made from the records, not read from disk: the file the next save will write.
 void DlgEditThinClient::onShowFileClicked()
 {
+    if (rowToShow() < 0)
+        return;
     const ThinClient* client = clientOfRow(rowToShow());
     const QString fileName = ClientConfigFile::fileName(client->serial_number);
     TextViewDialog view(this, fileName.isEmpty() ? client->serial_number : fileName,

@@ -10,6 +10,7 @@ namespace Ui {
 class DlgEditThinClient;
 }
 
+class QPushButton;
 class QTableWidget;
 class Server;
 class ThinClient;
@@ -43,9 +44,12 @@ private:
     bool isMarked(int row) const;
     ThinClient* clientOfRow(int row) const;
     int rowToShow() const;
+    void updateShowFile();
+    void rowsShown(const std::vector<bool>& shown) override;
 
     std::unique_ptr<Ui::DlgEditThinClient> ui;
     QList<ThinClient*>* thinClients;
     const QList<Server*>* servers;
     QTableWidget* tableWidget = nullptr;
+    QPushButton* showFile = nullptr;
 };
