@@ -247,6 +247,12 @@ private slots:
                                  {"h:99999", "rdp", ""},   {"h:x", "rdp", ""},        {"[::1", "rdp", ""}, {" ", "rdp", ""}};
         for (const auto& [written, type, address] : rows)
             QTest::addRow("%s %s", written, type) << QString::fromLatin1(written) << type << address;
+        // The usual ports as the README promises them to users, one row per protocol.
+        const char* usual[][2] = {{"rdp", "3389"}, {"rfx", "3389"}, {"vnc", "5900"}, {"spice", "5900"}, {"x11", "6000"},
+                                  {"nx", "4000"}, {"telnet", "23"}, {"tn3270", "23"}, {"hdx", "1494"},
+                                  {"vmview", "443"}, {"authentic8", "443"}, {"web", "80"}};
+        for (const auto& [type, port] : usual)
+            QTest::addRow("usual port of %s", type) << "h" << type << QStringLiteral("h:%1").arg(port);
     }
 
     void serverAddresses()

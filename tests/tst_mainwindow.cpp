@@ -315,6 +315,7 @@ private slots:
         QTest::newRow("import") << "import" << "Import thinclient list" << "Import from file/Import error/Import status"
                                 << "serial_number=NEW2\n";
         QTest::newRow("import, cannot open") << "import none" << "" << "Import from file/Open error" << "";
+        QTest::newRow("import, nothing new") << "import same" << "" << "Import from file/Import status" << "";
     }
 
     void undoRedo()
@@ -399,7 +400,8 @@ private slots:
             sendMouse(label, QEvent::MouseButtonRelease, QPoint(60, 40), button, Qt::NoButton);
             sendMouse(label, QEvent::MouseMove, QPoint(70, 70), Qt::NoButton, Qt::LeftButton); // released: no move
         } else if (how.startsWith("import")) {
-            QVERIFY(how.endsWith("none") || writeWorkFile("devices.txt", "NEW2,,,Imported\n,,,x\n"));
+            QVERIFY(how.endsWith("none") ||
+                    writeWorkFile("devices.txt", how.endsWith("same") ? "# nothing\n" : "NEW2,,,Imported\n,,,x\n"));
             prompts->fileNames << workPath("devices.txt");
             trigger(window, "actionImport_thinclient_list");
         } else {

@@ -179,12 +179,12 @@ void editBehindTheStamp(const QString& path)
 }
 
 // One operation on the folder: "save [D1] [twice|moved|edited]", "batch [twice]"
-// (a device file named zev.conf), "read", "backup", "load" (the picture) or "lock".
+// (a device file named zev.conf), "read [N]", "backup", "load" (the picture) or "lock".
 QString run(const QString& op, const QString& dir, const QString& outside)
 {
-    if (op == "read") {
+    if (op.startsWith("read")) { // "read N": at most N bytes
         const Descriptor folder = TrustedNames::openFolder(dir);
-        const FileRead read = readFileAt(folder.get(), "zev.conf", 256LL << 20);
+        const FileRead read = readFileAt(folder.get(), "zev.conf", op == "read" ? 256LL << 20 : op.mid(5).toLongLong());
         return read.status == FileRead::Status::Read      ? "read " + read.content.trimmed()
                : read.status == FileRead::Status::Missing ? "missing"
                                                           : "refused";
@@ -333,6 +333,8 @@ private slots:
         QTest::newRow("read: nothing") << "" << "read" << "missing" << "";
         QTest::newRow("read: too large") << "big zev.conf" << "read" << "refused" << "";
         QTest::newRow("read: folder") << "dir zev.conf" << "read" << "refused" << "";
+        // A file that says it is small but grows past the limit while read (as /proc's files do) is refused too.
+        QTest::newRow("read: grows past the limit") << "link zev.conf /proc/self/status" << "read 16" << "refused" << "";
     }
 
     void attacks()
