@@ -40,8 +40,9 @@ void checkThinClients(const QList<ThinClient*>& thinClients, const QList<Server*
             problems << QStringLiteral("Thinclient “%1”: the serial number “%2” cannot name a device file")
                             .arg(client->desc, client->serial_number);
         else if (const ThinClient* first = earlierOfSerial.find(client->serial_number))
-            problems << QStringLiteral("Thinclients “%1” and “%2” share the serial number %3")
-                            .arg(first->desc, client->desc, client->serial_number);
+            problems << QStringLiteral("Thinclients %1 (“%2”) and %3 (“%4”) share the device file %5")
+                            .arg(first->serial_number, first->desc, client->serial_number, client->desc,
+                                 ClientConfigFile::fileName(client->serial_number));
         earlierOfSerial.add(client);
         for (const QString& id : client->server_ids) {
             if (!serverOfId.find(id))

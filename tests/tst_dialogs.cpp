@@ -325,6 +325,8 @@ private slots:
         QTest::newRow("Control column, shown only") << "ab" << false << QPoint(3, 1) << control << "110/111/000/000/000";
         QTest::newRow("Control+Shift, shown only") << "ab" << false << QPoint(4, 0) << (control | shift) << "111/111/000/000/000";
         QTest::newRow("editor: Control, shown only") << "ab" << true << QPoint(2, 1) << control << "1/1/0/0/0";
+        QTest::newRow("shown only, as the file name makes it") << "ß" << false << QPoint(3, 3) << control
+                                                               << "110/101/000/010/010"; // "dotless i" holds "SS" too
     }
 
     void modifierClicks()

@@ -213,7 +213,10 @@ private slots:
         QTest::newRow("none") << a + b + device + "server=A\nserver=b\n" << "";
         QTest::newRow("unknown id") << a + device + "server=gone\n" << "Thinclient S1 is assigned the server id gone, which no server has";
         QTest::newRow("serial in other case") << device + "[THINCLIENT]\ndesc=E\nserial_number=s1\n"
-                                              << "Thinclients “D” and “E” share the serial number s1";
+                                              << "Thinclients S1 (“D”) and s1 (“E”) share the device file S1.conf";
+        QTest::newRow("serials as the file name makes them")
+            << QByteArray("[THINCLIENT]\ndesc=D\nserial_number=STRASSE\n[THINCLIENT]\ndesc=D\nserial_number=straße\n")
+            << "Thinclients STRASSE (“D”) and straße (“D”) share the device file STRASSE.conf";
         QTest::newRow("unusable serials")
             << QByteArray("[THINCLIENT]\ndesc=D\nserial_number=a/b\n[THINCLIENT]\ndesc=E\n")
             << "Thinclient “D”: the serial number “a/b” cannot name a device file|Thinclient “E”: the serial number “” "

@@ -1,13 +1,16 @@
 #include "dialogs/thinclient/TableSearch.h"
 
+#include "model/Lookup.h"
+
 #include <QItemSelectionModel>
 #include <QTableView>
 
 namespace {
 
+// In any letter case as serial numbers are compared (upper case, so that "strasse" finds "STRAßE").
 bool cellHolds(const QAbstractItemModel* model, int row, int column, const QString& text)
 {
-    return model->index(row, column).data(Qt::DisplayRole).toString().contains(text, Qt::CaseInsensitive);
+    return serialKey(model->index(row, column).data(Qt::DisplayRole).toString()).contains(serialKey(text));
 }
 
 } // namespace
