@@ -1,5 +1,7 @@
 #include "canvas/LabelGeometry.h"
 
+#include "model/Server.h"
+
 #include <array>
 #include <vector>
 
@@ -184,6 +186,12 @@ Qt::CursorShape cursorForZone(int zone)
 
 LabelBox dragStep(const DragInput& input, LabelBox box)
 {
+    // A label far off the picture (a hand-edited file) comes within reach first: no step can overflow.
+    const QRect reach = labelRect(box.xpos, box.ypos, box.width, box.height);
+    box.xpos = reach.x();
+    box.ypos = reach.y();
+    box.width = reach.width();
+    box.height = reach.height();
     const ZoneRule& rule = zoneRules().at(input.zone);
     if (rule.edges.empty()) {
         moveStep(input, box);

@@ -68,7 +68,7 @@ void ServerLabel::showUnanswered(const QList<ServerLabel*>& labels, const QSet<Q
 
 void ServerLabel::showServerGeometry()
 {
-    setGeometry(server->xpos, server->ypos, server->width, server->height);
+    setGeometry(labelRect(*server));
 }
 
 // ---- mouse -------------------------------------------------------------------

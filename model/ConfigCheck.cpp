@@ -2,6 +2,7 @@
 
 #include "model/ClientConfigFile.h"
 #include "model/Lookup.h"
+#include "model/Server.h"
 
 #include <QHash>
 #include <QRect>
@@ -25,7 +26,7 @@ void checkServers(const QList<Server*>& servers, const QSize& picture, QStringLi
                                  server->remote_app);
         else
             firstOfPair.insert(pair, server);
-        if (!area.contains(QRect(server->xpos, server->ypos, server->width, server->height)))
+        if (!area.contains(labelRect(*server)))
             problems << QStringLiteral("The label of server “%1” lies partly outside the picture")
                             .arg(server->display_name);
     }

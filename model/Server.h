@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 // One remote connection. A plain data holder: the dialogs, the labels and the
@@ -40,3 +41,8 @@ public:
     qint32 width = -1;
     qint32 height = -1;
 };
+
+// The place and size of a server's label, kept within 2^24 pixels either way,
+// so that no sum of them can overflow: a hand-edited file may hold any number.
+QRect labelRect(int xpos, int ypos, int width, int height);
+QRect labelRect(const Server& server);

@@ -73,7 +73,8 @@ private slots:
                  "4 100,100,30,30HV 90,90 140,150 - 100,100,80,90",         // until back past it
                  "1 100,100,75,75 100,100 90,80 - 90,80,85,95",             // top-left corner
                  "2 100,100,75,75 175,100 185,110 - 100,110,85,65",         // top-right corner
-                 "3 100,100,75,75 100,175 95,180 - 95,100,80,80"})          // bottom-left corner
+                 "3 100,100,75,75 100,175 95,180 - 95,100,80,80",           // bottom-left corner
+                 "6 2147483640,100,30,75H 110,120 129,120 - 16777216,100,30,75H"}) // from a hand-edited file: no overflow
             QTest::newRow(step) << QString::fromLatin1(step);
     }
 

@@ -227,6 +227,8 @@ private slots:
                                                      << "Servers “A” and “B” share the host H and remote application “”";
         QTest::newRow("label past the picture") << QByteArray(b).replace("xpos=525", "xpos=526")
                                                 << "The label of server “B” lies partly outside the picture";
+        QTest::newRow("label at the end of the numbers") << QByteArray(b).replace("xpos=525", "xpos=2147483600")
+                                                         << "The label of server “B” lies partly outside the picture";
     }
 
     void configurationCheck()
