@@ -26,6 +26,7 @@ AssignmentModel::AssignmentModel(const QList<Server*>& servers, const QList<Thin
                 setChecked(row, j, true);
         }
     }
+    cellsAtStart = cells;
 }
 
 int AssignmentModel::rowCount(const QModelIndex& parent) const

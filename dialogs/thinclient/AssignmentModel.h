@@ -34,6 +34,8 @@ public:
     void fillColumn(int column, int state);
     void fillGrid(int state);
     void setRowsShown(std::vector<bool> shown) { rowsShown = std::move(shown); }
+    // Whether any box differs from what the records gave it.
+    bool differsFromStart() const { return cells != cellsAtStart; }
 
     // The ids of the servers ticked in row, in server-list order.
     QStringList checkedServerIds(int row) const;
@@ -50,6 +52,7 @@ private:
     const QList<Server*>& servers;
     const QList<ThinClient*>& thinClients;
     std::vector<quint8> cells;
+    std::vector<quint8> cellsAtStart;
     std::vector<bool> rowsShown;
     // A Control click on a text column gives its cells an (unchecked) check state.
     std::array<bool, kFirstServerColumn> textColumnHasCheckState{};

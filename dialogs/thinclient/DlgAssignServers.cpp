@@ -72,7 +72,7 @@ void DlgAssignServers::accept()
     QDialog::accept();
 }
 
-void DlgAssignServers::reject()
+bool DlgAssignServers::hasChanges() const
 {
-    QDialog::reject();
+    return model->differsFromStart();
 }

@@ -33,11 +33,11 @@ private slots:
 
 public slots:
     void accept() override;
-    void reject() override;
 
 private:
     void buildWidgets();
     void rowsShown(const std::vector<bool>& shown) override;
+    bool hasChanges() const override;
 
     std::unique_ptr<Ui::DlgAssignServers> ui;
     QList<Server*>* servers;

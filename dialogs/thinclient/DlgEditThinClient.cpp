@@ -157,7 +157,11 @@ void DlgEditThinClient::accept()
     QDialog::accept();
 }
 
-void DlgEditThinClient::reject()
+bool DlgEditThinClient::hasChanges() const
 {
-    QDialog::reject();
+    for (int row = 0; row < tableWidget->rowCount(); ++row) {
+        if (isMarked(row) || tableWidget->item(row, DescriptionColumn)->text() != clientOfRow(row)->desc)
+            return true;
+    }
+    return false;
 }

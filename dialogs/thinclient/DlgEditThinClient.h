@@ -34,7 +34,6 @@ private slots:
 
 public slots:
     void accept() override;
-    void reject() override;
 
 private:
     enum Column { SerialColumn, DescriptionColumn, DeleteColumn };
@@ -46,6 +45,7 @@ private:
     int rowToShow() const;
     void updateShowFile();
     void rowsShown(const std::vector<bool>& shown) override;
+    bool hasChanges() const override;
 
     std::unique_ptr<Ui::DlgEditThinClient> ui;
     QList<ThinClient*>* thinClients;

@@ -1,5 +1,7 @@
 #include "dialogs/thinclient/TableDialog.h"
 
+#include "prompts/Prompts.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -76,6 +78,16 @@ void TableDialog::applyFilter()
     }
     view->doItemsLayout();
     rowsShown(shown);
+}
+
+void TableDialog::reject()
+{
+    if (hasChanges() && Prompts::current().question(this, QStringLiteral("Discard changes"),
+                                                    QStringLiteral("Discard the changes made in this table?"),
+                                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                                                    QMessageBox::No) != QMessageBox::Yes)
+        return;
+    QDialog::reject();
 }
 
 void TableDialog::onSearchClicked()

@@ -32,6 +32,13 @@ protected:
     // Return in the search field searches and goes no further: the dialog's
     // default button (Cancel) would otherwise throw the table's changes away.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Whether the table holds changes that OK would write.
+    virtual bool hasChanges() const = 0;
+
+public slots:
+    // Cancel, Escape and the title bar's close ask first when the table holds
+    // changes: they were never applied, so no undo could bring them back.
+    void reject() override;
 
 protected slots:
     void onSearchClicked();
