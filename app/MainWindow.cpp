@@ -15,7 +15,6 @@
 #include "dialogs/thinclient/DlgAssignServers.h"
 #include "dialogs/thinclient/DlgEditThinClient.h"
 #include "dialogs/thinclient/DlgThinClient.h"
-#include "model/ConfigCheck.h"
 #include "model/Server.h"
 #include "model/ThinClient.h"
 #include "ui_mainwindow.h"
@@ -300,14 +299,14 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::reportConfigurationProblems()
 {
-    const qsizetype count = configurationProblems(servers, thinClients, imageLabel->size()).size();
+    const qsizetype count = workspace.problems(imageLabel->size()).size();
     if (count > 0)
         statusBar->showMessage(QStringLiteral("zev.conf: %1 problems — Tools ▸ Check configuration").arg(count));
 }
 
 void MainWindow::checkConfiguration()
 {
-    const QStringList problems = configurationProblems(servers, thinClients, imageLabel->size());
+    const QStringList problems = workspace.problems(imageLabel->size());
     TextViewDialog dialog(this, QStringLiteral("Check configuration"),
                           problems.isEmpty() ? QStringLiteral("No problems found.") : problems.join(u'\n'));
     dialog.exec();

@@ -5,6 +5,7 @@
 #include "model/Server.h"
 
 #include <QHash>
+#include <QSet>
 #include <QRect>
 
 namespace {
@@ -53,13 +54,27 @@ void checkThinClients(const QList<ThinClient*>& thinClients, const QList<Server*
     }
 }
 
+// The file of a device removed from the list, or renamed by hand, stays (the
+// devices may rely on it): said, so that the administrator can see it.
+void checkStaleFiles(const QList<ThinClient*>& thinClients, const QStringList& filesInFolder, QStringList& problems)
+{
+    QSet<QString> deviceFiles{QStringLiteral("zev.conf")};
+    for (const ThinClient* client : thinClients)
+        deviceFiles.insert(ClientConfigFile::fileName(client->serial_number));
+    for (const QString& name : filesInFolder) {
+        if (name.endsWith(QLatin1String(".conf")) && !deviceFiles.contains(name))
+            problems << QStringLiteral("The file %1 belongs to no thinclient; a device may still read it").arg(name);
+    }
+}
+
 } // namespace
 
 QStringList configurationProblems(const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
-                                  const QSize& picture)
+                                  const QSize& picture, const QStringList& filesInFolder)
 {
     QStringList problems;
     checkServers(servers, picture, problems);
     checkThinClients(thinClients, servers, problems);
+    checkStaleFiles(thinClients, filesInFolder, problems);
     return problems;
 }

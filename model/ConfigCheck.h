@@ -8,6 +8,8 @@ class Server;
 class ThinClient;
 
 // What is wrong in a configuration, as a zev.conf edited by hand may have it:
-// one line per problem, servers first, in the records' order. Nothing is changed.
+// one line per problem, servers first, in the records' order, then the device
+// files among filesInFolder that no device has (a device may still read one).
+// Nothing is changed.
 QStringList configurationProblems(const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
-                                  const QSize& picture);
+                                  const QSize& picture, const QStringList& filesInFolder = {});

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <dirent.h>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
@@ -174,6 +175,26 @@ FileRead readFileAt(int folder, const QString& name, qint64 maxSize,
         return refused;
     }
     return readOpened(Descriptor(::openat(place.folder.get(), place.name.constData(), kReadFlags)), maxSize, unchanged);
+}
+
+QStringList namesIn(int folder)
+{
+    QStringList names;
+    const int listed = ::fcntl(folder, F_DUPFD_CLOEXEC, 0); // the listing takes this descriptor over
+    DIR* entries = listed >= 0 ? ::fdopendir(listed) : nullptr;
+    if (!entries) {
+        if (listed >= 0)
+            ::close(listed);
+        return names;
+    }
+    ::rewinddir(entries);
+    while (const dirent* entry = ::readdir(entries)) {
+        if (entry->d_name[0] != '.')
+            names << QFile::decodeName(entry->d_name);
+    }
+    ::closedir(entries);
+    names.sort();
+    return names;
 }
 
 FileRead readChosenFile(const QString& path, qint64 maxSize)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -84,5 +85,7 @@ struct FileRead {
 // still what the caller knows, its content is not read.
 FileRead readFileAt(int folder, const QString& name, qint64 maxSize,
                     const std::function<bool(const struct stat&)>& unchanged = {});
+// The names in folder, sorted, without the hidden ones.
+QStringList namesIn(int folder);
 // A file the user chose outside the working folder (an import list), by the same rules.
 FileRead readChosenFile(const QString& path, qint64 maxSize);

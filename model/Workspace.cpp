@@ -1,6 +1,7 @@
 #include "model/Workspace.h"
 
 #include "model/BatchSave.h"
+#include "model/ConfigCheck.h"
 #include "model/ConfigFile.h"
 #include "model/Server.h"
 #include "model/ThinClient.h"
@@ -156,6 +157,11 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
     steps.markSaved();
     modified = false;
     return outcome;
+}
+
+QStringList Workspace::problems(const QSize& picture) const
+{
+    return configurationProblems(serverRecords, clientRecords, picture, namesIn(folder.get()));
 }
 
 BackupOutcome Workspace::backup(const QString& targetPath) const

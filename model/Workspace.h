@@ -7,6 +7,7 @@
 #include "model/TrustedNames.h"
 
 #include <QList>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -97,6 +98,8 @@ public:
     void removeServer(Server* server);
 
     SaveOutcome save(const SaveQuestions& questions = {});
+    // What "Check configuration" finds in the records and the folder, for a picture of that size.
+    QStringList problems(const QSize& picture) const;
     // Copies zev.conf as it is on disk to a new file at targetPath.
     BackupOutcome backup(const QString& targetPath) const;
 

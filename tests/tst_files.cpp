@@ -207,36 +207,40 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("problems");
+        QTest::addColumn<QStringList>("files"); // in the working folder
         const QByteArray a = "[SERVER]\nserver_id=a\ndisplay_name=A\nrps_hostname_port=h\nxpos=0\nypos=0\nwidth=75\nheight=75\n";
         const QByteArray b = "[SERVER]\nserver_id=b\ndisplay_name=B\nrps_hostname_port=k\nxpos=525\nypos=325\nwidth=75\nheight=75\n";
         const QByteArray device = "[THINCLIENT]\ndesc=D\nserial_number=S1\n";
-        QTest::newRow("none") << a + b + device + "server=A\nserver=b\n" << "";
-        QTest::newRow("unknown id") << a + device + "server=gone\n" << "Thinclient S1 is assigned the server id gone, which no server has";
+        QTest::newRow("none") << a + b + device + "server=A\nserver=b\n" << "" << QStringList();
+        QTest::newRow("unknown id") << a + device + "server=gone\n" << "Thinclient S1 is assigned the server id gone, which no server has" << QStringList();
         QTest::newRow("serial in other case") << device + "[THINCLIENT]\ndesc=E\nserial_number=s1\n"
-                                              << "Thinclients S1 (“D”) and s1 (“E”) share the device file S1.conf";
+                                              << "Thinclients S1 (“D”) and s1 (“E”) share the device file S1.conf" << QStringList();
         QTest::newRow("serials as the file name makes them")
             << QByteArray("[THINCLIENT]\ndesc=D\nserial_number=STRASSE\n[THINCLIENT]\ndesc=D\nserial_number=straße\n")
-            << "Thinclients STRASSE (“D”) and straße (“D”) share the device file STRASSE.conf";
+            << "Thinclients STRASSE (“D”) and straße (“D”) share the device file STRASSE.conf" << QStringList();
         QTest::newRow("unusable serials")
             << QByteArray("[THINCLIENT]\ndesc=D\nserial_number=a/b\n[THINCLIENT]\ndesc=E\n")
             << "Thinclient “D”: the serial number “a/b” cannot name a device file|Thinclient “E”: the serial number “” "
-               "cannot name a device file";
+               "cannot name a device file" << QStringList();
         QTest::newRow("shared id") << a + QByteArray(b).replace("server_id=b", "server_id=A")
-                                   << "Servers “A” and “B” share the id A";
+                                   << "Servers “A” and “B” share the id A" << QStringList();
         QTest::newRow("shared host and application") << a + QByteArray(b).replace("=k", "=H")
-                                                     << "Servers “A” and “B” share the host H and remote application “”";
+                                                     << "Servers “A” and “B” share the host H and remote application “”" << QStringList();
         QTest::newRow("label past the picture") << QByteArray(b).replace("xpos=525", "xpos=526")
-                                                << "The label of server “B” lies partly outside the picture";
+                                                << "The label of server “B” lies partly outside the picture" << QStringList();
         QTest::newRow("label at the end of the numbers") << QByteArray(b).replace("xpos=525", "xpos=2147483600")
-                                                         << "The label of server “B” lies partly outside the picture";
+                                                         << "The label of server “B” lies partly outside the picture" << QStringList();
+        QTest::newRow("a device file no device has") << device << "The file OLD1.conf belongs to no thinclient; a device may still read it"
+                                                     << QStringList{"OLD1.conf", "S1.conf", "notes.txt", "zev.conf"};
     }
 
     void configurationCheck()
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, problems);
+        QFETCH(QStringList, files);
         const SampleFleet parsed(content);
-        QCOMPARE(configurationProblems(parsed.servers, parsed.thinClients, QSize(600, 400)).join(u'|'), problems);
+        QCOMPARE(configurationProblems(parsed.servers, parsed.thinClients, QSize(600, 400), files).join(u'|'), problems);
     }
 
     // Where a connection check goes: the port written, else the scheme's or the

@@ -140,11 +140,12 @@ private slots:
         trigger(fresh, "btnLoadImage");
         QCOMPARE(prompts->folder, QStringLiteral("/remembered"));
 
+        QVERIFY(writeWorkFile("OLD1.conf", "#\n"));
         MainWindow& window = open();
         QCOMPARE(QSettings(QStringLiteral("Quorvane"), QStringLiteral("ZEV")).value("workingDir").toString(), dir->path());
-        // The two problems: a device assigned the id "gone", and a label at -1,-1.
+        // The three problems: a device assigned the id "gone", a label at -1,-1, and the file of no device.
         QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(),
-                 "zev.conf: 2 problems — Tools ▸ Check configuration");
+                 "zev.conf: 3 problems — Tools ▸ Check configuration");
         QVERIFY(!window.findChild<QAction*>("btnLoadImage")->isEnabled() && !window.findChild<QAction*>("actionSave")->isEnabled());
         QCOMPARE(window.serverLabelList()[0]->geometry(), QRect(10, 20, 75, 75));
 
