@@ -50,7 +50,7 @@ public:
 
 public slots:
     void onDataChanged();
-    // One change a user would name, such as "Move label": a step to undo. A
+    // One change a user would name, such as "Move label “Terminal farm”": a step to undo. A
     // change that left the records as they were adds none.
     void recordStep(const QString& name);
     void undo();

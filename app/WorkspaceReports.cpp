@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMainWindow>
 #include <QProgressDialog>
 #include <QStatusBar>
@@ -45,15 +46,28 @@ SaveLock::KeepWaiting waitWithProgress(QWidget* parent)
     };
 }
 
+void showStatus(QWidget* parent, const QString& text)
+{
+    if (auto* window = qobject_cast<QMainWindow*>(parent))
+        window->statusBar()->showMessage(text, 5000);
+}
+
+QString deviceFiles(int count)
+{
+    return count == 1 ? QStringLiteral("1 device file")
+                      : QStringLiteral("%1 device files").arg(QLocale::system().toString(count));
+}
+
 void report(QWidget* parent, const SaveOutcome& outcome)
 {
     Prompts& prompts = Prompts::current();
     switch (outcome.status) {
     case SaveOutcome::Status::Saved:
+        showStatus(parent, outcome.configWritten ? QStringLiteral("Saved zev.conf and %1").arg(deviceFiles(outcome.devicesWritten))
+                                                 : QStringLiteral("Saved: nothing to write"));
         return;
     case SaveOutcome::Status::Cancelled: // the user's own choice: no box, but a word
-        if (auto* window = qobject_cast<QMainWindow*>(parent))
-            window->statusBar()->showMessage(QStringLiteral("Not saved: your changes are kept."), 5000);
+        showStatus(parent, QStringLiteral("Not saved: your changes are kept."));
         return;
     case SaveOutcome::Status::Busy:
         prompts.information(parent, kSavingTitle,

@@ -84,7 +84,8 @@ void ServerLabel::mousePressEvent(QMouseEvent* event)
 void ServerLabel::mouseReleaseEvent(QMouseEvent*)
 {
     if (pressed && dragged)
-        emit stepDone(zone == 0 ? QStringLiteral("Move label") : QStringLiteral("Resize label"));
+        emit stepDone((zone == 0 ? QStringLiteral("Move label “%1”") : QStringLiteral("Resize label “%1”"))
+                          .arg(server->display_name));
     pressed = false;
     dragged = false;
 }

@@ -107,8 +107,10 @@ Staging stageAll(BatchSave& batch, const QList<Server*>& servers, const QList<Th
     for (const ThinClient* client : thinClients) {
         const QString name = fileName(client->serial_number);
         const int error = name.isEmpty() ? int(kUnusableName) : batch.stage(name, blocks.fileFor(*client));
-        if (error == 0)
+        if (error == 0) {
+            ++staging.staged;
             continue;
+        }
         staging.allStaged = false;
         const QString shownName = name.isEmpty() ? client->serial_number.toUpper() + QStringLiteral(".conf") : name;
         if (!continueAfterFailure(batch.targetPath(shownName), error)) {

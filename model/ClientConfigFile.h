@@ -29,6 +29,7 @@ using ContinueQuestion = std::function<bool(const QString& path, int error)>;
 struct Staging {
     bool allStaged = true;
     bool stopped = false;
+    int staged = 0; // device files
 };
 Staging stageAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
               const ContinueQuestion& continueAfterFailure);

@@ -146,6 +146,7 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
             }))
             return stopWith(SaveOutcome::Status::ConfigRefused, configError);
         configOnDisk = DiskStamp::ofWritten(written, config);
+        outcome.configWritten = true;
         const BatchSave::Failed stop = [](const QString&, int) { return false; };
         const bool placed = deviceSave.commit(staging.stopped ? stop : BatchSave::Failed(deviceFailed));
         if (!staging.allStaged || !placed) {
@@ -153,6 +154,7 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
             modified = true;
             return stopWith(SaveOutcome::Status::DevicesFailed);
         }
+        outcome.devicesWritten = staging.staged;
     }
     steps.markSaved();
     modified = false;

@@ -42,6 +42,8 @@ struct SaveOutcome {
     Status status = Status::Saved;
     int error = 0;
     QString stoppedAt; // the file that stopped it: zev.conf, or the lock file
+    bool configWritten = false;
+    int devicesWritten = 0;
     QList<FileFailure> failedDevices;
 
     bool saved() const { return status == Status::Saved; }

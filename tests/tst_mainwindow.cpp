@@ -269,6 +269,8 @@ private slots:
             trigger(window, how);
         }
         QCOMPARE(prompts->shown.join(u'/'), titles);
+        if (scene.isEmpty() && how == "actionSave") // a save says what it wrote
+            QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(), "Saved zev.conf and 3 device files");
         if (scene == "folder") // a failure names the file and the reason behind "Show Details..."
             QCOMPARE(prompts->details, QStringList(workPath("zev.conf") + ": Is a directory"));
         QCOMPARE(onDisk(window), files);
@@ -306,7 +308,7 @@ private slots:
         QTest::newRow("delete server") << "label menu 3 Yes" << "Delete server “ Main office ”" << deleted
                                        << "serial_number=AB12\nserver=gone\n|serial_number=cd34\nserver=other\nserver=1252026947045\n";
         QTest::newRow("delete server, No") << "label menu 3 No" << "" << deleted << "";
-        QTest::newRow("drag") << "drag" << "Move label" << "" << " Main office  49,29";
+        QTest::newRow("drag") << "drag" << "Move label “ Main office ”" << "" << " Main office  49,29";
         QTest::newRow("right drag") << "drag right" << "" << "" << "";
         QTest::newRow("drag without a press") << "drag unpressed" << "" << "" << "";
         QTest::newRow("add device") << "btnNewThinclient" << "Add thinclient “Desk”" << "" << "desc=Desk\nserial_number=NEW1\n";
