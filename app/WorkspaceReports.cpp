@@ -63,8 +63,9 @@ void report(QWidget* parent, const SaveOutcome& outcome)
     Prompts& prompts = Prompts::current();
     switch (outcome.status) {
     case SaveOutcome::Status::Saved:
-        showStatus(parent, outcome.configWritten ? QStringLiteral("Saved zev.conf and %1").arg(deviceFiles(outcome.devicesWritten))
-                                                 : QStringLiteral("Saved: nothing to write"));
+        showStatus(parent, outcome.configWritten
+                               ? QStringLiteral("Saved zev.conf and %1").arg(deviceFiles(outcome.devicesWritten))
+                               : QStringLiteral("Saved: nothing to write"));
         return;
     case SaveOutcome::Status::Cancelled: // the user's own choice: no box, but a word
         showStatus(parent, QStringLiteral("Not saved: your changes are kept."));
@@ -84,7 +85,8 @@ void report(QWidget* parent, const SaveOutcome& outcome)
         QStringList lines;
         for (const FileFailure& failure : outcome.failedDevices)
             lines << failureLine(failure.path, failure.error);
-        prompts.information(parent, kDeviceTitle, QStringLiteral("Not all thinclient configuration fileshave been created"),
+        prompts.information(parent, kDeviceTitle,
+                            QStringLiteral("Not all thinclient configuration fileshave been created"),
                             lines.join(u'\n'));
         return;
     }

@@ -129,8 +129,7 @@ void BatchSave::openPreviousVersionsFolder()
     if (::fstat(folder.get(), &folderSeen) != 0)
         return;
     const bool created = ::mkdirat(folder.get(), kPreviousVersionsFolder, 0700) == 0;
-    Descriptor opened(
-        ::openat(folder.get(), kPreviousVersionsFolder, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    Descriptor opened(::openat(folder.get(), kPreviousVersionsFolder, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat own;
     if (!opened.isOpen() || ::fstat(opened.get(), &own) != 0 || !isTrustedOwner(own.st_uid, folderSeen.st_uid))
         return;
@@ -210,8 +209,8 @@ int BatchSave::stage(const QString& fileName, const QByteArray& bytes, struct st
     if (!previousVersionsChecked)
         openPreviousVersionsFolder();
     struct stat target;
-    const bool regularTarget = ::fstatat(folder.get(), name.constData(), &target, AT_SYMLINK_NOFOLLOW) == 0 &&
-                               S_ISREG(target.st_mode);
+    const bool regularTarget =
+        ::fstatat(folder.get(), name.constData(), &target, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(target.st_mode);
     // A file without any write bit is the administrator's own guard, for root
     // too; otherwise what this user may not write stays as it is.
     if (regularTarget && (target.st_mode & 0222) == 0)
@@ -240,7 +239,8 @@ int BatchSave::stage(const QString& fileName, const QByteArray& bytes, struct st
     // A name staged twice (two serial numbers that differ only in case) keeps its last content.
     const auto known = stagedIndex.constFind(name);
     if (known != stagedIndex.constEnd()) {
-        if (staged[*known].stagingName != staging.stagingName || staged[*known].overPreviousVersion != staging.overPreviousVersion)
+        if (staged[*known].stagingName != staging.stagingName ||
+            staged[*known].overPreviousVersion != staging.overPreviousVersion)
             discard(staged[*known]);
         staged[*known] = staging;
     } else {
@@ -275,8 +275,7 @@ int BatchSave::putInPlace(const Staged& file)
     const char* name = file.name.constData();
     struct stat seen;
     if (file.overPreviousVersion && ::fstatat(folder.get(), name, &seen, AT_SYMLINK_NOFOLLOW) == 0 &&
-        S_ISREG(seen.st_mode) &&
-        ::renameat2(previousVersions.get(), name, folder.get(), name, RENAME_EXCHANGE) == 0)
+        S_ISREG(seen.st_mode) && ::renameat2(previousVersions.get(), name, folder.get(), name, RENAME_EXCHANGE) == 0)
         return 0;
     // A file system without the swap (some network ones) still gets a safe rename.
     if (::renameat(stagingFolder(file), file.stagingName.constData(), folder.get(), name) != 0)

@@ -1,7 +1,7 @@
 #include "model/ClientConfigFile.h"
 
-#include "model/Lookup.h"
 #include "model/BatchSave.h"
+#include "model/Lookup.h"
 #include "model/ServerFields.h"
 #include "model/TextLines.h"
 #include "model/ThinClient.h"
@@ -125,7 +125,9 @@ bool writeAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinC
               const ContinueQuestion& continueAfterFailure)
 {
     const Staging staging = stageAll(batch, servers, thinClients, continueAfterFailure);
-    const BatchSave::Failed stop = [](const QString&, int) { return false; }; // the devices before the stop keep their files
+    const BatchSave::Failed stop = [](const QString&, int) {
+        return false;
+    }; // the devices before the stop keep their files
     return batch.commit(staging.stopped ? stop : continueAfterFailure) && staging.allStaged;
 }
 

@@ -32,7 +32,7 @@ struct Staging {
     int staged = 0; // device files
 };
 Staging stageAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
-              const ContinueQuestion& continueAfterFailure);
+                 const ContinueQuestion& continueAfterFailure);
 // Stages and commits them: true when every device got its file.
 bool writeAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
               const ContinueQuestion& continueAfterFailure);

@@ -5,8 +5,8 @@
 #include "model/Server.h"
 
 #include <QHash>
-#include <QSet>
 #include <QRect>
+#include <QSet>
 
 namespace {
 
@@ -28,8 +28,8 @@ void checkServers(const QList<Server*>& servers, const QSize& picture, QStringLi
         else
             firstOfPair.insert(pair, server);
         if (!area.contains(labelRect(*server)))
-            problems << QStringLiteral("The label of server “%1” lies partly outside the picture")
-                            .arg(server->display_name);
+            problems
+                << QStringLiteral("The label of server “%1” lies partly outside the picture").arg(server->display_name);
     }
 }
 

@@ -5,8 +5,8 @@
 
 #include <cerrno>
 #include <climits>
-#include <dirent.h>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -28,16 +28,16 @@ QByteArray readLink(int folder, const QByteArray& name)
 // Opens the folder at path, relative to from, following only trusted links.
 Descriptor openFolderAt(int from, const QByteArray& path, int& linksLeft)
 {
-    Descriptor current = path.startsWith('/') ? Descriptor(::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC))
-                                              : duplicate(from);
+    Descriptor current =
+        path.startsWith('/') ? Descriptor(::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC)) : duplicate(from);
     for (const QByteArray& part : path.split('/')) {
         if (part.isEmpty() || part == ".")
             continue;
         Descriptor next(::openat(current.get(), part.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (!next.isOpen()) {
             struct stat seen;
-            if (::fstatat(current.get(), part.constData(), &seen, AT_SYMLINK_NOFOLLOW) != 0 ||
-                !S_ISLNK(seen.st_mode) || !isTrustedLink(seen) || --linksLeft < 0)
+            if (::fstatat(current.get(), part.constData(), &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISLNK(seen.st_mode) ||
+                !isTrustedLink(seen) || --linksLeft < 0)
                 return {};
             next = openFolderAt(current.get(), readLink(current.get(), part), linksLeft);
             if (!next.isOpen())

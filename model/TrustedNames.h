@@ -75,8 +75,8 @@ Place followTrustedLinks(int folder, const QByteArray& name);
 struct FileRead {
     enum class Status { Read, Missing, Refused };
     Status status = Status::Missing;
-    int error = 0;      // why it was refused
-    QByteArray content; // when read
+    int error = 0;       // why it was refused
+    QByteArray content;  // when read
     struct stat seen {}; // of the file itself, taken before reading
 };
 

@@ -6,8 +6,7 @@
 
 #include <QHash>
 
-AssignmentModel::AssignmentModel(const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
-                                 QObject* parent)
+AssignmentModel::AssignmentModel(const QList<Server*>& servers, const QList<ThinClient*>& thinClients, QObject* parent)
     : QAbstractTableModel(parent), servers(servers), thinClients(thinClients),
       cells(size_t(thinClients.size()) * servers.size(), 0)
 {

@@ -4,8 +4,8 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
