@@ -8,6 +8,16 @@ const std::pair<const char*, quint16> kUsualPorts[] = {
     {"telnet", 23}, {"tn3270", 23}, {"hdx", 1494},    {"vmview", 443},      {"authentic8", 443},
 };
 
+// VNC and X11 name a display after the host by long convention ("host:1"):
+// a number below 100 there is a display, counted from the protocol's usual port.
+constexpr uint kLastDisplay = 99;
+
+bool countsDisplays(const QString& connectionType)
+{
+    return connectionType.compare(QLatin1String("vnc"), Qt::CaseInsensitive) == 0 ||
+           connectionType.compare(QLatin1String("x11"), Qt::CaseInsensitive) == 0;
+}
+
 quint16 usualPort(const QString& connectionType, const QString& scheme)
 {
     for (const auto& [type, port] : kUsualPorts) {
@@ -36,6 +46,7 @@ ServerAddress serverAddress(const QString& hostnamePort, const QString& connecti
         rest = rest.mid(schemeEnd + 3);
     }
     rest = rest.section(u'/', 0, 0); // a web address may go on with a path
+    rest = rest.section(u'@', -1);   // and any address may name a user first
 
     ServerAddress address;
     address.written = hostnamePort;
@@ -58,7 +69,9 @@ ServerAddress serverAddress(const QString& hostnamePort, const QString& connecti
     }
 
     bool ok = true;
-    const uint port = portText.isEmpty() ? usualPort(connectionType, scheme) : portText.toUInt(&ok);
+    uint port = portText.isEmpty() ? usualPort(connectionType, scheme) : portText.toUInt(&ok);
+    if (ok && !portText.isEmpty() && port <= kLastDisplay && countsDisplays(connectionType))
+        port += usualPort(connectionType, scheme);
     address.port = quint16(port);
     address.valid = !address.host.isEmpty() && ok && port >= 1 && port <= 65535;
     return address;

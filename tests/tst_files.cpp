@@ -253,7 +253,9 @@ private slots:
         const char* rows[][3] = {{"RDP://Host.Example:3390", "rdp", "Host.Example:3390"}, {"h", "rdp", "h:3389"},
                                  {"h", "vnc", "h:5900"},   {"http://h", "web", "h:80"}, {"https://h/portal", "web", "h:443"},
                                  {"[fe80::1]:5901", "vnc", "[fe80::1]:5901"}, {"::1", "vnc", "[::1]:5900"},
-                                 {"h:99999", "rdp", ""},   {"h:x", "rdp", ""},        {"[::1", "rdp", ""}, {" ", "rdp", ""}};
+                                 {"h:99999", "rdp", ""},   {"h:x", "rdp", ""},        {"[::1", "rdp", ""}, {" ", "rdp", ""},
+                                 {"telnet://user@h:23", "telnet", "h:23"}, {"h:1", "vnc", "h:5901"}, {"h:0", "x11", "h:6000"},
+                                 {"h:99", "VNC", "h:5999"}, {"h:100", "vnc", "h:100"}, {"h:1", "rdp", "h:1"}};
         for (const auto& [written, type, address] : rows)
             QTest::addRow("%s %s", written, type) << QString::fromLatin1(written) << type << address;
         // The usual ports as the README promises them to users, one row per protocol.
