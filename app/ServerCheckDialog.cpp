@@ -3,8 +3,11 @@
 #include "app/ConnectionCheck.h"
 #include "model/Server.h"
 
+#include <QClipboard>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -26,11 +29,28 @@ ServerCheckDialog::ServerCheckDialog(QWidget* parent, const QList<Server*>& serv
         results->setItem(row, 2, new QTableWidgetItem(QStringLiteral("waiting")));
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+    copy->setObjectName(QStringLiteral("btnCopy"));
+    copy->setAutoDefault(false);
+    connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(tableText()); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(results);
     layout->addWidget(buttons);
     startChecks();
+}
+
+// The table as text: a line per server, its columns separated by tabs.
+QString ServerCheckDialog::tableText() const
+{
+    QStringList lines;
+    for (int row = 0; row < results->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < results->columnCount(); ++column)
+            cells << (results->item(row, column) ? results->item(row, column)->text() : QString());
+        lines << cells.join(u'\t');
+    }
+    return lines.join(u'\n') + u'\n';
 }
 
 void ServerCheckDialog::startChecks()

@@ -7,7 +7,7 @@ class QTableWidget;
 class Server;
 
 // "Check all servers": a table of server, address, result and time, filled in
-// as the answers come, with at most 32 checks under way at once.
+// as the answers come, with at most 32 checks under way at once; "Copy" copies it as text.
 class ServerCheckDialog : public QDialog {
     Q_OBJECT
 public:
@@ -22,6 +22,7 @@ signals:
 
 private:
     void startChecks();
+    QString tableText() const;
 
     QList<Server*> servers;
     QTableWidget* results = nullptr;

@@ -10,6 +10,7 @@
 #include "support/SampleRecords.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -459,10 +460,12 @@ private slots:
             auto* all = qobject_cast<ServerCheckDialog*>(QApplication::activeModalWidget());
             if ((!all || !all->table()->item(0, 3) || !all->table()->item(1, 3)) && ++tries < 250)
                 return QTimer::singleShot(20, &window, readTable);
-            for (int i = 0; all && i < 2; ++i)
-                rows << all->table()->item(i, 1)->text() + u' ' + all->table()->item(i, 2)->text().section(u':', 0, 0);
-            if (all)
-                all->close();
+            if (!all)
+                return;
+            all->findChild<QPushButton*>("btnCopy")->click(); // the table as text, a line per server
+            for (const QString& line : QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts))
+                rows << line.section(u'\t', 1, 1) + u' ' + line.section(u'\t', 2, 2).section(u':', 0, 0);
+            all->close();
         };
         QTimer::singleShot(0, &window, readTable);
         trigger(window, "actionCheck_all_servers");
