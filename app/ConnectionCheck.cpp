@@ -12,8 +12,12 @@ ConnectionCheck::ConnectionCheck(const ServerAddress& address, QObject* parent) 
     connect(&socket, &QTcpSocket::errorOccurred, this, [this] { finish(false, socket.errorString()); });
     limit.setSingleShot(true);
     connect(&limit, &QTimer::timeout, this, [this] { finish(false, QStringLiteral("no answer within 3 seconds")); });
-    limit.start(kTimeLimitMs);
-    socket.connectToHost(address.host, address.port);
+    // Started from the event loop too: a socket may fail at once (a broadcast
+    // address), and its answer must come after the caller listens for it.
+    QTimer::singleShot(0, this, [this, address] {
+        limit.start(kTimeLimitMs);
+        socket.connectToHost(address.host, address.port);
+    });
 }
 
 QString ConnectionCheck::resultText(bool answered, const QString& reason)

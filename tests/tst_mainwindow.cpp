@@ -447,6 +447,10 @@ private slots:
                                     QStringLiteral("127.0.0.1:%1").arg(closed.serverPort())};
         closed.close();
         MainWindow& window = open();
+        // A check that fails at once (no socket may reach a broadcast address) still answers.
+        window.serverList()[0]->rps_hostname_port = "255.255.255.255:9";
+        emit window.serverLabelList()[0]->connectionCheckRequested(window.serverList()[0]);
+        QTRY_VERIFY(static_cast<QMainWindow&>(window).statusBar()->currentMessage().contains(": 255.255.255.255:9 does not answer"));
         for (int i : {0, 1})
             window.serverList()[i]->rps_hostname_port = addresses[i];
         emit window.serverLabelList()[1]->connectionCheckRequested(window.serverList()[1]);
