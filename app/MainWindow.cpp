@@ -25,7 +25,6 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -77,15 +76,17 @@ MainWindow::~MainWindow()
     delete takeCentralWidget();
 }
 
+// The form makes the logo button (its picture is built into the program) as
+// the tool bar's first entry; it belongs last, after the separator.
 void MainWindow::buildLogoButton()
 {
-    logoPixmap = QPixmap(QStringLiteral(":/images/resources/images/qv_small_logo.jpg"));
-    logoButton = new QPushButton(this);
-    logoButton->setFlat(true);
-    logoButton->setIcon(QIcon(logoPixmap));
-    logoButton->setIconSize(logoPixmap.size());
+    logoButton = ui->logoButton;
+    logoPixmap = logoButton->icon().pixmap(logoButton->iconSize());
     connect(logoButton, &QPushButton::clicked, this, &MainWindow::onLogoClicked);
-    ui->mainToolBar->addWidget(logoButton);
+    QAction* logoEntry = ui->mainToolBar->actions().constFirst();
+    ui->mainToolBar->removeAction(logoEntry);
+    ui->mainToolBar->addAction(logoEntry);
+    logoButton->show();
 }
 
 void MainWindow::buildEditMenu()
@@ -258,7 +259,7 @@ void MainWindow::on_btnLoadImage_triggered()
 void MainWindow::loadPicture(const QString& fileName)
 {
     const LoadOutcome loaded = workspace.load(fileName);
-    if (!reportFolder(this, fileName, loaded))
+    if (!reportFolder(this, loaded))
         return;
     workingDir = workspace.folderPath();
     settings->setValue(kWorkingDirKey, workingDir);
@@ -277,9 +278,10 @@ QString MainWindow::droppedPicture(const QDropEvent* event) const
     const QList<QUrl> urls = event->mimeData()->urls();
     if (!ui->btnLoadImage->isEnabled() || urls.size() != 1 || !urls[0].isLocalFile())
         return {};
-    const QString path = urls[0].toLocalFile();
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return QStringList{"png", "bmp", "jpg", "jpeg"}.contains(suffix) ? path : QString();
+    const QString name = urls[0].fileName();
+    const QString suffix = name.mid(name.lastIndexOf(u'.') + 1).toLower(); // the whole name when it has no dot
+    return name.contains(u'.') && QStringList{"png", "bmp", "jpg", "jpeg"}.contains(suffix) ? urls[0].toLocalFile()
+                                                                                          : QString();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)

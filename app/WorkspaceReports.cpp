@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QLocale>
 #include <QMainWindow>
 #include <QProgressDialog>
@@ -95,12 +94,12 @@ void report(QWidget* parent, const SaveOutcome& outcome)
 
 } // namespace
 
-bool reportFolder(QWidget* parent, const QString& picturePath, const LoadOutcome& loaded)
+bool reportFolder(QWidget* parent, const LoadOutcome& loaded)
 {
     if (loaded.folderError != 0)
         Prompts::current().warning(parent, kLoadingTitle,
                                    QStringLiteral("\nThe folder of the picture could not be opened:\n%1")
-                                       .arg(QDir::toNativeSeparators(QFileInfo(picturePath).absolutePath())),
+                                       .arg(QDir::toNativeSeparators(loaded.folder)),
                                    fileErrorText(loaded.folderError));
     return loaded.folderError == 0;
 }

@@ -7,7 +7,7 @@ class QWidget;
 // What opening the working folder found, in boxes: a folder that cannot be
 // opened, a picture that cannot be read (said at once: a pipe cannot make the
 // window wait), a zev.conf that cannot be read. Each returns whether all was well.
-bool reportFolder(QWidget* parent, const QString& picturePath, const LoadOutcome& loaded);
+bool reportFolder(QWidget* parent, const LoadOutcome& loaded);
 bool reportPicture(QWidget* parent, const QString& picturePath, const LoadOutcome& loaded);
 bool reportConfig(QWidget* parent, const QString& configPath, const LoadOutcome& loaded);
 

@@ -37,7 +37,8 @@ LoadOutcome Workspace::load(const QString& picturePath)
 {
     LoadOutcome outcome;
     const QFileInfo picture(picturePath);
-    Descriptor opened = TrustedNames::openFolder(picture.absolutePath());
+    outcome.folder = picture.absolutePath();
+    Descriptor opened = TrustedNames::openFolder(outcome.folder);
     if (!opened.isOpen()) {
         outcome.folderError = errno;
         return outcome;

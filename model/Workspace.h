@@ -22,6 +22,7 @@ struct FileFailure {
 
 // What opening the working folder found.
 struct LoadOutcome {
+    QString folder;      // the picture's folder, as its path was given
     int folderError = 0; // the folder could not be opened: nothing else was tried
     FileRead picture;    // its bytes, to be decoded by the caller
     FileRead::Status config = FileRead::Status::Missing;
