@@ -177,14 +177,13 @@ void benchFiles(const Size& size, int runs, Table& table)
     QTemporaryDir work(QDir::current().filePath(QStringLiteral("zev-bench-XXXXXX")));
     const Descriptor folder = TrustedNames::openFolder(work.path());
     const QByteArray configBytes = ConfigFile::serialize(fleet.servers, fleet.thinClients);
-    const auto never = [](const QString&, int) { return false; };
 
     const Comparison write = compareMs(
         runs,
         [&] {
             BatchSave save(folder.get(), work.path());
             save.stage(QStringLiteral("zev.conf"), ConfigFile::serialize(fleet.servers, fleet.thinClients));
-            save.commit(never);
+            save.commit();
         },
         [&] { writeDurably(work.filePath("raw.conf"), configBytes); });
     table.row("writeConfigFile", size.name, write, "<= 1.5x");

@@ -1,7 +1,6 @@
 #include "model/BatchSave.h"
 
 #include <QFile>
-#include <QIODevice>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -91,11 +90,6 @@ int writeWhole(int fd, const QByteArray& bytes)
 void setSaveStepHook(std::function<bool(SaveStep)> hook)
 {
     saveStepHook = std::move(hook);
-}
-
-bool writeFully(QIODevice& device, QByteArrayView bytes)
-{
-    return device.write(bytes.data(), bytes.size()) == bytes.size();
 }
 
 BatchSave::BatchSave(int folderFd, const QString& folderPath)
@@ -294,7 +288,7 @@ bool BatchSave::commit(const Failed& failed)
         // Nothing is put in place: every file is a failure, asked about until the caller stops.
         const int error = errno;
         qsizetype i = 0;
-        while (i < staged.size() && failed(targetPath(staged[i].name), error))
+        while (i < staged.size() && failed && failed(targetPath(staged[i].name), error))
             ++i;
         discardFrom(0);
         return false;
@@ -309,7 +303,7 @@ bool BatchSave::commit(const Failed& failed)
         }
         discard(file);
         allInPlace = false;
-        if (!failed(targetPath(file.name), error)) {
+        if (!failed || !failed(targetPath(file.name), error)) {
             discardFrom(i + 1);
             break;
         }

@@ -10,11 +10,8 @@
 
 #include <functional>
 
-class QIODevice;
-
-// Writes all of bytes, or reports false: a short write is a failed write.
-bool writeFully(QIODevice& device, QByteArrayView bytes);
-// The same to a descriptor: 0, or the errno value of the failure.
+// Writes all of bytes to a descriptor: 0, or the errno value of the failure
+// (a short write is a failed write).
 int writeWhole(int fd, const QByteArray& bytes);
 
 // Every file the program writes goes through here, so that a crash, a kill or
@@ -51,10 +48,10 @@ public:
 
     // Makes the staged files durable and puts them in place, in staging
     // order. A target that cannot be replaced is handed to failed with its
-    // path and the reason; failed returning false abandons the rest. Returns
-    // true only when every staged file was put in place.
+    // path and the reason; failed returning false (or none given) abandons
+    // the rest. Returns true only when every staged file was put in place.
     using Failed = std::function<bool(const QString& path, int error)>;
-    bool commit(const Failed& failed);
+    bool commit(const Failed& failed = {});
 
     QString targetPath(const QString& fileName) const;
 

@@ -125,10 +125,8 @@ bool writeAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinC
               const ContinueQuestion& continueAfterFailure)
 {
     const Staging staging = stageAll(batch, servers, thinClients, continueAfterFailure);
-    const BatchSave::Failed stop = [](const QString&, int) {
-        return false;
-    }; // the devices before the stop keep their files
-    return batch.commit(staging.stopped ? stop : continueAfterFailure) && staging.allStaged;
+    // After a stop, the devices before it keep their files and nothing more is asked.
+    return batch.commit(staging.stopped ? BatchSave::Failed() : continueAfterFailure) && staging.allStaged;
 }
 
 } // namespace ClientConfigFile

@@ -166,11 +166,6 @@ QByteArray serialize(const QList<Server*>& servers, const QList<ThinClient*>& th
     return out.toUtf8();
 }
 
-bool write(QIODevice& device, const QList<Server*>& servers, const QList<ThinClient*>& thinClients)
-{
-    return writeFully(device, serialize(servers, thinClients));
-}
-
 void parse(const QByteArray& content, QList<Server*>& servers, QList<ThinClient*>& thinClients)
 {
     Parser parser(servers, thinClients);

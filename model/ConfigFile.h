@@ -4,7 +4,6 @@
 #include <QList>
 #include <QString>
 
-class QIODevice;
 class Server;
 class ThinClient;
 
@@ -16,7 +15,6 @@ namespace ConfigFile {
 constexpr qint64 kLargestConfig = 256 * 1024 * 1024;
 
 QByteArray serialize(const QList<Server*>& servers, const QList<ThinClient*>& thinClients);
-bool write(QIODevice& device, const QList<Server*>& servers, const QList<ThinClient*>& thinClients);
 
 // Appends the records found in content to the two lists. Never fails: lines it
 // does not understand are passed over.

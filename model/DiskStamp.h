@@ -22,8 +22,6 @@ public:
     // read only when the metadata differ (a file rewritten with the same bytes
     // is the same file).
     bool stillMatches(int folder, const QString& name) const;
-    // Whether there was a file at all.
-    bool existed() const { return state != State::Missing; }
 
 private:
     enum class State { Missing, Refused, Read };

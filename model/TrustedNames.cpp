@@ -16,7 +16,12 @@ namespace {
 constexpr int kMaxLinks = 40;
 
 using TrustedNames::duplicate;
-using TrustedNames::isTrustedLink;
+// The rule the kernel applies to links in shared sticky folders: a link is
+// followed only when this user or root made it.
+bool isTrustedLink(const struct stat& link)
+{
+    return link.st_uid == ::geteuid() || link.st_uid == 0;
+}
 
 QByteArray readLink(int folder, const QByteArray& name)
 {
@@ -138,10 +143,6 @@ Descriptor openFolder(const QString& path)
     return Descriptor(::open(nativeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
-bool isTrustedLink(const struct stat& link)
-{
-    return link.st_uid == ::geteuid() || link.st_uid == 0;
-}
 
 Place followTrustedLinks(int folder, const QByteArray& name)
 {

@@ -57,7 +57,6 @@ QByteArray nativeName(const QString& name);
 Descriptor duplicate(int fd);
 // The folder at path, followed as the user gave it: the one time a path is resolved.
 Descriptor openFolder(const QString& path);
-bool isTrustedLink(const struct stat& link);
 
 // Where name in folder leads: the folder and name of the file itself, past the
 // trusted links on the way. The folder is not open when an untrusted link (or

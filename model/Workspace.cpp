@@ -148,8 +148,7 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
             return stopWith(SaveOutcome::Status::ConfigRefused, configError);
         configOnDisk = DiskStamp::ofWritten(written, config);
         outcome.configWritten = true;
-        const BatchSave::Failed stop = [](const QString&, int) { return false; };
-        const bool placed = deviceSave.commit(staging.stopped ? stop : BatchSave::Failed(deviceFailed));
+        const bool placed = deviceSave.commit(staging.stopped ? BatchSave::Failed() : BatchSave::Failed(deviceFailed));
         if (!staging.allStaged || !placed) {
             steps.markNothingSaved();
             modified = true;
