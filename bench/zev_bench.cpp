@@ -1,7 +1,7 @@
 // Times ZEV's file and dialog operations on a synthetic fleet against a raw
 // baseline doing the same I/O in the same run, and prints one table.
 //
-//   zev_bench [S|L|all] [--runs N]
+//   zev_bench [S|L|bare|all] [--runs N]
 
 #include "fixtures/SyntheticFleet.h"
 #include "dialogs/thinclient/DlgAssignServers.h"
@@ -290,6 +290,28 @@ void benchOpenFolder(const Size& size, int runs, Table& table)
     table.row("open a working folder", size.name, open, 0, "<= 500 ms");
 }
 
+// A hand-made zev.conf of nothing but 50,000 "[SERVER]" lines: small on disk,
+// it must not cost more to open than a real fleet.
+void benchBareServers(Table& table)
+{
+    QTemporaryDir work(QDir::current().filePath(QStringLiteral("zev-bench-XXXXXX")));
+    writeRaw(work.filePath(QStringLiteral("zev.conf")), QByteArray("[SERVER]\n").repeated(50000));
+    QImage picture(1600, 1200, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    picture.save(work.filePath(QStringLiteral("topology.png")));
+    PictureChooser chooser(work.filePath(QStringLiteral("topology.png")));
+    const qint64 before = rssMiB();
+    MainWindow window;
+    window.show();
+    const double open = timedMs([&] {
+        window.findChild<QAction*>(QStringLiteral("btnLoadImage"))->trigger();
+        QCoreApplication::processEvents();
+    });
+    table.row("open 50,000 bare [SERVER] lines", "-", open, 0, "<= 2000 ms");
+    table.note("  memory of the open folder", "-",
+               QStringLiteral("%1 MiB above the program (target <= 300 MiB)").arg(rssMiB() - before));
+}
+
 void benchDialogs(const Size& size, int runs, Table& table)
 {
     SyntheticFleet fleet(size.devices, size.servers, size.perDevice);
@@ -392,6 +414,8 @@ int main(int argc, char* argv[])
     const int runs = runsAt >= 0 ? qMax(3, args.value(runsAt + 1).toInt()) : 3;
 
     Table table;
+    if (which == QLatin1String("BARE") || which == QLatin1String("ALL"))
+        benchBareServers(table);
     for (const Size& size : kSizes) {
         if (which != QLatin1String("ALL") && which != QLatin1String(size.name))
             continue;

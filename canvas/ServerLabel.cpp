@@ -7,14 +7,26 @@
 
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 namespace {
 
-const QString kNormalStyle = QStringLiteral("background-color: rgba(0, 0, 0, 80);");
+// Painted rather than set as a style sheet: a style sheet of its own costs every
+// label several kilobytes, and a fleet may have thousands of servers.
+const QColor kRestingColour(0, 0, 0, 80);
+const QColor kHighlightedColour(0, 156, 181);
 // A server that did not answer its last check, until the next check or edit.
-const QString kUnansweredStyle = QStringLiteral("background-color: rgba(0, 0, 0, 80); border: 2px solid red;");
-// Decimal: the style sheet parser takes no hexadecimal numbers in rgba(), and would leave the label clear.
-const QString kHighlightedStyle = QStringLiteral("background-color: rgba(0, 156, 181, 255);");
+const QColor kUnansweredBorder(Qt::red);
+constexpr int kUnansweredBorderWidth = 2;
+
+// The picture's dark surroundings would give the name a light colour, hard to read
+// on the grey over a light picture: the name is always written in black.
+const QPalette& namePalette()
+{
+    static const QPalette palette(Qt::black, Qt::white);
+    return palette;
+}
 
 } // namespace
 
@@ -22,13 +34,6 @@ ServerLabel::ServerLabel(QWidget* parent, QRect* bounds, QList<Server*>* servers
     : QLabel(parent), servers(servers), server(server), bounds(bounds)
 {
     setMouseTracking(true);
-    setStyleSheet(restingStyle());
-    // The picture's dark surroundings would give the name a light colour, hard to read
-    // on the grey over a light picture: the name is always written in black.
-    QPalette namePalette = palette();
-    namePalette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(namePalette);
-    setForegroundRole(QPalette::WindowText);
     // Horizontal centre with both the vertical-centre and the bottom bit set, as labels always had.
     setAlignment(Qt::Alignment(0xC4));
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -38,16 +43,30 @@ ServerLabel::ServerLabel(QWidget* parent, QRect* bounds, QList<Server*>* servers
     show();
 }
 
-const QString& ServerLabel::restingStyle() const
-{
-    return unanswered ? kUnansweredStyle : kNormalStyle;
-}
-
 void ServerLabel::setUnanswered(bool notAnswering)
 {
     unanswered = notAnswering;
-    if (!inContextMenu)
-        setStyleSheet(restingStyle());
+    update();
+}
+
+void ServerLabel::setHighlighted(bool on)
+{
+    highlighted = on;
+    update();
+}
+
+void ServerLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), highlighted ? kHighlightedColour : kRestingColour);
+    QRect textArea = contentsRect();
+    if (unanswered && !highlighted) {
+        const int half = kUnansweredBorderWidth / 2;
+        painter.setPen(QPen(kUnansweredBorder, kUnansweredBorderWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(rect().adjusted(half, half, -half, -half));
+        textArea.adjust(kUnansweredBorderWidth, kUnansweredBorderWidth, -kUnansweredBorderWidth, -kUnansweredBorderWidth);
+    }
+    style()->drawItemText(&painter, textArea, alignment(), namePalette(), isEnabled(), text(), QPalette::WindowText);
 }
 
 QSet<QString> ServerLabel::unansweredServers(const QList<ServerLabel*>& labels)
@@ -136,9 +155,8 @@ void ServerLabel::dragTo(const QPoint& pointer)
 
 void ServerLabel::onRightClick(QPoint point)
 {
-    setStyleSheet(kHighlightedStyle);
+    setHighlighted(true);
     inContextMenu = true;
-    // Not a child of the label: its highlight style sheet would colour the menu too.
     QMenu menu;
     connect(menu.addAction(QStringLiteral("Clone this server")), &QAction::triggered, this,
             &ServerLabel::onCloneServerClicked);
@@ -150,7 +168,7 @@ void ServerLabel::onRightClick(QPoint point)
             &ServerLabel::onDeleteServerClicked);
     menu.exec(mapToGlobal(point));
     inContextMenu = false;
-    setStyleSheet(restingStyle());
+    setHighlighted(false);
     // Destroyed only now: the menu has finished its own event loop inside this call.
     if (deleted)
         deleteLater();
@@ -158,7 +176,7 @@ void ServerLabel::onRightClick(QPoint point)
 
 void ServerLabel::openServerDialog(bool clone)
 {
-    setStyleSheet(restingStyle());
+    setHighlighted(false);
     DlgServer dialog(parentWidget(), bounds, servers, server, clone);
     if (clone)
         connect(&dialog, &DlgServer::onNewServer, this, &ServerLabel::onServerAdded);
@@ -185,11 +203,10 @@ void ServerLabel::onEditServerClicked()
 
 void ServerLabel::onDeleteServerClicked()
 {
-    // The box belongs to the window: a child of the label would take on the label's highlight.
     if (Prompts::askYesNo(window(), QStringLiteral("Confirm delete server"),
                           QStringLiteral("\nAre you sure you want to delete this server?")) == QMessageBox::No)
         return;
-    setStyleSheet(restingStyle());
+    setHighlighted(false);
     hide();
     emit onDeleteServer(server, this);
     emit onDataChanged();

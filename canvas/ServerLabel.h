@@ -19,6 +19,7 @@ public:
     Server* serverRecord() const { return server; }
     // A red border while its server has not answered a connection check.
     void setUnanswered(bool notAnswering);
+    bool isShownUnanswered() const { return unanswered; }
     // The ids of the servers whose labels show that they did not answer, and
     // those borders put back on labels made anew.
     static QSet<QString> unansweredServers(const QList<ServerLabel*>& labels);
@@ -45,11 +46,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void dragTo(const QPoint& pointer);
     void showServerGeometry();
-    const QString& restingStyle() const;
+    // While its menu or a question about it is open.
+    void setHighlighted(bool on);
     void openServerDialog(bool clone);
 
     QList<Server*>* servers;
@@ -66,5 +69,6 @@ private:
     bool verticalHold = false;
     bool inContextMenu = false;
     bool unanswered = false;
+    bool highlighted = false;
     bool deleted = false;
 };
