@@ -2,7 +2,9 @@
 
 #include "prompts/Prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLocale>
 #include <QMainWindow>
@@ -23,6 +25,22 @@ QString failureLine(const QString& path, int error)
     return QDir::toNativeSeparators(path) + QStringLiteral(": ") + fileErrorText(error);
 }
 
+// Modal, with Cancel; Escape cancels as the button does, even before the dialog
+// has become the active window (when it would merely hide it).
+std::unique_ptr<QProgressDialog> progressDialog(QWidget* parent, const QString& objectName, const QString& text,
+                                                int maximum)
+{
+    auto dialog = std::make_unique<QProgressDialog>(text, QStringLiteral("Cancel"), 0, maximum, parent);
+    dialog->setObjectName(objectName);
+    dialog->setWindowTitle(kSavingTitle);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setAutoClose(false);
+    dialog->setAutoReset(false);
+    QObject::connect(dialog.get(), &QDialog::rejected, dialog.get(), &QProgressDialog::cancel);
+    dialog->show();
+    return dialog;
+}
+
 // While another program saves: a small dialog with Cancel, and the window
 // repaints meanwhile (the dialog keeps every other input away from it).
 SaveLock::KeepWaiting waitWithProgress(QWidget* parent)
@@ -31,17 +49,47 @@ SaveLock::KeepWaiting waitWithProgress(QWidget* parent)
     return [parent, dialog](qint64) {
         if (!*dialog) {
             // No end is known: a busy bar, not a percentage.
-            *dialog = std::make_unique<QProgressDialog>(QStringLiteral("Waiting for another program to finish saving…"),
-                                                        QStringLiteral("Cancel"), 0, 0, parent);
-            (*dialog)->setObjectName(QStringLiteral("waitingForLock"));
-            (*dialog)->setWindowTitle(kSavingTitle);
-            (*dialog)->setWindowModality(Qt::ApplicationModal);
-            (*dialog)->show();
+            *dialog = progressDialog(parent, QStringLiteral("waitingForLock"),
+                                     QStringLiteral("Waiting for another program to finish saving…"), 0);
         }
         QEventLoop pause;
         QTimer::singleShot(50, &pause, &QEventLoop::quit);
         pause.exec();
         return !(*dialog)->wasCanceled();
+    };
+}
+
+// A save that takes longer than half a second shows how many device files are
+// written; Cancel stops it before anything is put in place.
+ClientConfigFile::Progress progressAfterHalfASecond(QWidget* parent)
+{
+    struct Shown {
+        QElapsedTimer sinceStart;
+        QElapsedTimer sinceUpdate;
+        std::unique_ptr<QProgressDialog> dialog;
+    };
+    auto shown = std::make_shared<Shown>();
+    shown->sinceStart.start();
+    return [parent, shown](int written, int total) {
+        const bool last = written == total;
+        if (!shown->dialog) {
+            if (shown->sinceStart.elapsed() < 500)
+                return true;
+            shown->dialog = progressDialog(parent, QStringLiteral("savingFiles"), QString(), total);
+        } else if (!last && shown->sinceUpdate.elapsed() < 50) {
+            return true; // the count is redrawn twenty times a second, not once per file
+        }
+        shown->sinceUpdate.start();
+        const QLocale locale = QLocale::system();
+        shown->dialog->setLabelText(
+            last ? QStringLiteral("Putting %1 device files in place…").arg(locale.toString(total))
+                 : QStringLiteral("Writing device files: %1 of %2").arg(locale.toString(written), locale.toString(total)));
+        // From here on the files go in place, which cannot be stopped half-way.
+        if (last && !shown->dialog->wasCanceled())
+            shown->dialog->setCancelButton(nullptr);
+        shown->dialog->setValue(written);
+        QCoreApplication::processEvents(); // the dialog keeps every other input away from the window
+        return !shown->dialog->wasCanceled();
     };
 }
 
@@ -130,6 +178,7 @@ SaveOutcome runSave(QWidget* parent, Workspace& workspace)
 {
     SaveQuestions questions;
     questions.keepWaiting = waitWithProgress(parent);
+    questions.progress = progressAfterHalfASecond(parent);
     questions.replaceChangedConfig = [parent] {
         return Prompts::current().question(
                    parent, kSavingTitle,
@@ -143,7 +192,7 @@ SaveOutcome runSave(QWidget* parent, Workspace& workspace)
                QMessageBox::No;
     };
     const SaveOutcome outcome = workspace.save(questions);
-    questions = {}; // the waiting dialog goes before any box
+    questions = {}; // the waiting and progress dialogs go before any box
     report(parent, outcome);
     return outcome;
 }

@@ -13,6 +13,7 @@ bool reportConfig(QWidget* parent, const QString& configPath, const LoadOutcome&
 
 // A save from the window: the workspace asks its questions through the boxes
 // (another program's change, a device file that cannot be written), a small
-// progress dialog shows while another program holds the lock, and the
-// outcome is reported in a box.
+// progress dialog shows while another program holds the lock and while the
+// device files of a save slower than half a second are written, and the
+// outcome is reported in a box or the status bar.
 SaveOutcome runSave(QWidget* parent, Workspace& workspace);

@@ -100,7 +100,7 @@ QByteArray serialize(const ThinClient& client, const QList<Server*>& servers)
 }
 
 Staging stageAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
-                 const ContinueQuestion& continueAfterFailure)
+                 const ContinueQuestion& continueAfterFailure, const Progress& progress)
 {
     const ServerBlocks blocks(servers);
     Staging staging;
@@ -109,6 +109,10 @@ Staging stageAll(BatchSave& batch, const QList<Server*>& servers, const QList<Th
         const int error = name.isEmpty() ? int(kUnusableName) : batch.stage(name, blocks.fileFor(*client));
         if (error == 0) {
             ++staging.staged;
+            if (progress && !progress(staging.staged, int(thinClients.size()))) {
+                staging.stopped = staging.cancelled = true;
+                break;
+            }
             continue;
         }
         staging.allStaged = false;

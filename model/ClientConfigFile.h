@@ -24,15 +24,20 @@ QByteArray serialize(const ThinClient& client, const QList<Server*>& servers);
 // errno value or a FileError); true goes on with the next device, false stops.
 using ContinueQuestion = std::function<bool(const QString& path, int error)>;
 
+// Told after each device file is written, with how many are and how many
+// there are in all; false cancels: nothing is put in place.
+using Progress = std::function<bool(int written, int total)>;
+
 // Stages one file per device in batch, to be committed after zev.conf. After
 // a stop, the devices before it are staged and the rest are not.
 struct Staging {
     bool allStaged = true;
     bool stopped = false;
-    int staged = 0; // device files
+    bool cancelled = false; // by progress
+    int staged = 0;         // device files
 };
 Staging stageAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
-                 const ContinueQuestion& continueAfterFailure);
+                 const ContinueQuestion& continueAfterFailure, const Progress& progress = {});
 // Stages and commits them: true when every device got its file.
 bool writeAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
               const ContinueQuestion& continueAfterFailure);

@@ -138,7 +138,9 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
         };
         BatchSave deviceSave(folder.get(), path); // what it staged is discarded if zev.conf fails
         const ClientConfigFile::Staging staging =
-            ClientConfigFile::stageAll(deviceSave, serverRecords, clientRecords, deviceFailed);
+            ClientConfigFile::stageAll(deviceSave, serverRecords, clientRecords, deviceFailed, questions.progress);
+        if (staging.cancelled)
+            return stopWith(SaveOutcome::Status::Cancelled);
 
         int configError = 0;
         if (!configSave.commit([&configError](const QString&, int error) {

@@ -35,7 +35,7 @@ struct SaveOutcome {
     enum class Status {
         Saved,         // zev.conf and every device file, or nothing to write
         Busy,          // another program held the lock for the whole wait
-        Cancelled,     // the user stopped waiting, or kept the other program's zev.conf
+        Cancelled,     // the user stopped waiting or writing, or kept the other program's zev.conf
         LockRefused,   // the lock file could not be opened: a folder this user may not write (error)
         ConfigRefused, // zev.conf could not be written (error)
         DevicesFailed, // zev.conf written, but not every device file (failedDevices)
@@ -51,11 +51,13 @@ struct SaveOutcome {
 };
 
 // The decisions a save needs from its user; each may be left empty (waiting
-// sleeps, another program's change is kept, a failed device file goes on).
+// sleeps, another program's change is kept, a failed device file goes on,
+// the device files are written without a word).
 struct SaveQuestions {
     SaveLock::KeepWaiting keepWaiting;
     std::function<bool()> replaceChangedConfig;
     ClientConfigFile::ContinueQuestion continueAfterFailure;
+    ClientConfigFile::Progress progress;
 };
 
 struct BackupOutcome {

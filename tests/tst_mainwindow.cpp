@@ -4,6 +4,7 @@
 #include "canvas/ServerLabel.h"
 #include "canvas/TLabel.h"
 #include "dialogs/server/DlgServer.h"
+#include "model/BatchSave.h"
 #include "model/ConfigFile.h"
 #include "support/FakePrompts.h"
 #include "support/GuiTestSupport.h"
@@ -195,6 +196,8 @@ private slots:
         QTest::newRow("device file blocked, close") << "blocked" << "close" << "Yes,Yes" << "Save changes/" + device
                                                     << "zev.conf=saved AB12.conf" << "modified open";
         QTest::newRow("another save under way, Escape") << "locked" << "actionSave" << "" << "" << golden << "modified";
+        QTest::newRow("slow save") << "slow" << "actionSave" << "" << "" << all << "clean";
+        QTest::newRow("slow save, Escape") << "slow:Escape" << "actionSave" << "" << "" << golden << "modified";
         QTest::newRow("close unmodified") << "unmodified" << "close" << "" << "" << golden << "clean";
         QTest::newRow("close, Yes") << "" << "close" << "Yes" << "Save changes" << all << "clean";
         QTest::newRow("close, No") << "" << "close" << "No" << "Save changes" << golden << "modified";
@@ -255,6 +258,25 @@ private slots:
             if (auto* waiting = window.findChild<QProgressDialog*>("waitingForLock"))
                 QTest::keyClick(waiting, Qt::Key_Escape);
         });
+        // A save slower than half a second shows how far it has got, and may be stopped.
+        QStringList progress;
+        QTimer watchProgress;
+        if (scene.startsWith("slow")) {
+            setSaveStepHook([](SaveStep step) {
+                if (step == SaveStep::Staged)
+                    QThread::msleep(400);
+                return true;
+            });
+            connect(&watchProgress, &QTimer::timeout, &window, [&] {
+                auto* shown = window.findChild<QProgressDialog*>("savingFiles");
+                if (!shown || !shown->isVisible() || progress.contains(shown->labelText()))
+                    return;
+                progress << shown->labelText();
+                if (scene.endsWith("Escape"))
+                    QTest::keyClick(shown, Qt::Key_Escape);
+            });
+            watchProgress.start(10);
+        }
         if (QStringList{"rewritten", "changed", "deleted", "created"}.contains(scene)) {
             QFile::remove(workPath("zev.conf"));
             QVERIFY(scene == "deleted" || writeWorkFile("zev.conf", scene == "changed" ? "# theirs\n" : golden));
@@ -269,9 +291,15 @@ private slots:
         } else {
             trigger(window, how);
         }
+        setSaveStepHook({});
         QCOMPARE(prompts->shown.join(u'/'), titles);
-        if (scene.isEmpty() && how == "actionSave") // a save says what it wrote
+        if ((scene.isEmpty() || scene == "slow") && how == "actionSave") // a save says what it wrote
             QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(), "Saved zev.conf and 3 device files");
+        if (scene.startsWith("slow")) {
+            QCOMPARE(QDir(dir->path()).entryList({"*.zev-new-*"}, QDir::Files | QDir::Hidden), QStringList());
+            QCOMPARE(progress.join(u'/'), scene == "slow" ? "Writing device files: 1 of 3/Writing device files: 2 of 3/Putting 3 device files in place…"
+                                                          : "Writing device files: 1 of 3");
+        }
         if (scene == "folder") // a failure names the file and the reason behind "Show Details..."
             QCOMPARE(prompts->details, QStringList(workPath("zev.conf") + ": Is a directory"));
         QCOMPARE(onDisk(window), files);
