@@ -8,7 +8,7 @@
 
 AssignmentModel::AssignmentModel(const QList<Server*>& servers, const QList<ThinClient*>& thinClients, QObject* parent)
     : QAbstractTableModel(parent), servers(servers), thinClients(thinClients),
-      cells(size_t(thinClients.size()) * servers.size(), 0)
+      cells(size_t(thinClients.size()) * servers.size(), false)
 {
     // Ids match in any letter case, as everywhere else (a hand-edited file may
     // write one differently); such a file may also give two servers one id.

@@ -51,8 +51,8 @@ private:
 
     const QList<Server*>& servers;
     const QList<ThinClient*>& thinClients;
-    std::vector<quint8> cells;
-    std::vector<quint8> cellsAtStart;
+    std::vector<bool> cells;
+    std::vector<bool> cellsAtStart;
     std::vector<bool> rowsShown;
     // A Control click on a text column gives its cells an (unchecked) check state.
     std::array<bool, kFirstServerColumn> textColumnHasCheckState{};
