@@ -10,37 +10,14 @@
 
 namespace {
 
-struct ClientField {
-    ServerField field;
-    bool lowerCase; // the protocol values go to the device in small letters
-};
-
-const ClientField kClientFields[] = {
-    {{"display_name=", &Server::display_name, nullptr}, false},
-    {{"remote_app=", &Server::remote_app, nullptr}, false},
-    {{"rps_hostname_port=", &Server::rps_hostname_port, nullptr}, false},
-    {{"rps_connection_type=", &Server::rps_connection_type, nullptr}, true},
-    {{"rps_color_depth=", &Server::rps_color_depth, nullptr}, true},
-    {{"rps_graphics_quality=", &Server::rps_graphics_quality, nullptr}, true},
-    {{"rps_audio_quality=", &Server::rps_audio_quality, nullptr}, true},
-    {{"rps_redirect_audio=", &Server::rps_redirect_audio, nullptr}, true},
-    {{"rps_redirect_mic=", &Server::rps_redirect_mic, nullptr}, true},
-    {{"rps_latency=", &Server::rps_latency, nullptr}, true},
-    {{"rps_security=", &Server::rps_security, nullptr}, true},
-    {{"rps_window_size=", &Server::rps_window_size, nullptr}, true},
-    {{"rps_percentage=", &Server::rps_window_percentage, nullptr}, true},
-    {{"xpos=", nullptr, &Server::xpos}, false},
-    {{"ypos=", nullptr, &Server::ypos}, false},
-    {{"width=", nullptr, &Server::width}, false},
-    {{"height=", nullptr, &Server::height}, false},
-};
-
 QByteArray serverBlock(const Server& server)
 {
     QString out = QStringLiteral("[SERVER]\n");
-    for (const ClientField& entry : kClientFields) {
-        const QString value = entry.field.valueOf(server);
-        appendKeyValue(out, QLatin1StringView(entry.field.key), entry.lowerCase ? value.toLower() : value);
+    for (const ServerField& field : serverFields()) {
+        if (field.deviceKey.isNull())
+            continue;
+        const QString value = field.valueOf(server);
+        appendKeyValue(out, field.deviceKey, field.lowerCaseOnDevice ? value.toLower() : value);
     }
     out += u'\n';
     return out.toUtf8();

@@ -2,19 +2,33 @@
 
 #include "model/Server.h"
 
+#include <QLatin1StringView>
 #include <QString>
 
-// One key of a server block: either a text field or a whole-number field.
+#include <array>
+
+// One field of a server record, with everything that reads or writes it.
 struct ServerField {
-    const char* key; // with its "="
-    QString Server::*text;
+    QLatin1StringView key;       // in zev.conf, with its "="
+    QLatin1StringView deviceKey; // in a device file, with its "="; null: not written there
+    bool lowerCaseOnDevice;      // the protocol's choices go to the devices in small letters
+    QString Server::*text;       // a field is either a text or a whole number
     qint32 Server::*number;
+    // The object name of the server dialog's box that edits it: a line edit's
+    // text, a combo box's position (a number) or its wording (a text).
+    // nullptr: the dialog sets it otherwise (the id, the protocol, the label).
+    const char* dialogBox;
 
     QString valueOf(const Server& server) const
     {
         return text ? server.*text : QString::number(server.*number);
     }
 };
+
+// Every field of a server, in the order zev.conf writes them; a device file
+// writes its fields in the same order. In the server dialog the protocol's
+// position comes before the choices it offers.
+const std::array<ServerField, 27>& serverFields();
 
 // The comment header both kinds of file start with; only the file name differs.
 QString configFileHeader(const char* fileName);

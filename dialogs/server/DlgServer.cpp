@@ -3,6 +3,7 @@
 #include "dialogs/server/ProtocolTable.h"
 #include "model/Lookup.h"
 #include "model/Server.h"
+#include "model/ServerFields.h"
 #include "model/ServerId.h"
 #include "prompts/Prompts.h"
 #include "ui_dlgserver.h"
@@ -43,6 +44,25 @@ QString windowSizeValue(const QString& text)
     if (text.contains(QLatin1String("Percent")))
         return QStringLiteral("Percentage");
     return QStringLiteral("Auto");
+}
+
+// The dialog's box that edits field, if it is a Box.
+template <class Box>
+Box* boxOf(const QWidget& dialog, const ServerField& field)
+{
+    return field.dialogBox ? dialog.findChild<Box*>(QLatin1StringView(field.dialogBox)) : nullptr;
+}
+
+// What a combo box's wording is stored as, where that is not the wording itself.
+QString storedWording(QString Server::*field, const QString& shown)
+{
+    if (field == &Server::rps_color_depth)
+        return firstFound(shown, {"8", "16", "24", "32"}, QStringLiteral("Auto"));
+    if (field == &Server::rps_latency)
+        return firstFound(shown, {"Low", "Medium", "High", "Auto"}, QString());
+    if (field == &Server::rps_window_size)
+        return windowSizeValue(shown);
+    return shown;
 }
 
 } // namespace
@@ -112,28 +132,21 @@ void DlgServer::initDialog()
     connect(ui->tbxHostname, &QLineEdit::textChanged, this, &DlgServer::onHostnameTextChanged);
 }
 
+// Every box the field table names: the positions of the combo boxes first (the
+// protocol's before the choices it offers), then the texts, so that a loaded
+// percentage is not replaced by the one a window-size choice puts in.
 void DlgServer::loadFromServer()
 {
-    ui->tbxDispName->setText(server->display_name);
-    ui->tbxHostname->setText(server->rps_hostname_port);
-    ui->tbxRemoteApp->setText(server->remote_app);
     conxnType = server->rps_connection_type;
-    ui->cmbxConxType->setCurrentIndex(server->index_conxn_type);
-
-    const std::array<int, 7> stored = {server->index_color_depth,  server->index_graphics_quality,
-                                       server->index_audio_quality, server->index_redirect_audio,
-                                       server->index_redirect_mic,  server->index_latency,
-                                       server->index_security};
-    const auto combos = optionCombos();
-    for (int i = 0; i < kOptionCount; ++i)
-        combos[i]->setCurrentIndex(stored[i]);
-    ui->cmbxWindowSize->setCurrentIndex(server->index_window_size);
-    ui->tbxWindowPercentage->setText(server->rps_window_percentage);
-
-    // The protocol set-up above emptied the application of a protocol that has
-    // none; a local host keeps its application whatever the protocol.
-    if (isLocalHost(server->rps_hostname_port.trimmed()))
-        ui->tbxRemoteApp->setText(server->remote_app);
+    for (const ServerField& field : serverFields()) {
+        if (auto* combo = field.number ? boxOf<QComboBox>(*this, field) : nullptr)
+            combo->setCurrentIndex(server->*field.number);
+    }
+    for (const ServerField& field : serverFields()) {
+        if (auto* edit = field.text ? boxOf<QLineEdit>(*this, field) : nullptr)
+            edit->setText(server->*field.text);
+    }
+    // The application stays only where the protocol or a local host allows one.
     onHostnameTextChanged(server->rps_hostname_port);
 }
 
@@ -222,29 +235,16 @@ void DlgServer::collectValues(Server* target) const
 {
     if (!target)
         return;
-    target->display_name = ui->tbxDispName->text();
-    target->rps_hostname_port = ui->tbxHostname->text();
-    target->remote_app = ui->tbxRemoteApp->text();
     target->rps_connection_type = conxnType;
-    target->rps_color_depth = firstFound(ui->cmbxColorDepth->currentText(), {"8", "16", "24", "32"}, "Auto");
-    target->rps_graphics_quality = ui->cmbxGraphicsQuality->currentText();
-    target->rps_audio_quality = ui->cmbxAudioQuality->currentText();
-    target->rps_redirect_audio = ui->cmbxRedirectAudio->currentText();
-    target->rps_redirect_mic = ui->cmbxRedirectMic->currentText();
-    target->rps_latency = firstFound(ui->cmbxLatency->currentText(), {"Low", "Medium", "High", "Auto"}, QString());
-    target->rps_security = ui->cmbxSecurity->currentText();
-    target->rps_window_size = windowSizeValue(ui->cmbxWindowSize->currentText());
-    target->rps_window_percentage = ui->tbxWindowPercentage->text();
-
-    target->index_conxn_type = ui->cmbxConxType->currentIndex();
-    target->index_color_depth = ui->cmbxColorDepth->currentIndex();
-    target->index_graphics_quality = ui->cmbxGraphicsQuality->currentIndex();
-    target->index_audio_quality = ui->cmbxAudioQuality->currentIndex();
-    target->index_redirect_audio = ui->cmbxRedirectAudio->currentIndex();
-    target->index_redirect_mic = ui->cmbxRedirectMic->currentIndex();
-    target->index_latency = ui->cmbxLatency->currentIndex();
-    target->index_security = ui->cmbxSecurity->currentIndex();
-    target->index_window_size = ui->cmbxWindowSize->currentIndex();
+    for (const ServerField& field : serverFields()) {
+        QWidget* box = boxOf<QWidget>(*this, field);
+        if (auto* edit = qobject_cast<QLineEdit*>(box))
+            target->*field.text = edit->text();
+        else if (auto* combo = qobject_cast<QComboBox*>(box); combo && field.number)
+            target->*field.number = combo->currentIndex();
+        else if (combo)
+            target->*field.text = storedWording(field.text, combo->currentText());
+    }
 }
 
 // ---- remote application and local host ------------------------------------
