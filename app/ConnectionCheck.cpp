@@ -1,36 +1,60 @@
 #include "app/ConnectionCheck.h"
 
+#include <QHostAddress>
+#include <QHostInfo>
+
 ConnectionCheck::ConnectionCheck(const ServerAddress& address, QObject* parent) : QObject(parent)
 {
     clock.start();
+    // Everything starts from the event loop: a check may end at once (an
+    // address that is no address, a socket that fails on a broadcast address),
+    // and its answer must come after the caller listens for it.
     if (!address.valid) {
-        // After the caller has connected to finished().
-        QTimer::singleShot(0, this, [this] { finish(false, QStringLiteral("no host and port to try")); });
+        QTimer::singleShot(0, this, [this, problem = address.problem] {
+            finish(false, QStringLiteral("cannot be checked: ") + problem);
+        });
         return;
     }
-    connect(&socket, &QTcpSocket::connected, this, [this] { finish(true, QString()); });
-    connect(&socket, &QTcpSocket::errorOccurred, this, [this] { finish(false, socket.errorString()); });
+    connect(&socket, &QTcpSocket::connected, this, [this] { finish(true, QStringLiteral("answers")); });
+    connect(&socket, &QTcpSocket::errorOccurred, this, [this] { notAnswering(socket.errorString()); });
     limit.setSingleShot(true);
-    connect(&limit, &QTimer::timeout, this, [this] { finish(false, QStringLiteral("no answer within 3 seconds")); });
-    // Started from the event loop too: a socket may fail at once (a broadcast
-    // address), and its answer must come after the caller listens for it.
-    QTimer::singleShot(0, this, [this, address] {
-        limit.start(kTimeLimitMs);
-        socket.connectToHost(address.host, address.port);
+    connect(&limit, &QTimer::timeout, this, [this] { notAnswering(QStringLiteral("no answer within 3 seconds")); });
+    const QHostAddress literal(address.host);
+    if (!literal.isNull()) {
+        QTimer::singleShot(0, this, [this, literal, port = address.port] { connectTo(literal, port); });
+        return;
+    }
+    // The name is looked up first, under the system's own time limit: the
+    // three seconds are the connection's alone, however many checks wait for
+    // the name service.
+    QTimer::singleShot(0, this, [this, host = address.host, port = address.port] {
+        QHostInfo::lookupHost(host, this, [this, port](const QHostInfo& found) {
+            if (found.error() == QHostInfo::NoError && !found.addresses().isEmpty())
+                connectTo(found.addresses().constFirst(), port);
+            else
+                notAnswering(found.error() == QHostInfo::UnknownError ? found.errorString()
+                                                                       : QStringLiteral("Host not found"));
+        });
     });
 }
 
-QString ConnectionCheck::resultText(bool answered, const QString& reason)
+void ConnectionCheck::connectTo(const QHostAddress& host, quint16 port)
 {
-    return answered ? QStringLiteral("answers") : QStringLiteral("does not answer: ") + reason;
+    limit.start(kTimeLimitMs);
+    socket.connectToHost(host, port);
 }
 
-void ConnectionCheck::finish(bool answered, const QString& reason)
+void ConnectionCheck::notAnswering(const QString& reason)
+{
+    finish(false, QStringLiteral("does not answer: ") + reason);
+}
+
+void ConnectionCheck::finish(bool answered, const QString& result)
 {
     if (done)
         return;
     done = true;
     limit.stop();
     socket.abort();
-    emit finished(answered, reason, clock.elapsed());
+    emit finished(answered, result, clock.elapsed());
 }

@@ -7,9 +7,9 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-// Whether a server answers: a TCP connection to its address, opened and
-// closed again without a byte sent, given up after three seconds. It runs in
-// the window's event loop, so the window never waits for it.
+// Whether a server answers: its name looked up, then a TCP connection to its
+// address, opened and closed again without a byte sent, given up after three
+// seconds. It runs in the window's event loop, so the window never waits for it.
 class ConnectionCheck : public QObject {
     Q_OBJECT
 public:
@@ -17,15 +17,16 @@ public:
 
     ConnectionCheck(const ServerAddress& address, QObject* parent);
 
-    // "answers", or "does not answer: " and why.
-    static QString resultText(bool answered, const QString& reason);
-
 signals:
-    // Sent once: answered, or else why not, and how long the check took.
-    void finished(bool answered, const QString& reason, qint64 ms);
+    // Sent once: whether it answered; "answers", "does not answer: " and why,
+    // or "cannot be checked: " and what is wrong with the address; and how
+    // long the check took.
+    void finished(bool answered, const QString& result, qint64 ms);
 
 private:
-    void finish(bool answered, const QString& reason);
+    void connectTo(const QHostAddress& host, quint16 port);
+    void notAnswering(const QString& reason);
+    void finish(bool answered, const QString& result);
 
     QTcpSocket socket;
     QTimer limit;

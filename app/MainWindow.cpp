@@ -214,8 +214,8 @@ void MainWindow::checkConnection(Server* server)
     const QString checked = server->display_name + QStringLiteral(": ") + address.text() + u' ';
     const QPointer<Server> record(server); // an undo or a delete may take it meanwhile
     auto* check = new ConnectionCheck(address, this);
-    connect(check, &ConnectionCheck::finished, this, [this, check, record, checked](bool answered, const QString& reason) {
-        statusBar->showMessage(checked + ConnectionCheck::resultText(answered, reason));
+    connect(check, &ConnectionCheck::finished, this, [this, check, record, checked](bool answered, const QString& result) {
+        statusBar->showMessage(checked + result);
         if (record)
             showAnswer(record, answered);
         check->deleteLater();

@@ -63,8 +63,8 @@ void ServerCheckDialog::startChecks()
         results->item(row, 2)->setText(QStringLiteral("checking"));
         auto* check = new ConnectionCheck(address, this);
         connect(check, &ConnectionCheck::finished, this,
-                [this, check, row, server](bool answered, const QString& reason, qint64 ms) {
-                    results->item(row, 2)->setText(ConnectionCheck::resultText(answered, reason));
+                [this, check, row, server](bool answered, const QString& result, qint64 ms) {
+                    results->item(row, 2)->setText(result);
                     results->setItem(row, 3, new QTableWidgetItem(QStringLiteral("%1 ms").arg(ms)));
                     check->deleteLater();
                     --underWay;

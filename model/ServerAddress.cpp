@@ -50,15 +50,19 @@ ServerAddress serverAddress(const QString& hostnamePort, const QString& connecti
 
     ServerAddress address;
     address.written = hostnamePort;
+    const auto refuse = [&address](const QString& problem) {
+        address.problem = problem;
+        return address;
+    };
     QString portText;
     if (rest.startsWith(u'[')) {
         const qsizetype close = rest.indexOf(u']');
         if (close < 0)
-            return address;
+            return refuse(QStringLiteral("the “]” after the IPv6 address is missing"));
         address.host = rest.mid(1, close - 1);
         if (rest.size() > close + 1) {
             if (rest[close + 1] != u':')
-                return address;
+                return refuse(QStringLiteral("only “:” and a port may follow the “]”"));
             portText = rest.mid(close + 2);
         }
     } else if (rest.count(u':') == 1) {
@@ -67,12 +71,18 @@ ServerAddress serverAddress(const QString& hostnamePort, const QString& connecti
     } else {
         address.host = rest; // a name, or a bare IPv6 address without a port
     }
+    if (address.host.isEmpty())
+        return refuse(QStringLiteral("no host name or address is given"));
 
     bool ok = true;
     uint port = portText.isEmpty() ? usualPort(connectionType, scheme) : portText.toUInt(&ok);
-    if (ok && !portText.isEmpty() && port <= kLastDisplay && countsDisplays(connectionType))
+    if (!ok)
+        return refuse(QStringLiteral("the port “%1” is not a number").arg(portText));
+    if (!portText.isEmpty() && port <= kLastDisplay && countsDisplays(connectionType))
         port += usualPort(connectionType, scheme);
+    if (port < 1 || port > 65535)
+        return refuse(QStringLiteral("the port %1 is not between 1 and 65535").arg(portText));
     address.port = quint16(port);
-    address.valid = !address.host.isEmpty() && ok && port >= 1 && port <= 65535;
+    address.valid = true;
     return address;
 }

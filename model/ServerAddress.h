@@ -11,6 +11,7 @@ struct ServerAddress {
     QString host;
     quint16 port = 0;
     bool valid = false; // false for an empty host or a port that is no port
+    QString problem;    // what is wrong with it, when not valid
     QString written;    // as the server holds it
 
     // "host:port", or what was written when that gives no address.

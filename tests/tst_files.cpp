@@ -249,15 +249,20 @@ private slots:
     {
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("address"); // empty: nothing to try
+        QTest::addColumn<QString>("address"); // or what is wrong with it
         const char* rows[][3] = {{"RDP://Host.Example:3390", "rdp", "Host.Example:3390"}, {"h", "rdp", "h:3389"},
                                  {"h", "vnc", "h:5900"},   {"http://h", "web", "h:80"}, {"https://h/portal", "web", "h:443"},
                                  {"[fe80::1]:5901", "vnc", "[fe80::1]:5901"}, {"::1", "vnc", "[::1]:5900"},
-                                 {"h:99999", "rdp", ""},   {"h:x", "rdp", ""},        {"[::1", "rdp", ""}, {" ", "rdp", ""},
+                                 {"h:99999", "rdp", "the port 99999 is not between 1 and 65535"},
+                                 {"h:0", "rdp", "the port 0 is not between 1 and 65535"},
+                                 {"h:abc", "rdp", "the port “abc” is not a number"},
+                                 {"[::1", "rdp", "the “]” after the IPv6 address is missing"},
+                                 {"[::1]5900", "rdp", "only “:” and a port may follow the “]”"},
+                                 {" ", "rdp", "no host name or address is given"}, {"rdp://:3389", "rdp", "no host name or address is given"},
                                  {"telnet://user@h:23", "telnet", "h:23"}, {"h:1", "vnc", "h:5901"}, {"h:0", "x11", "h:6000"},
                                  {"h:99", "VNC", "h:5999"}, {"h:100", "vnc", "h:100"}, {"h:1", "rdp", "h:1"}};
         for (const auto& [written, type, address] : rows)
-            QTest::addRow("%s %s", written, type) << QString::fromLatin1(written) << type << address;
+            QTest::addRow("%s %s", written, type) << QString::fromLatin1(written) << type << QString::fromUtf8(address);
         // The usual ports as the README promises them to users, one row per protocol.
         const char* usual[][2] = {{"rdp", "3389"}, {"rfx", "3389"}, {"vnc", "5900"}, {"spice", "5900"}, {"x11", "6000"},
                                   {"nx", "4000"}, {"telnet", "23"}, {"tn3270", "23"}, {"hdx", "1494"},
@@ -272,7 +277,7 @@ private slots:
         QFETCH(QString, type);
         QFETCH(QString, address);
         const ServerAddress found = serverAddress(written, type);
-        QCOMPARE(found.valid ? found.text() : QString(), address);
+        QCOMPARE(found.valid ? found.text() : found.problem, address);
     }
 
     // A new step drops the redo branch; past the byte budget the oldest states

@@ -475,10 +475,17 @@ private slots:
                                     QStringLiteral("127.0.0.1:%1").arg(closed.serverPort())};
         closed.close();
         MainWindow& window = open();
-        // A check that fails at once (no socket may reach a broadcast address) still answers.
-        window.serverList()[0]->rps_hostname_port = "255.255.255.255:9";
-        emit window.serverLabelList()[0]->connectionCheckRequested(window.serverList()[0]);
-        QTRY_VERIFY(static_cast<QMainWindow&>(window).statusBar()->currentMessage().contains(": 255.255.255.255:9 does not answer"));
+        // A check that fails at once (no socket may reach a broadcast address)
+        // still answers; a name that does not exist is not found (not timed
+        // out); an address that cannot be right says what is wrong with it.
+        const char* checks[][2] = {{"255.255.255.255:9", ": 255.255.255.255:9 does not answer"},
+                                   {"nosuch.invalid:9", ": nosuch.invalid:9 does not answer: Host not found"},
+                                   {"h:abc", ": h:abc cannot be checked: the port “abc” is not a number"}};
+        for (const auto& [written, result] : checks) {
+            window.serverList()[0]->rps_hostname_port = written;
+            emit window.serverLabelList()[0]->connectionCheckRequested(window.serverList()[0]);
+            QTRY_VERIFY(static_cast<QMainWindow&>(window).statusBar()->currentMessage().contains(QString::fromUtf8(result)));
+        }
         for (int i : {0, 1})
             window.serverList()[i]->rps_hostname_port = addresses[i];
         emit window.serverLabelList()[1]->connectionCheckRequested(window.serverList()[1]);
