@@ -11,6 +11,7 @@
 #include "model/ClientConfigFile.h"
 #include "model/ConfigCheck.h"
 #include "model/ConfigFile.h"
+#include "model/ConfigMerge.h"
 #include "model/EditHistory.h"
 #include "model/BatchSave.h"
 #include "model/ThinClientImport.h"
@@ -389,6 +390,29 @@ void benchDialogs(const Size& size, int runs, Table& table)
     table.row("open thin-client list editor", size.name, openEditor, 0, "<= 300 ms");
 }
 
+// Merging another administrator's save: 1,000 devices and 20 servers changed on each side.
+void benchMerge(const Size& size, int runs, Table& table)
+{
+    SyntheticFleet fleet(size.devices, size.servers, size.perDevice);
+    const QByteArray base = ConfigFile::serialize(fleet.servers, fleet.thinClients);
+    const auto changed = [&fleet](int firstDevice, int firstServer, const QString& mark) {
+        for (int i = firstDevice; i < firstDevice + 1000; ++i)
+            fleet.thinClients[i]->desc += mark;
+        for (int i = firstServer; i < firstServer + 20; ++i)
+            fleet.servers[i]->display_name += mark;
+        const QByteArray text = ConfigFile::serialize(fleet.servers, fleet.thinClients);
+        for (int i = firstDevice; i < firstDevice + 1000; ++i)
+            fleet.thinClients[i]->desc.chop(mark.size());
+        for (int i = firstServer; i < firstServer + 20; ++i)
+            fleet.servers[i]->display_name.chop(mark.size());
+        return text;
+    };
+    const QByteArray mine = changed(0, 0, QStringLiteral(" (mine)"));
+    const QByteArray theirs = changed(1000, 20, QStringLiteral(" (theirs)"));
+    table.row("merge another's save", size.name, medianMs(runs, {}, [&] { mergeConfigurations(base, mine, theirs); }), 0,
+              "<= 200 ms");
+}
+
 // The configuration check run after loading and from Tools.
 void benchConfigurationCheck(const Size& size, int runs, Table& table)
 {
@@ -445,7 +469,7 @@ int main(int argc, char* argv[])
     for (const Size& size : kSizes) {
         if (which != QLatin1String("ALL") && which != QLatin1String(size.name))
             continue;
-        for (const auto bench : {benchFiles, benchWindow, benchDialogs, benchHistory, benchConfigurationCheck}) {
+        for (const auto bench : {benchFiles, benchWindow, benchDialogs, benchHistory, benchConfigurationCheck, benchMerge}) {
             restartPeak();
             bench(size, runs, table);
         }

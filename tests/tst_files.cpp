@@ -5,6 +5,7 @@
 #include "model/ClientConfigFile.h"
 #include "model/ConfigCheck.h"
 #include "model/ConfigFile.h"
+#include "model/ConfigMerge.h"
 #include "model/EditHistory.h"
 #include "model/BatchSave.h"
 #include "model/ServerAddress.h"
@@ -26,6 +27,41 @@ QString summary(const SampleFleet& records)
     for (const ThinClient* c : records.thinClients)
         parts << QStringLiteral("T[%1|%2|%3]").arg(c->desc, c->serial_number, c->server_ids.join(u','));
     return parts.join(u' ');
+}
+
+
+// A small zev.conf from a short spec: servers "id=name[@xpos]", then "|", then
+// devices "serial[~desc]:id,id".
+QByteArray conf(const QString& spec)
+{
+    QByteArray text;
+    const QStringList halves = spec.split(u'|');
+    for (const QString& server : halves[0].split(u' ', Qt::SkipEmptyParts)) {
+        const QString name = server.section(u'=', 1).section(u'@', 0, 0);
+        const QString x = server.section(u'@', 1);
+        text += "[SERVER]\nserver_id=" + server.section(u'=', 0, 0).toUtf8() + "\ndisplay_name=" + name.toUtf8() +
+                (x.isEmpty() ? QByteArray() : "\nxpos=" + x.toUtf8()) + '\n';
+    }
+    for (const QString& device : halves.value(1).split(u' ', Qt::SkipEmptyParts)) {
+        const QString head = device.section(u':', 0, 0);
+        text += "[THINCLIENT]\nserial_number=" + head.section(u'~', 0, 0).toUtf8() + "\ndesc=" + head.section(u'~', 1).toUtf8() + '\n';
+        for (const QString& id : device.section(u':', 1).split(u',', Qt::SkipEmptyParts))
+            text += "server=" + id.toUtf8() + '\n';
+    }
+    return text;
+}
+
+// The records of a zev.conf in the spec's own form.
+QString specOf(const QByteArray& text)
+{
+    SampleFleet records(text);
+    QStringList servers;
+    QStringList devices;
+    for (const Server* s : records.servers)
+        servers << s->server_id + u'=' + s->display_name + (s->xpos == -1 ? QString() : u'@' + QString::number(s->xpos));
+    for (const ThinClient* c : records.thinClients)
+        devices << c->serial_number + (c->desc.isEmpty() ? QString() : u'~' + c->desc) + u':' + c->server_ids.join(u',');
+    return (servers.join(u' ') + " | " + devices.join(u' ')).trimmed();
 }
 
 } // namespace
@@ -278,6 +314,56 @@ private slots:
         QFETCH(QString, address);
         const ServerAddress found = serverAddress(written, type);
         QCOMPARE(found.valid ? found.text() : found.problem, address);
+    }
+
+    // Three-way merges of base, mine and theirs: what is merged, each conflict
+    // as "record/field/base/mine/theirs", and how many records took theirs.
+    void merging_data()
+    {
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("mine");
+        QTest::addColumn<QString>("theirs");
+        QTest::addColumn<QString>("expected"); // merged, conflicts settled for mine; "!" conflicts; "taken" servers/devices
+        QTest::addColumn<QString>("theirsWin"); // merged, every conflict settled for theirs
+        const auto row = [](const char* name, const char* b, const char* m, const char* t, const char* expected, const char* theirsWin = nullptr) {
+            QTest::newRow(name) << b << m << t << QString::fromUtf8(expected) << QString::fromUtf8(theirsWin ? theirsWin : expected).section(QStringLiteral(" !"), 0, 0).section(QStringLiteral(" taken"), 0, 0);
+        };
+        row("mine changed", "a=A", "a=B", "a=A", "a=B | taken 0/0");
+        row("theirs changed", "a=A", "a=A", "a=C", "a=C | taken 1/0");
+        row("same change", "a=A", "a=B", "a=B", "a=B | taken 0/0");
+        row("different fields", "a=A@1", "a=B@1", "a=A@5", "a=B@5 | taken 1/0");
+        row("same field differs", "a=A", "a=B", "a=C", "a=B | ! Server “B” (a)/display_name/A/B/C taken 0/0", "a=C |");
+        row("label place differs", "a=A@1", "a=A@2", "a=A@3", "a=A@2 | ! Server “A” (a)/xpos/1/2/3 taken 0/0", "a=A@3 |");
+        row("servers as a set", "a=A b=B c=C | x:a,b", "a=A b=B c=C | x:a,b,c", "a=A b=B c=C | x:b,d", "a=A b=B c=C | x:b,c,d taken 0/1");
+        row("ids in any case", "a=A | x:a", "a=A | x:A", "a=A | x:a,b", "a=A | x:A,b taken 0/1");
+        row("deleted in mine", "a=A b=B", "b=B", "a=A b=B", "b=B | taken 0/0");
+        row("deleted in theirs", "a=A b=B", "a=A b=B", "b=B", "b=B | taken 1/0");
+        row("deleted in mine, changed in theirs", "| x~D:", "|", "| x~E:",
+            "| ! Thinclient “x”/record/present/deleted/changed taken 0/0", "| x~E:");
+        row("deleted in theirs, changed in mine", "| x~D:", "| x~E:", "|",
+            "| x~E: ! Thinclient “x”/record/present/changed/deleted taken 0/0", "|");
+        row("new on each side", "a=A", "a=A b=B", "a=A c=C", "a=A b=B c=C | taken 1/0");
+        row("new on both, the same", "", "a=A", "a=A", "a=A | taken 0/0");
+        row("new on both, different", "", "a=A", "a=B", "a=A | ! Server “A” (a)/display_name/(none)/A/B taken 0/0", "a=B |");
+        row("serial in another case", "| x~D:", "| X~D:", "| x~E:", "| X~E: taken 0/1");
+    }
+
+    void merging()
+    {
+        QFETCH(QString, base);
+        QFETCH(QString, mine);
+        QFETCH(QString, theirs);
+        QFETCH(QString, expected);
+        QFETCH(QString, theirsWin);
+        const MergeResult merged = mergeConfigurations(conf(base), conf(mine), conf(theirs));
+        QStringList conflicts;
+        for (const MergeConflict& c : merged.conflicts)
+            conflicts << QStringList{c.record, c.field, c.base, c.mine, c.theirs}.join(u'/');
+        QCOMPARE(specOf(merged.text) + (conflicts.isEmpty() ? QString() : " ! " + conflicts.join("; ")) +
+                     QStringLiteral(" taken %1/%2").arg(merged.serversTaken).arg(merged.devicesTaken),
+                 expected);
+        const QList<bool> allTheirs(merged.conflicts.size(), true);
+        QCOMPARE(specOf(mergeConfigurations(conf(base), conf(mine), conf(theirs), allTheirs).text), theirsWin);
     }
 
     // A new step drops the redo branch; past the byte budget the oldest states

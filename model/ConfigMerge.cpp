@@ -1,0 +1,241 @@
+#include "model/ConfigMerge.h"
+
+#include "model/ConfigFile.h"
+#include "model/Lookup.h"
+#include "model/ServerFields.h"
+#include "model/ThinClient.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <memory>
+
+namespace {
+
+const QString kNone = QStringLiteral("(none)");
+
+// A record as the merge sees it: its values in field order, and a device's servers.
+struct Record {
+    QString key; // what matches it across the sides
+    QStringList values;
+    QStringList serverIds;
+
+    bool operator==(const Record& other) const { return values == other.values && serverIds == other.serverIds; }
+};
+
+enum class Kind { Server, Device };
+
+// One side's records of one kind, in file order, found by key.
+struct Records {
+    QList<Record> list;
+    QHash<QString, qsizetype> at;
+
+    // A key met again (a hand-edited file may repeat an id) is numbered, so that
+    // each record is matched with the one in the same place on the other sides.
+    void add(Record record)
+    {
+        const QString plain = record.key;
+        for (int repeat = 2; at.contains(record.key); ++repeat)
+            record.key = plain + u'\n' + QString::number(repeat);
+        at.insert(record.key, list.size());
+        list.append(std::move(record));
+    }
+    const Record* find(const QString& key) const
+    {
+        const auto found = at.constFind(key);
+        return found == at.constEnd() ? nullptr : &list[*found];
+    }
+};
+
+struct Side {
+    Records servers;
+    Records devices;
+};
+
+Side read(const QByteArray& text)
+{
+    QList<Server*> servers;
+    QList<ThinClient*> devices;
+    ConfigFile::parse(text, servers, devices);
+    Side side;
+    for (const Server* server : std::as_const(servers)) {
+        Record record{caseInsensitiveKey(server->server_id), {}, {}};
+        for (const ServerField& field : serverFields())
+            record.values << field.valueOf(*server);
+        side.servers.add(std::move(record));
+    }
+    for (const ThinClient* device : std::as_const(devices))
+        side.devices.add({serialKey(device->serial_number), {device->desc, device->serial_number}, device->server_ids});
+    qDeleteAll(servers);
+    qDeleteAll(devices);
+    return side;
+}
+
+QStringList fieldNames(Kind kind)
+{
+    if (kind == Kind::Device)
+        return {QStringLiteral("desc"), QStringLiteral("serial_number")};
+    QStringList names;
+    for (const ServerField& field : serverFields())
+        names << QString(field.key).chopped(1);
+    return names;
+}
+
+QString recordName(Kind kind, const Record& record)
+{
+    if (kind == Kind::Device)
+        return QStringLiteral("Thinclient “%1”").arg(record.values[1]);
+    return QStringLiteral("Server “%1” (%2)").arg(record.values[1], record.values[0]);
+}
+
+// Each side's additions and removals applied, in mine's order, then theirs' additions in theirs' order.
+QStringList mergedSet(const QStringList& base, const QStringList& mine, const QStringList& theirs)
+{
+    const auto keys = [](const QStringList& ids) {
+        QSet<QString> set;
+        for (const QString& id : ids)
+            set.insert(caseInsensitiveKey(id));
+        return set;
+    };
+    const QSet<QString> inBase = keys(base);
+    const QSet<QString> inTheirs = keys(theirs);
+    QSet<QString> inMerged;
+    QStringList merged;
+    for (const QString& id : mine) {
+        const QString key = caseInsensitiveKey(id);
+        if ((!inBase.contains(key) || inTheirs.contains(key)) && !inMerged.contains(key)) {
+            merged << id;
+            inMerged.insert(key);
+        }
+    }
+    const QSet<QString> inMine = keys(mine);
+    for (const QString& id : theirs) {
+        const QString key = caseInsensitiveKey(id);
+        if (!inBase.contains(key) && !inMine.contains(key) && !inMerged.contains(key)) {
+            merged << id;
+            inMerged.insert(key);
+        }
+    }
+    return merged;
+}
+
+class Merger {
+public:
+    explicit Merger(const QList<bool>& takeTheirs) : takeTheirs(takeTheirs) {}
+
+    // The records of one kind, merged: mine's order, then what only theirs has.
+    QList<Record> merge(Kind kind, const Records& base, const Records& mine, const Records& theirs, int& taken)
+    {
+        const QStringList names = fieldNames(kind);
+        QList<Record> merged;
+        for (const Record& m : mine.list) {
+            const Record* b = base.find(m.key);
+            const Record* t = theirs.find(m.key);
+            bool tookTheirs = false;
+            if (t) {
+                merged << mergeFields(kind, names, b, m, *t, tookTheirs);
+            } else if (!b) {
+                merged << m; // new in mine
+            } else if (m == *b) {
+                tookTheirs = true; // deleted in theirs
+            } else if (settle({recordName(kind, m), QStringLiteral("record"), QStringLiteral("present"),
+                               QStringLiteral("changed"), QStringLiteral("deleted")})) {
+                tookTheirs = true;
+            } else {
+                merged << m;
+            }
+            taken += tookTheirs ? 1 : 0;
+        }
+        for (const Record& t : theirs.list) {
+            if (mine.find(t.key))
+                continue;
+            const Record* b = base.find(t.key);
+            if (b && t == *b)
+                continue; // deleted in mine
+            if (!b || settle({recordName(kind, t), QStringLiteral("record"), QStringLiteral("present"),
+                              QStringLiteral("deleted"), QStringLiteral("changed")})) {
+                merged << t;
+                ++taken;
+            }
+        }
+        return merged;
+    }
+
+    QList<MergeConflict> conflicts;
+
+private:
+    Record mergeFields(Kind kind, const QStringList& names, const Record* b, const Record& m, const Record& t,
+                       bool& tookTheirs)
+    {
+        Record out = m;
+        for (qsizetype i = 0; i < m.values.size(); ++i) {
+            const QString& mv = m.values[i];
+            const QString& tv = t.values[i];
+            if (mv == tv || (b && b->values[i] == tv))
+                continue;
+            if ((b && b->values[i] == mv) ||
+                settle({recordName(kind, m), names[i], b ? b->values[i] : kNone, mv, tv})) {
+                out.values[i] = tv;
+                tookTheirs = true;
+            }
+        }
+        out.serverIds = mergedSet(b ? b->serverIds : QStringList(), m.serverIds, t.serverIds);
+        tookTheirs = tookTheirs || out.serverIds != m.serverIds;
+        return out;
+    }
+
+    // Lists the conflict; true when it is settled for theirs.
+    bool settle(MergeConflict conflict)
+    {
+        const bool theirs = conflicts.size() < takeTheirs.size() && takeTheirs[conflicts.size()];
+        conflicts << std::move(conflict);
+        return theirs;
+    }
+
+    const QList<bool>& takeTheirs;
+};
+
+QByteArray written(const QList<Record>& servers, const QList<Record>& devices)
+{
+    QList<Server*> serverRecords;
+    for (const Record& record : servers) {
+        auto* server = new Server;
+        for (qsizetype i = 0; i < record.values.size(); ++i) {
+            const ServerField& field = serverFields()[size_t(i)];
+            if (field.text)
+                server->*field.text = record.values[i];
+            else
+                server->*field.number = record.values[i].toInt();
+        }
+        serverRecords << server;
+    }
+    QList<ThinClient*> deviceRecords;
+    for (const Record& record : devices) {
+        auto* device = new ThinClient(record.values[0], record.values[1]);
+        device->server_ids = record.serverIds;
+        deviceRecords << device;
+    }
+    const QByteArray text = ConfigFile::serialize(serverRecords, deviceRecords);
+    qDeleteAll(serverRecords);
+    qDeleteAll(deviceRecords);
+    return text;
+}
+
+} // namespace
+
+MergeResult mergeConfigurations(const QByteArray& base, const QByteArray& mine, const QByteArray& theirs,
+                                const QList<bool>& takeTheirs)
+{
+    const Side baseSide = read(base);
+    const Side mineSide = read(mine);
+    const Side theirSide = read(theirs);
+    Merger merger(takeTheirs);
+    MergeResult result;
+    const QList<Record> servers =
+        merger.merge(Kind::Server, baseSide.servers, mineSide.servers, theirSide.servers, result.serversTaken);
+    const QList<Record> devices =
+        merger.merge(Kind::Device, baseSide.devices, mineSide.devices, theirSide.devices, result.devicesTaken);
+    result.text = written(servers, devices);
+    result.conflicts = std::move(merger.conflicts);
+    return result;
+}
