@@ -1,6 +1,7 @@
 #include "app/ServerCheckDialog.h"
 
 #include "app/ConnectionCheck.h"
+#include "dialogs/TableText.h"
 #include "model/Server.h"
 
 #include <QClipboard>
@@ -32,25 +33,12 @@ ServerCheckDialog::ServerCheckDialog(QWidget* parent, const QList<Server*>& serv
     QPushButton* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("btnCopy"));
     copy->setAutoDefault(false);
-    connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(tableText()); });
+    connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(tableText(*results)); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(results);
     layout->addWidget(buttons);
     startChecks();
-}
-
-// The table as text: a line per server, its columns separated by tabs.
-QString ServerCheckDialog::tableText() const
-{
-    QStringList lines;
-    for (int row = 0; row < results->rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < results->columnCount(); ++column)
-            cells << (results->item(row, column) ? results->item(row, column)->text() : QString());
-        lines << cells.join(u'\t');
-    }
-    return lines.join(u'\n') + u'\n';
 }
 
 void ServerCheckDialog::startChecks()

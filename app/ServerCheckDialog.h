@@ -22,7 +22,6 @@ signals:
 
 private:
     void startChecks();
-    QString tableText() const;
 
     QList<Server*> servers;
     QTableWidget* results = nullptr;

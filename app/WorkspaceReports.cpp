@@ -93,27 +93,64 @@ ClientConfigFile::Progress progressAfterHalfASecond(QWidget* parent)
     };
 }
 
+// Merge is the default; a deleted file offers no merge (it would delete every
+// record not changed here), only saving the window's records again.
+ChangedConfigAnswer askAboutChangedConfig(QWidget* parent, ConfigChange change)
+{
+    const QString what = change == ConfigChange::Deleted   ? QStringLiteral("deleted")
+                         : change == ConfigChange::Created ? QStringLiteral("created")
+                                                           : QStringLiteral("changed");
+    const QString text = QStringLiteral("\nzev.conf was %1 by another program after ZEV read it.").arg(what);
+    if (change == ConfigChange::Deleted) {
+        const auto answer = Prompts::current().question(
+            parent, kSavingTitle, text + QStringLiteral("\n\nSave your configuration as zev.conf again?"),
+            QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Save, QMessageBox::Cancel);
+        return answer == QMessageBox::Save ? ChangedConfigAnswer::Replace : ChangedConfigAnswer::Cancel;
+    }
+    const auto answer = Prompts::current().question(
+        parent, kSavingTitle,
+        text + QStringLiteral("\n\nMerge: keep both your changes and theirs.\nReplace theirs: save yours over them."),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::Cancel,
+        {{QMessageBox::Yes, QStringLiteral("&Merge")}, {QMessageBox::No, QStringLiteral("&Replace theirs")}});
+    return answer == QMessageBox::Yes  ? ChangedConfigAnswer::Merge
+           : answer == QMessageBox::No ? ChangedConfigAnswer::Replace
+                                       : ChangedConfigAnswer::Cancel;
+}
+
 void showStatus(QWidget* parent, const QString& text)
 {
     if (auto* window = qobject_cast<QMainWindow*>(parent))
         window->statusBar()->showMessage(text, 5000);
 }
 
+
+QString counted(int count, const char* one, const char* many)
+{
+    return QStringLiteral("%1 %2").arg(QLocale::system().toString(count), QLatin1String(count == 1 ? one : many));
+}
+
 QString deviceFiles(int count)
 {
-    return count == 1 ? QStringLiteral("1 device file")
-                      : QStringLiteral("%1 device files").arg(QLocale::system().toString(count));
+    return counted(count, "device file", "device files");
+}
+
+QString mergedText(const MergeOutcome& merged)
+{
+    return QStringLiteral("Merged with the changes on disk: %1, %2")
+        .arg(counted(merged.serversTaken, "server", "servers"), counted(merged.devicesTaken, "device", "devices"));
 }
 
 void report(QWidget* parent, const SaveOutcome& outcome)
 {
     Prompts& prompts = Prompts::current();
     switch (outcome.status) {
-    case SaveOutcome::Status::Saved:
-        showStatus(parent, outcome.configWritten
-                               ? QStringLiteral("Saved zev.conf and %1").arg(deviceFiles(outcome.devicesWritten))
-                               : QStringLiteral("Saved: nothing to write"));
+    case SaveOutcome::Status::Saved: {
+        const QString saved = outcome.configWritten
+                                  ? QStringLiteral("Saved zev.conf and %1").arg(deviceFiles(outcome.devicesWritten))
+                                  : QStringLiteral("Saved: nothing to write");
+        showStatus(parent, outcome.merged ? mergedText(*outcome.merged) + QStringLiteral("; ") + saved : saved);
         return;
+    }
     case SaveOutcome::Status::Cancelled: // the user's own choice: no box, but a word
         showStatus(parent, QStringLiteral("Not saved: your changes are kept."));
         return;
@@ -179,12 +216,9 @@ SaveOutcome runSave(QWidget* parent, Workspace& workspace)
     SaveQuestions questions;
     questions.keepWaiting = waitWithProgress(parent);
     questions.progress = progressAfterHalfASecond(parent);
-    questions.replaceChangedConfig = [parent] {
-        return Prompts::current().question(
-                   parent, kSavingTitle,
-                   QStringLiteral("\nzev.conf was changed by another program after ZEV read it.\n\nReplace those "
-                                  "changes with yours?"),
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    questions.changedConfig = [parent](ConfigChange change) { return askAboutChangedConfig(parent, change); };
+    questions.settleConflicts = [parent](const QList<MergeConflict>& conflicts) {
+        return Prompts::current().settleConflicts(parent, conflicts);
     };
     questions.continueAfterFailure = [parent](const QString& path, int) {
         return Prompts::askYesNo(parent, kDeviceTitle,

@@ -267,10 +267,12 @@ public:
     void information(QWidget*, const QString&, const QString&, const QString& = QString()) override {}
     void warning(QWidget*, const QString&, const QString&, const QString& = QString()) override {}
     QMessageBox::StandardButton question(QWidget*, const QString&, const QString&, QMessageBox::StandardButtons,
-                                         QMessageBox::StandardButton, QMessageBox::StandardButton) override
+                                         QMessageBox::StandardButton, QMessageBox::StandardButton,
+                                         const QMap<QMessageBox::StandardButton, QString>&) override
     {
         return QMessageBox::No;
     }
+    std::optional<QList<bool>> settleConflicts(QWidget*, const QList<MergeConflict>&) override { return {}; }
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return picture; }
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
 

@@ -51,11 +51,17 @@ LoadOutcome Workspace::load(const QString& picturePath)
     const FileRead config = readFileAt(folder.get(), kConfigFileName, ConfigFile::kLargestConfig);
     outcome.config = config.status;
     outcome.configError = config.error;
-    configOnDisk = DiskStamp::of(config);
+    takeAsBase(config);
     ConfigFile::parse(config.content, serverRecords, clientRecords);
     steps.reset(ConfigFile::serialize(serverRecords, clientRecords));
     followHistory();
     return outcome;
+}
+
+void Workspace::takeAsBase(const FileRead& config)
+{
+    configOnDisk = DiskStamp::of(config);
+    configBase = config.content;
 }
 
 bool Workspace::recordStep(const QString& name)
@@ -115,9 +121,19 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
         outcome.stoppedAt = path + u'/' + SaveLock::kFileName;
         return stopWith(SaveOutcome::Status::LockRefused, lock.error());
     }
-    if (!configOnDisk.stillMatches(folder.get(), kConfigFileName) &&
-        !(questions.replaceChangedConfig && questions.replaceChangedConfig()))
-        return stopWith(SaveOutcome::Status::Cancelled);
+    if (const ConfigChange change = changeOnDisk(); change != ConfigChange::None) {
+        const ChangedConfigAnswer answer =
+            questions.changedConfig ? questions.changedConfig(change) : ChangedConfigAnswer::Cancel;
+        if (answer == ChangedConfigAnswer::Cancel)
+            return stopWith(SaveOutcome::Status::Cancelled);
+        if (answer == ChangedConfigAnswer::Merge) {
+            outcome.merged = mergeFromDisk(questions.settleConflicts);
+            if (outcome.merged->status == MergeOutcome::Status::Cancelled)
+                return stopWith(SaveOutcome::Status::Cancelled);
+            if (outcome.merged->status == MergeOutcome::Status::Unreadable)
+                return stopWith(SaveOutcome::Status::ConfigRefused, outcome.merged->error);
+        }
+    }
 
     // An empty configuration is never written: the file on disk keeps what it holds.
     if (!serverRecords.isEmpty() || !clientRecords.isEmpty()) {
@@ -149,6 +165,7 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
             }))
             return stopWith(SaveOutcome::Status::ConfigRefused, configError);
         configOnDisk = DiskStamp::ofWritten(written, config);
+        configBase = config;
         outcome.configWritten = true;
         const bool placed = deviceSave.commit(staging.stopped ? BatchSave::Failed() : BatchSave::Failed(deviceFailed));
         if (!staging.allStaged || !placed) {
@@ -161,6 +178,65 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
     steps.markSaved();
     modified = false;
     return outcome;
+}
+
+ConfigChange Workspace::changeOnDisk() const
+{
+    if (configOnDisk.stillMatches(folder.get(), kConfigFileName))
+        return ConfigChange::None;
+    struct stat seen;
+    if (::fstatat(folder.get(), kConfigFileName.toUtf8().constData(), &seen, AT_SYMLINK_NOFOLLOW) != 0)
+        return ConfigChange::Deleted;
+    return configBase.isEmpty() ? ConfigChange::Created : ConfigChange::Changed;
+}
+
+MergeOutcome Workspace::mergeFromDisk(const SettleConflicts& settle)
+{
+    MergeOutcome outcome;
+    const FileRead theirs = readFileAt(folder.get(), kConfigFileName, ConfigFile::kLargestConfig);
+    if (theirs.status == FileRead::Status::Refused) {
+        outcome.status = MergeOutcome::Status::Unreadable;
+        outcome.error = theirs.error;
+        return outcome;
+    }
+    const QByteArray mine = ConfigFile::serialize(serverRecords, clientRecords);
+    MergeResult merged = mergeConfigurations(configBase, mine, theirs.content);
+    if (!merged.conflicts.isEmpty()) {
+        const std::optional<QList<bool>> choices = settle ? settle(merged.conflicts) : std::nullopt;
+        if (!choices) {
+            outcome.status = MergeOutcome::Status::Cancelled;
+            return outcome;
+        }
+        merged = mergeConfigurations(configBase, mine, theirs.content, *choices);
+    }
+    outcome.serversTaken = merged.serversTaken;
+    outcome.devicesTaken = merged.devicesTaken;
+    takeAsBase(theirs);
+    restore(merged.text);
+    recordStep(QStringLiteral("Merge changes from disk"));
+    // Unless the other program's file already held it all, the disk holds no state of the history.
+    if (merged.text == theirs.content)
+        steps.markSaved();
+    else
+        steps.markNothingSaved();
+    followHistory();
+    return outcome;
+}
+
+bool Workspace::reloadFromDisk(int* error)
+{
+    const FileRead theirs = readFileAt(folder.get(), kConfigFileName, ConfigFile::kLargestConfig);
+    if (theirs.status == FileRead::Status::Refused) {
+        if (error)
+            *error = theirs.error;
+        return false;
+    }
+    takeAsBase(theirs);
+    restore(theirs.content);
+    recordStep(QStringLiteral("Reload from disk"));
+    steps.markSaved();
+    followHistory();
+    return true;
 }
 
 QStringList Workspace::problems(const QSize& picture) const

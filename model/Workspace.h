@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ClientConfigFile.h"
+#include "model/ConfigMerge.h"
 #include "model/DiskStamp.h"
 #include "model/EditHistory.h"
 #include "model/SaveLock.h"
@@ -11,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class Server;
 class ThinClient;
@@ -29,13 +31,28 @@ struct LoadOutcome {
     int configError = 0;
 };
 
+// How zev.conf on disk differs from what the program last read or wrote.
+enum class ConfigChange { None, Changed, Deleted, Created };
+enum class ChangedConfigAnswer { Merge, Replace, Cancel };
+// The choice for each conflict, in the order listed (true: theirs); none: cancelled.
+using SettleConflicts = std::function<std::optional<QList<bool>>(const QList<MergeConflict>&)>;
+
+// What merging the changes on disk into the records did.
+struct MergeOutcome {
+    enum class Status { Merged, Cancelled, Unreadable };
+    Status status = Status::Merged;
+    int error = 0;
+    int serversTaken = 0; // records that took another program's changes
+    int devicesTaken = 0;
+};
+
 // What a save did. Nothing at all is written unless the lock was held, the
-// user allowed replacing another program's change, and zev.conf was written.
+// user merged or chose to replace another program's change, and zev.conf was written.
 struct SaveOutcome {
     enum class Status {
         Saved,         // zev.conf and every device file, or nothing to write
         Busy,          // another program held the lock for the whole wait
-        Cancelled,     // the user stopped waiting or writing, or kept the other program's zev.conf
+        Cancelled,     // the user stopped waiting, merging or writing, or kept the other program's zev.conf
         LockRefused,   // the lock file could not be opened: a folder this user may not write (error)
         ConfigRefused, // zev.conf could not be written (error)
         DevicesFailed, // zev.conf written, but not every device file (failedDevices)
@@ -44,6 +61,7 @@ struct SaveOutcome {
     int error = 0;
     QString stoppedAt; // the file that stopped it: zev.conf, or the lock file
     bool configWritten = false;
+    std::optional<MergeOutcome> merged; // another program's changes, merged in before writing
     int devicesWritten = 0;
     QList<FileFailure> failedDevices;
 
@@ -51,11 +69,12 @@ struct SaveOutcome {
 };
 
 // The decisions a save needs from its user; each may be left empty (waiting
-// sleeps, another program's change is kept, a failed device file goes on,
-// the device files are written without a word).
+// sleeps, another program's change is kept, conflicts cancel the merge, a
+// failed device file goes on, the device files are written without a word).
 struct SaveQuestions {
     SaveLock::KeepWaiting keepWaiting;
-    std::function<bool()> replaceChangedConfig;
+    std::function<ChangedConfigAnswer(ConfigChange)> changedConfig;
+    SettleConflicts settleConflicts;
     ClientConfigFile::ContinueQuestion continueAfterFailure;
     ClientConfigFile::Progress progress;
 };
@@ -103,6 +122,15 @@ public:
     void removeServer(Server* server);
 
     SaveOutcome save(const SaveQuestions& questions = {});
+    // Whether another program changed zev.conf since it was last read or written.
+    ConfigChange changeOnDisk() const;
+    // Brings another program's changes on disk into the records: a three-way
+    // merge against what was last read or written, one undo step. Conflicts
+    // are settled through settle (none given: the merge is cancelled).
+    MergeOutcome mergeFromDisk(const SettleConflicts& settle);
+    // The records as zev.conf on disk holds them, the window's changes
+    // discarded: one undo step. False when the file could not be read (error).
+    bool reloadFromDisk(int* error = nullptr);
     // What "Check configuration" finds in the records and the folder, for a picture of that size.
     QStringList problems(const QSize& picture) const;
     // Copies zev.conf as it is on disk to a new file at targetPath.
@@ -112,6 +140,8 @@ private:
     void clearRecords();
     void restore(const QByteArray& state);
     void followHistory() { modified = !steps.isAtSavedState(); }
+    // zev.conf as read now becomes what the records are compared with.
+    void takeAsBase(const FileRead& config);
 
     Descriptor folder;
     QString path;
@@ -119,5 +149,6 @@ private:
     QList<ThinClient*> clientRecords;
     EditHistory steps;
     DiskStamp configOnDisk;
+    QByteArray configBase; // zev.conf as last read or written: the base of a merge
     bool modified = false;
 };

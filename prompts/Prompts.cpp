@@ -1,5 +1,7 @@
 #include "prompts/Prompts.h"
 
+#include "dialogs/ConflictDialog.h"
+
 #include <QFileDialog>
 #include <QPushButton>
 
@@ -58,12 +60,23 @@ void WidgetPrompts::warning(QWidget* parent, const QString& title, const QString
 QMessageBox::StandardButton WidgetPrompts::question(QWidget* parent, const QString& title, const QString& text,
                                                     QMessageBox::StandardButtons buttons,
                                                     QMessageBox::StandardButton defaultButton,
-                                                    QMessageBox::StandardButton escapeButton)
+                                                    QMessageBox::StandardButton escapeButton,
+                                                    const QMap<QMessageBox::StandardButton, QString>& buttonTexts)
 {
     QMessageBox box(QMessageBox::Question, title, text, buttons, parent);
     box.setDefaultButton(defaultButton);
     box.setEscapeButton(escapeButton);
+    for (auto text = buttonTexts.constBegin(); text != buttonTexts.constEnd(); ++text)
+        box.button(text.key())->setText(text.value());
     return QMessageBox::StandardButton(box.exec());
+}
+
+std::optional<QList<bool>> WidgetPrompts::settleConflicts(QWidget* parent, const QList<MergeConflict>& conflicts)
+{
+    ConflictDialog dialog(parent, conflicts);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.takeTheirs();
 }
 
 QString WidgetPrompts::openFileName(QWidget* parent, const QString& caption, const QString& dir,

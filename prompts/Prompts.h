@@ -1,7 +1,13 @@
 #pragma once
 
+#include "model/ConfigMerge.h"
+
+#include <QList>
+#include <QMap>
 #include <QMessageBox>
 #include <QString>
+
+#include <optional>
 
 class QWidget;
 
@@ -16,11 +22,15 @@ public:
                              const QString& details = QString()) = 0;
     virtual void warning(QWidget* parent, const QString& title, const QString& text,
                          const QString& details = QString()) = 0;
-    // escapeButton is the answer that Escape and the title bar's close give.
+    // escapeButton is the answer that Escape and the title bar's close give;
+    // buttonTexts words buttons otherwise than their standard text.
     virtual QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
                                                  QMessageBox::StandardButtons buttons,
                                                  QMessageBox::StandardButton defaultButton,
-                                                 QMessageBox::StandardButton escapeButton) = 0;
+                                                 QMessageBox::StandardButton escapeButton,
+                                                 const QMap<QMessageBox::StandardButton, QString>& buttonTexts = {}) = 0;
+    // The conflicts of a merge, each to be kept as mine or theirs (true); none: cancelled.
+    virtual std::optional<QList<bool>> settleConflicts(QWidget* parent, const QList<MergeConflict>& conflicts) = 0;
     virtual QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
                                  const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
@@ -47,7 +57,9 @@ public:
     QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
                                          QMessageBox::StandardButtons buttons,
                                          QMessageBox::StandardButton defaultButton,
-                                         QMessageBox::StandardButton escapeButton) override;
+                                         QMessageBox::StandardButton escapeButton,
+                                         const QMap<QMessageBox::StandardButton, QString>& buttonTexts = {}) override;
+    std::optional<QList<bool>> settleConflicts(QWidget* parent, const QList<MergeConflict>& conflicts) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) override;
 };

@@ -49,7 +49,7 @@ int saveChild(const QString& folder, const QString& version)
     workspace.thinClients() = std::exchange(fleet.thinClients, {});
     workspace.markChanged();
     SaveQuestions questions;
-    questions.replaceChangedConfig = [] { return true; };
+    questions.changedConfig = [](ConfigChange) { return ChangedConfigAnswer::Replace; };
     return workspace.save(questions).saved() ? 0 : 1;
 }
 

@@ -1,4 +1,5 @@
 // The record dialogs and the two table dialogs, worked as a user works them.
+#include "dialogs/ConflictDialog.h"
 #include "dialogs/server/DlgServer.h"
 #include "dialogs/thinclient/DlgAssignServers.h"
 #include "dialogs/thinclient/DlgEditThinClient.h"
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -436,6 +438,25 @@ private slots:
         QCOMPARE(dialog->isVisible(), after == "open" || after.endsWith("kept"));
         QCOMPARE(changed.size(), after.contains(u'=') ? 1 : 0);
         QCOMPARE(devices(), after.contains(u'=') ? after : before);
+    }
+
+    // The conflict dialog keeps mine unless told otherwise; "All theirs" and one
+    // row's choice are what OK gives; Copy has the table; Escape cancels.
+    void conflictDialog()
+    {
+        const QList<MergeConflict> conflicts{{"Thinclient “A1”", "desc", "Desk", "Mine", "Theirs"},
+                                             {"Server “One” (1)", "xpos", "0", "10", "20"}};
+        ConflictDialog dialog(nullptr, conflicts);
+        QCOMPARE(dialog.takeTheirs(), QList<bool>({false, false}));
+        dialog.findChild<QPushButton*>("btnAllTheirs")->click();
+        qobject_cast<QComboBox*>(dialog.table()->cellWidget(1, 5))->setCurrentIndex(0);
+        QCOMPARE(dialog.takeTheirs(), QList<bool>({true, false}));
+        dialog.findChild<QPushButton*>("btnCopy")->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), "Thinclient “A1”\tdesc\tDesk\tMine\tTheirs\ttheirs\n"
+                                                       "Server “One” (1)\txpos\t0\t10\t20\tmine\n");
+        dialog.show();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 };
 

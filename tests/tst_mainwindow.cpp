@@ -209,19 +209,25 @@ private slots:
                                             << "zev.conf=saved copy.conf=saved AB12.conf MINE1.conf" << "clean";
         QTest::newRow("backup, no save") << "" << "backup:copy.conf" << "No" << "Save changes?/" + backup
                                          << golden + " copy.conf=golden" << "modified";
-        QTest::newRow("backup, their change kept") << "changed" << "backup:copy.conf" << "Yes,No"
+        QTest::newRow("backup, their change kept") << "changed" << "backup:copy.conf" << "Yes,Cancel"
                                                    << "Save changes?/" + saving + "/Save backup" << "zev.conf=other" << "modified";
         QTest::newRow("backup over a file") << "unmodified" << "backup:topology.png" << "" << backup + "/Operation not allowed"
                                             << golden << "clean";
         QTest::newRow("backup unwritable") << "unmodified" << "backup:no/copy.conf" << "" << backup + "/File write error"
                                            << golden << "clean";
         QTest::newRow("same bytes written again") << "rewritten" << "actionSave" << "" << "" << all << "clean";
-        QTest::newRow("changed, No") << "changed" << "actionSave" << "No" << saving << "zev.conf=other" << "modified";
-        QTest::newRow("changed, Yes") << "changed" << "actionSave" << "Yes" << saving << all << "clean";
-        QTest::newRow("deleted, No") << "deleted" << "actionSave" << "No" << saving << "" << "modified";
-        QTest::newRow("created, Yes") << "created" << "actionSave" << "Yes" << saving << "zev.conf=saved MINE1.conf" << "clean";
-        QTest::newRow("changed, close, No") << "changed" << "close" << "Yes,No" << "Save changes/" + saving << "zev.conf=other"
-                                            << "modified open";
+        QTest::newRow("changed, Cancel") << "changed" << "actionSave" << "Cancel" << saving << "zev.conf=other" << "modified";
+        QTest::newRow("changed, Replace theirs") << "changed" << "actionSave" << "Replace" << saving << all << "clean";
+        QTest::newRow("changed, Merge") << "changed" << "actionSave" << "Merge" << saving << all << "clean theirs";
+        QTest::newRow("conflict, theirs kept") << "conflict" << "actionSave" << "Merge,theirs" << saving + "/Merge conflicts"
+                                               << all << "clean theirs";
+        QTest::newRow("conflict, Cancel") << "conflict" << "actionSave" << "Merge,cancel" << saving + "/Merge conflicts"
+                                          << "zev.conf=other" << "modified";
+        QTest::newRow("deleted, Cancel") << "deleted" << "actionSave" << "Cancel" << saving << "" << "modified";
+        QTest::newRow("deleted, Save") << "deleted" << "actionSave" << "Save" << saving << all << "clean";
+        QTest::newRow("created, Merge") << "created" << "actionSave" << "Merge" << saving << all << "clean";
+        QTest::newRow("changed, close, Cancel") << "changed" << "close" << "Yes,Cancel" << "Save changes/" + saving
+                                                << "zev.conf=other" << "modified open";
     }
 
     void saving()
@@ -277,12 +283,24 @@ private slots:
             });
             watchProgress.start(10);
         }
-        if (QStringList{"rewritten", "changed", "deleted", "created"}.contains(scene)) {
+        // Another program's change: a device's description (and here the same one, otherwise).
+        QByteArray theirs = golden;
+        theirs.replace("desc=Front desk", "desc=Front desk (theirs)");
+        if (scene == "conflict")
+            window.thinClientList()[0]->desc = "Front desk (mine)";
+        if (QStringList{"rewritten", "changed", "conflict", "deleted", "created"}.contains(scene)) {
             QFile::remove(workPath("zev.conf"));
-            QVERIFY(scene == "deleted" || writeWorkFile("zev.conf", scene == "changed" ? "# theirs\n" : golden));
+            QVERIFY(scene == "deleted" || writeWorkFile("zev.conf", scene == "changed" || scene == "conflict" ? theirs : golden));
         }
-        for (const QString& answer : answers.split(u',', Qt::SkipEmptyParts))
-            prompts->answers << (answer == "Yes" ? QMessageBox::Yes : QMessageBox::No);
+        const QMap<QString, QMessageBox::StandardButton> buttons{{"Yes", QMessageBox::Yes}, {"No", QMessageBox::No},
+                                                                 {"Merge", QMessageBox::Yes}, {"Replace", QMessageBox::No},
+                                                                 {"Cancel", QMessageBox::Cancel}, {"Save", QMessageBox::Save}};
+        for (const QString& answer : answers.split(u',', Qt::SkipEmptyParts)) {
+            if (answer.front().isLower())
+                prompts->settlements << answer; // to the conflict dialog
+            else
+                prompts->answers << buttons[answer];
+        }
         if (how.startsWith("backup:")) {
             prompts->fileNames << workPath(how.section(u':', 1));
             trigger(window, "actionSave_backup");
@@ -295,6 +313,11 @@ private slots:
         QCOMPARE(prompts->shown.join(u'/'), titles);
         if ((scene.isEmpty() || scene == "slow") && how == "actionSave") // a save says what it wrote
             QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(), "Saved zev.conf and 3 device files");
+        if (answers == "Merge" && scene == "changed")
+            QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(),
+                     "Merged with the changes on disk: 0 servers, 1 device; Saved zev.conf and 3 device files");
+        if (scene == "conflict")
+            QCOMPARE(prompts->conflicts, QStringList("Thinclient “AB12”/desc/Front desk/Front desk (mine)/Front desk (theirs)"));
         if (scene.startsWith("slow")) {
             QCOMPARE(QDir(dir->path()).entryList({"*.zev-new-*"}, QDir::Files | QDir::Hidden), QStringList());
             QCOMPARE(progress.join(u'/'), scene == "slow" ? "Writing device files: 1 of 3/Writing device files: 2 of 3/Putting 3 device files in place…"
@@ -303,7 +326,9 @@ private slots:
         if (scene == "folder") // a failure names the file and the reason behind "Show Details..."
             QCOMPARE(prompts->details, QStringList(workPath("zev.conf") + ": Is a directory"));
         QCOMPARE(onDisk(window), files);
-        QCOMPARE(QString(window.isModified() ? "modified" : "clean") + (window.isVisible() ? " open" : ""), after);
+        const bool theirsKept = window.thinClientList().value(0) && window.thinClientList()[0]->desc == "Front desk (theirs)";
+        QCOMPARE(QString(window.isModified() ? "modified" : "clean") + (window.isVisible() ? " open" : "") +
+                     (theirsKept ? " theirs" : ""), after);
         for (const char* save : {"actionSave", "btnSaveChanges"})
             QCOMPARE(window.findChild<QAction*>(save)->isEnabled(), window.isModified());
         if (scene == "full") {

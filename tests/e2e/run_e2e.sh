@@ -126,16 +126,19 @@ xdotool key ctrl+s; settle 0.5
 cp "$work/site/zev.conf" "$work/undone.conf"
 xdotool key ctrl+y; settle 0.5
 
-# Another program changes zev.conf: a save asks first; Return (No) keeps their file, Alt+Y replaces it.
-echo "# changed by another program" >>"$work/site/zev.conf"
+# Another program adds a device to zev.conf: a save asks first. Escape writes
+# nothing; then Return merges both, and their device gets its file too.
+printf '[THINCLIENT]\ndesc=Theirs\nserial_number=C3\n\n' >>"$work/site/zev.conf"
+cp "$work/site/zev.conf" "$work/theirs.conf"
 xdotool key ctrl+s
 window "ZEV - Saving Configuration" >/dev/null
-xdotool key Return; settle 0.5
-grep -q "changed by another program" "$work/site/zev.conf" || fail "No replaced the other program's zev.conf"
+xdotool key Escape; settle 0.5
+cmp -s "$work/site/zev.conf" "$work/theirs.conf" || fail "Escape wrote over the other program's zev.conf"
 main=$(window "Quorvane connection manager")
 xdotool key ctrl+s
 window "ZEV - Saving Configuration" >/dev/null
-xdotool key alt+y; settle 0.5
+xdotool key Return; settle 0.5
+[ -f "$work/site/C3.conf" ] || fail "Merge wrote no file for the other program's device"
 
 main=$(window "Quorvane connection manager")
 xdotool key ctrl+q
@@ -162,5 +165,5 @@ expect "$site/zev.conf" "display_name=One" "xpos=200" "ypos=150" "display_name=T
 expect "$site/A1.conf" "display_name=One" "rps_color_depth=auto" "display_name=Two" "rps_color_depth=auto"
 grep -q '^\[SERVER\]' "$site/B2.conf" && fail "B2 kept a server the filtered Control click cleared"
 expect "$work/undone.conf" "display_name=One" "xpos=0" "display_name=Two" "xpos=77"
-grep -q "changed by another program" "$site/zev.conf" && fail "Yes left the other program's zev.conf"
+grep -qx "serial_number=C3" "$site/zev.conf" || fail "Merge lost the other program's device"
 echo "e2e: passed"

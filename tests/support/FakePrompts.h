@@ -34,11 +34,26 @@ public:
     QStringList questions; // the texts of the questions asked
     QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
                                          QMessageBox::StandardButtons, QMessageBox::StandardButton,
-                                         QMessageBox::StandardButton) override
+                                         QMessageBox::StandardButton,
+                                         const QMap<QMessageBox::StandardButton, QString>& = {}) override
     {
         note(parent, title, QString());
         questions << text;
         return next(answers, QMessageBox::No);
+    }
+    // Each conflict dialog takes the next of "mine", "theirs" or "cancel"; the conflicts shown
+    // are kept as "record/field/base/mine/theirs".
+    QStringList settlements;
+    QStringList conflicts;
+    std::optional<QList<bool>> settleConflicts(QWidget* parent, const QList<MergeConflict>& shownConflicts) override
+    {
+        note(parent, QStringLiteral("Merge conflicts"), QString());
+        for (const MergeConflict& c : shownConflicts)
+            conflicts << QStringList{c.record, c.field, c.base, c.mine, c.theirs}.join(u'/');
+        const QString settled = next(settlements, QStringLiteral("cancel"));
+        if (settled == QLatin1String("cancel"))
+            return std::nullopt;
+        return QList<bool>(shownConflicts.size(), settled == QLatin1String("theirs"));
     }
     QString openFileName(QWidget*, const QString& caption, const QString& dir, const QString&) override
     {

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "model/ConfigMerge.h"
+
+#include <QDialog>
+#include <QList>
+
+class QTableWidget;
+
+// The conflicts of a merge, one row each (record, field, base, mine, theirs),
+// and which side to keep for each: mine unless chosen otherwise.
+class ConflictDialog : public QDialog {
+    Q_OBJECT
+public:
+    ConflictDialog(QWidget* parent, const QList<MergeConflict>& conflicts);
+
+    // For each conflict, in order: true to keep theirs.
+    QList<bool> takeTheirs() const;
+    QTableWidget* table() const { return rows; }
+
+private:
+    void keepAll(bool theirs);
+
+    QTableWidget* rows;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+class QTableWidget;
+
+// A table as text for the clipboard: a line per row, its cells separated by
+// tabs; a cell holding a combo box gives the choice shown.
+QString tableText(const QTableWidget& table);
