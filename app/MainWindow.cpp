@@ -2,6 +2,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/ConfigBackup.h"
+#include "app/ConfigWatcher.h"
 #include "app/ConnectionCheck.h"
 #include "app/ServerCheckDialog.h"
 #include "app/ProductInfo.h"
@@ -57,11 +58,9 @@ MainWindow::MainWindow(QWidget* parent)
     statusBar = new QStatusBar(this);
     statusBar->setObjectName(QStringLiteral("statusBar"));
     setStatusBar(statusBar);
+    configWatcher = new ConfigWatcher(workspace, this);
+    connect(configWatcher, &ConfigWatcher::changedOnDisk, this, [this](ConfigChange change) { reportChangeOnDisk(this, change); });
 
-    for (QAction* action : {ui->btnNewServer, ui->btnNewThinclient, ui->btnServerAssignment, ui->btnSaveChanges,
-                            ui->menuNewServer, ui->menuNewThinclient, ui->menuAssignServers, ui->menuEditThinclients,
-                            ui->actionSave, ui->actionSave_backup, ui->actionImport_thinclient_list})
-        action->setEnabled(false);
     ui->mainToolBar->setFloatable(false);
 
     settings = new QSettings(QStringLiteral("Quorvane"), QStringLiteral("ZEV"), this);
@@ -140,8 +139,13 @@ int MainWindow::readConfigFile(const LoadOutcome& loaded)
 
 bool MainWindow::saveConfiguration()
 {
-    const bool saved = runSave(this, workspace).saved();
-    followHistory();
+    bool saved = false;
+    // A merge with another program's changes makes the records anew.
+    rebuildLabels([this, &saved] {
+        const SaveOutcome outcome = runSave(this, workspace);
+        saved = outcome.saved();
+        return outcome.merged && outcome.merged->status == MergeOutcome::Status::Merged;
+    });
     return saved;
 }
 
@@ -161,26 +165,37 @@ void MainWindow::recordStep(const QString& name)
 
 void MainWindow::undo()
 {
-    rebuildLabels(&Workspace::undo);
+    rebuildLabels([this] { return workspace.undo(), true; });
 }
 
 void MainWindow::redo()
 {
-    rebuildLabels(&Workspace::redo);
+    rebuildLabels([this] { return workspace.redo(), true; });
 }
 
-// The records are rebuilt from a state of the history, so their labels go
-// first and come back, with the red borders of servers still there (a border
-// lasts until the server's next check or edit). Every dialog is modal and a
-// label's menu holds the keyboard, so nothing holds a record now.
-void MainWindow::rebuildLabels(void (Workspace::*step)())
+void MainWindow::on_actionMerge_from_disk_triggered()
+{
+    rebuildLabels([this] { return runMergeFromDisk(this, workspace); });
+}
+
+void MainWindow::on_actionReload_from_disk_triggered()
+{
+    rebuildLabels([this] { return runReloadFromDisk(this, workspace); });
+}
+
+// When the records are made anew (a state of the history, a merge), their
+// labels go and come back, with the red borders of servers still there (a
+// border lasts until the server's next check or edit). The old labels are not
+// touched meanwhile: every dialog is modal and a label's menu holds the keyboard.
+void MainWindow::rebuildLabels(const std::function<bool()>& remakeRecords)
 {
     const QSet<QString> unanswered = ServerLabel::unansweredServers(serverLabels);
-    qDeleteAll(serverLabels);
-    serverLabels.clear();
-    (workspace.*step)();
-    createServerLabels();
-    ServerLabel::showUnanswered(serverLabels, unanswered);
+    if (remakeRecords()) {
+        qDeleteAll(serverLabels);
+        serverLabels.clear();
+        createServerLabels();
+        ServerLabel::showUnanswered(serverLabels, unanswered);
+    }
     followHistory();
 }
 
@@ -269,7 +284,9 @@ void MainWindow::loadPicture(const QString& fileName)
     readConfigFile(loaded);
     createServerLabels();
     followHistory();
-    ui->actionSave_backup->setEnabled(true);
+    for (QAction* action : {ui->actionSave_backup, ui->actionMerge_from_disk, ui->actionReload_from_disk})
+        action->setEnabled(true);
+    configWatcher->watch();
     reportConfigurationProblems();
 }
 
@@ -394,21 +411,6 @@ void MainWindow::on_menuEditThinclients_triggered()
     dialog.exec();
 }
 
-void MainWindow::on_menuNewServer_triggered()
-{
-    on_btnNewServer_triggered();
-}
-
-void MainWindow::on_menuNewThinclient_triggered()
-{
-    on_btnNewThinclient_triggered();
-}
-
-void MainWindow::on_menuAssignServers_triggered()
-{
-    on_btnServerAssignment_triggered();
-}
-
 void MainWindow::on_menuExit_triggered()
 {
     close();
@@ -418,11 +420,6 @@ void MainWindow::on_btnSaveChanges_triggered()
 {
     if (workspace.isModified())
         saveConfiguration();
-}
-
-void MainWindow::on_actionSave_triggered()
-{
-    on_btnSaveChanges_triggered();
 }
 
 void MainWindow::openProductWebPage()

@@ -9,12 +9,14 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace Ui {
 class MainWindow;
 }
 
+class ConfigWatcher;
 class DlgServer;
 class QAction;
 class QDragEnterEvent;
@@ -65,18 +67,16 @@ private slots:
     void on_btnServerAssignment_triggered();
     void onDeleteServer(Server* server, ServerLabel* serverLabel);
     void on_menuEditThinclients_triggered();
-    void on_menuNewServer_triggered();
-    void on_menuNewThinclient_triggered();
-    void on_menuAssignServers_triggered();
     void on_menuExit_triggered();
     void on_btnSaveChanges_triggered();
-    void on_actionSave_triggered();
     void on_actionOnline_help_triggered();
     void on_actionAbout_Pelta_triggered();
     void onLogoClicked();
     void on_actionSave_backup_triggered();
     void onImageClicked(QPoint pos);
     void on_actionImport_thinclient_list_triggered();
+    void on_actionMerge_from_disk_triggered();
+    void on_actionReload_from_disk_triggered();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -102,7 +102,8 @@ private:
     void showAnswer(const Server* server, bool answered);
     void reportConfigurationProblems();
     void followHistory();
-    void rebuildLabels(void (Workspace::*step)());
+    // remakeRecords returns whether it made the records anew.
+    void rebuildLabels(const std::function<bool()>& remakeRecords);
 
     std::unique_ptr<Ui::MainWindow> ui;
     QString versionText;
@@ -122,4 +123,5 @@ private:
     QAction* checkServersAction = nullptr;
     QAction* undoAction = nullptr;
     QAction* redoAction = nullptr;
+    ConfigWatcher* configWatcher = nullptr;
 };

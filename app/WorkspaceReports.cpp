@@ -93,14 +93,24 @@ ClientConfigFile::Progress progressAfterHalfASecond(QWidget* parent)
     };
 }
 
+SettleConflicts settleWithDialog(QWidget* parent)
+{
+    return [parent](const QList<MergeConflict>& conflicts) { return Prompts::current().settleConflicts(parent, conflicts); };
+}
+
+QString changeText(ConfigChange change)
+{
+    return change == ConfigChange::Deleted   ? QStringLiteral("deleted")
+           : change == ConfigChange::Created ? QStringLiteral("created")
+                                             : QStringLiteral("changed");
+}
+
 // Merge is the default; a deleted file offers no merge (it would delete every
 // record not changed here), only saving the window's records again.
 ChangedConfigAnswer askAboutChangedConfig(QWidget* parent, ConfigChange change)
 {
-    const QString what = change == ConfigChange::Deleted   ? QStringLiteral("deleted")
-                         : change == ConfigChange::Created ? QStringLiteral("created")
-                                                           : QStringLiteral("changed");
-    const QString text = QStringLiteral("\nzev.conf was %1 by another program after ZEV read it.").arg(what);
+    const QString text =
+        QStringLiteral("\nzev.conf was %1 by another program after ZEV read it.").arg(changeText(change));
     if (change == ConfigChange::Deleted) {
         const auto answer = Prompts::current().question(
             parent, kSavingTitle, text + QStringLiteral("\n\nSave your configuration as zev.conf again?"),
@@ -217,9 +227,7 @@ SaveOutcome runSave(QWidget* parent, Workspace& workspace)
     questions.keepWaiting = waitWithProgress(parent);
     questions.progress = progressAfterHalfASecond(parent);
     questions.changedConfig = [parent](ConfigChange change) { return askAboutChangedConfig(parent, change); };
-    questions.settleConflicts = [parent](const QList<MergeConflict>& conflicts) {
-        return Prompts::current().settleConflicts(parent, conflicts);
-    };
+    questions.settleConflicts = settleWithDialog(parent);
     questions.continueAfterFailure = [parent](const QString& path, int) {
         return Prompts::askYesNo(parent, kDeviceTitle,
                                  QStringLiteral("\nError creating file: %1\nDo you want to continue?").arg(path)) !=
@@ -229,4 +237,64 @@ SaveOutcome runSave(QWidget* parent, Workspace& workspace)
     questions = {}; // the waiting and progress dialogs go before any box
     report(parent, outcome);
     return outcome;
+}
+
+namespace {
+
+bool notReadable(QWidget* parent, const Workspace& workspace, int error)
+{
+    Prompts::current().warning(parent, kLoadingTitle,
+                               QStringLiteral("\nThe configuration file could not be read:\n%1")
+                                   .arg(QDir::toNativeSeparators(workspace.configPath())),
+                               fileErrorText(error));
+    return false;
+}
+
+} // namespace
+
+void reportChangeOnDisk(QWidget* parent, ConfigChange change)
+{
+    if (auto* window = qobject_cast<QMainWindow*>(parent))
+        window->statusBar()->showMessage(
+            QStringLiteral("zev.conf was %1 by another program — File ▸ Merge changes from disk").arg(changeText(change)));
+}
+
+bool runMergeFromDisk(QWidget* parent, Workspace& workspace)
+{
+    const ConfigChange change = workspace.changeOnDisk();
+    if (change == ConfigChange::None || change == ConfigChange::Deleted) {
+        // A deleted file has nothing to merge: merging would delete every record not changed here.
+        showStatus(parent, change == ConfigChange::None
+                               ? QStringLiteral("zev.conf holds no changes by another program.")
+                               : QStringLiteral("zev.conf was deleted by another program: nothing to merge. Save writes it again."));
+        return false;
+    }
+    const MergeOutcome merged = workspace.mergeFromDisk(settleWithDialog(parent));
+    switch (merged.status) {
+    case MergeOutcome::Status::Merged:
+        showStatus(parent, mergedText(merged));
+        return true;
+    case MergeOutcome::Status::Cancelled:
+        showStatus(parent, QStringLiteral("Not merged: nothing changed."));
+        return false;
+    case MergeOutcome::Status::Unreadable:
+        break;
+    }
+    return notReadable(parent, workspace, merged.error);
+}
+
+bool runReloadFromDisk(QWidget* parent, Workspace& workspace)
+{
+    if (workspace.isModified() &&
+        Prompts::current().question(parent, kLoadingTitle,
+                                    QStringLiteral("\nDiscard your changes and load zev.conf as it is on disk?"),
+                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                                    QMessageBox::No) != QMessageBox::Yes)
+        return false;
+    int error = 0;
+    if (!workspace.reloadFromDisk(&error)) {
+        return notReadable(parent, workspace, error);
+    }
+    showStatus(parent, QStringLiteral("Reloaded zev.conf from disk."));
+    return true;
 }

@@ -17,3 +17,10 @@ bool reportConfig(QWidget* parent, const QString& configPath, const LoadOutcome&
 // device files of a save slower than half a second are written, and the
 // outcome is reported in a box or the status bar.
 SaveOutcome runSave(QWidget* parent, Workspace& workspace);
+
+// The status bar's word when another program changed zev.conf.
+void reportChangeOnDisk(QWidget* parent, ConfigChange change);
+// File ▸ Merge changes from disk and Reload from disk: each says what it did;
+// true when the records were made anew (their labels must follow).
+bool runMergeFromDisk(QWidget* parent, Workspace& workspace);
+bool runReloadFromDisk(QWidget* parent, Workspace& workspace);

@@ -226,6 +226,12 @@ private slots:
         QTest::newRow("deleted, Cancel") << "deleted" << "actionSave" << "Cancel" << saving << "" << "modified";
         QTest::newRow("deleted, Save") << "deleted" << "actionSave" << "Save" << saving << all << "clean";
         QTest::newRow("created, Merge") << "created" << "actionSave" << "Merge" << saving << all << "clean";
+        QTest::newRow("merge from disk") << "changed" << "actionMerge_from_disk" << "" << "" << "zev.conf=other"
+                                         << "modified theirs";
+        QTest::newRow("reload from disk, Yes") << "changed" << "actionReload_from_disk" << "Yes"
+                                               << "ZEV - Loading Configuration" << "zev.conf=saved" << "clean theirs";
+        QTest::newRow("reload from disk, No") << "changed" << "actionReload_from_disk" << "No"
+                                              << "ZEV - Loading Configuration" << "zev.conf=other" << "modified";
         QTest::newRow("changed, close, Cancel") << "changed" << "close" << "Yes,Cancel" << "Save changes/" + saving
                                                 << "zev.conf=other" << "modified open";
     }
@@ -292,6 +298,9 @@ private slots:
             QFile::remove(workPath("zev.conf"));
             QVERIFY(scene == "deleted" || writeWorkFile("zev.conf", scene == "changed" || scene == "conflict" ? theirs : golden));
         }
+        if (scene == "changed" || scene == "conflict") // noticed at once, before any save
+            QTRY_VERIFY(static_cast<QMainWindow&>(window).statusBar()->currentMessage().startsWith(
+                "zev.conf was changed by another program"));
         const QMap<QString, QMessageBox::StandardButton> buttons{{"Yes", QMessageBox::Yes}, {"No", QMessageBox::No},
                                                                  {"Merge", QMessageBox::Yes}, {"Replace", QMessageBox::No},
                                                                  {"Cancel", QMessageBox::Cancel}, {"Save", QMessageBox::Save}};
@@ -316,6 +325,9 @@ private slots:
         if (answers == "Merge" && scene == "changed")
             QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(),
                      "Merged with the changes on disk: 0 servers, 1 device; Saved zev.conf and 3 device files");
+        if (how.endsWith("_from_disk") && answers != "No") // one step, named
+            QCOMPARE(window.findChild<QAction*>("actionUndo")->text(),
+                     how.contains("Merge") ? "Undo Merge changes from disk" : "Undo Reload from disk");
         if (scene == "conflict")
             QCOMPARE(prompts->conflicts, QStringList("Thinclient “AB12”/desc/Front desk/Front desk (mine)/Front desk (theirs)"));
         if (scene.startsWith("slow")) {
