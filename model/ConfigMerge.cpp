@@ -167,6 +167,13 @@ private:
     Record mergeFields(Kind kind, const QStringList& names, const Record* b, const Record& m, const Record& t,
                        bool& tookTheirs)
     {
+        // Most records are as they were on one side at least: whole, not field by field.
+        if (m == t || (b && *b == t))
+            return m;
+        if (b && *b == m) {
+            tookTheirs = true;
+            return t;
+        }
         Record out = m;
         for (qsizetype i = 0; i < m.values.size(); ++i) {
             const QString& mv = m.values[i];
@@ -179,8 +186,10 @@ private:
                 tookTheirs = true;
             }
         }
-        out.serverIds = mergedSet(b ? b->serverIds : QStringList(), m.serverIds, t.serverIds);
-        tookTheirs = tookTheirs || out.serverIds != m.serverIds;
+        if (m.serverIds != t.serverIds && !(b && b->serverIds == t.serverIds)) {
+            out.serverIds = mergedSet(b ? b->serverIds : QStringList(), m.serverIds, t.serverIds);
+            tookTheirs = tookTheirs || out.serverIds != m.serverIds;
+        }
         return out;
     }
 
