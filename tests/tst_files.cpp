@@ -334,7 +334,7 @@ private slots:
         row("different fields", "a=A@1", "a=B@1", "a=A@5", "a=B@5 | taken 1/0");
         row("same field differs", "a=A", "a=B", "a=C", "a=B | ! Server “B” (a)/display_name/A/B/C taken 0/0", "a=C |");
         row("label place differs", "a=A@1", "a=A@2", "a=A@3", "a=A@2 | ! Server “A” (a)/xpos/1/2/3 taken 0/0", "a=A@3 |");
-        row("servers as a set", "a=A b=B c=C | x:a,b", "a=A b=B c=C | x:a,b,c", "a=A b=B c=C | x:b,d", "a=A b=B c=C | x:b,c,d taken 0/1");
+        row("servers as a set", "a=A b=B c=C | x:a,b", "a=A b=B c=C | x:a,b,c", "a=A b=B c=C | x:b,d,D", "a=A b=B c=C | x:b,c,d taken 0/1");
         row("ids in any case", "a=A | x:a", "a=A | x:A", "a=A | x:a,b", "a=A | x:A,b taken 0/1");
         row("deleted in mine", "a=A b=B", "b=B", "a=A b=B", "b=B | taken 0/0");
         row("deleted in theirs", "a=A b=B", "a=A b=B", "b=B", "b=B | taken 1/0");
