@@ -3,7 +3,6 @@
 #include "dialogs/TableText.h"
 
 #include <QClipboard>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -34,18 +33,27 @@ ConflictDialog::ConflictDialog(QWidget* parent, const QList<MergeConflict>& conf
         {QStringLiteral("Record"), QStringLiteral("Field"), QStringLiteral("Before"), QStringLiteral("Mine"),
          QStringLiteral("Theirs"), QStringLiteral("Keep")});
     rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    rows->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the table for the buttons; the arrows move within it and Space switches a row's choice.
+    rows->setTabKeyNavigation(false);
     rows->horizontalHeader()->setStretchLastSection(true);
     for (int row = 0; row < conflicts.size(); ++row) {
         const MergeConflict& conflict = conflicts[row];
         const QStringList cells{conflict.record, conflict.field, conflict.base, conflict.mine, conflict.theirs};
         for (int column = 0; column < cells.size(); ++column)
             rows->setItem(row, column, new QTableWidgetItem(cells[column]));
-        auto* keep = new QComboBox(rows);
-        keep->addItems(kSides);
-        keep->setAccessibleName(QStringLiteral("Keep for %1, %2").arg(conflict.record, conflict.field));
-        rows->setCellWidget(row, kKeepColumn, keep);
+        auto* keep = new QTableWidgetItem(kSides[0]);
+        keep->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        keep->setCheckState(Qt::Unchecked);
+        rows->setItem(row, kKeepColumn, keep);
     }
+    // The box in the Keep column is ticked for theirs; its text says which.
+    connect(rows, &QTableWidget::itemChanged, this, [](QTableWidgetItem* item) {
+        if (item->column() == kKeepColumn)
+            item->setText(kSides[item->checkState() == Qt::Checked ? 1 : 0]);
+    });
     rows->resizeColumnsToContents();
+    rows->setCurrentCell(0, kKeepColumn);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     const auto addAction = [this, buttons](const QString& text, const QString& name) {
@@ -72,12 +80,12 @@ QList<bool> ConflictDialog::takeTheirs() const
 {
     QList<bool> choices;
     for (int row = 0; row < rows->rowCount(); ++row)
-        choices << (static_cast<QComboBox*>(rows->cellWidget(row, kKeepColumn))->currentIndex() == 1);
+        choices << (rows->item(row, kKeepColumn)->checkState() == Qt::Checked);
     return choices;
 }
 
 void ConflictDialog::keepAll(bool theirs)
 {
     for (int row = 0; row < rows->rowCount(); ++row)
-        static_cast<QComboBox*>(rows->cellWidget(row, kKeepColumn))->setCurrentIndex(theirs ? 1 : 0);
+        rows->item(row, kKeepColumn)->setCheckState(theirs ? Qt::Checked : Qt::Unchecked);
 }

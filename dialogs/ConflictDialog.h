@@ -8,7 +8,7 @@
 class QTableWidget;
 
 // The conflicts of a merge, one row each (record, field, base, mine, theirs),
-// and which side to keep for each: mine unless chosen otherwise.
+// and which side to keep for each: mine unless its Keep box is ticked for theirs.
 class ConflictDialog : public QDialog {
     Q_OBJECT
 public:

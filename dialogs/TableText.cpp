@@ -1,6 +1,5 @@
 #include "dialogs/TableText.h"
 
-#include <QComboBox>
 #include <QStringList>
 #include <QTableWidget>
 
@@ -9,12 +8,8 @@ QString tableText(const QTableWidget& table)
     QStringList lines;
     for (int row = 0; row < table.rowCount(); ++row) {
         QStringList cells;
-        for (int column = 0; column < table.columnCount(); ++column) {
-            if (const auto* choice = qobject_cast<const QComboBox*>(table.cellWidget(row, column)))
-                cells << choice->currentText();
-            else
-                cells << (table.item(row, column) ? table.item(row, column)->text() : QString());
-        }
+        for (int column = 0; column < table.columnCount(); ++column)
+            cells << (table.item(row, column) ? table.item(row, column)->text() : QString());
         lines << cells.join(u'\t');
     }
     return lines.join(u'\n') + u'\n';

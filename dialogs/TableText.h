@@ -4,6 +4,5 @@
 
 class QTableWidget;
 
-// A table as text for the clipboard: a line per row, its cells separated by
-// tabs; a cell holding a combo box gives the choice shown.
+// A table as text for the clipboard: a line per row, its cells separated by tabs.
 QString tableText(const QTableWidget& table);

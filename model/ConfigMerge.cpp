@@ -71,14 +71,37 @@ Side read(const QByteArray& text)
     return side;
 }
 
-QStringList fieldNames(Kind kind)
+// What merges as one: a field, or a label's place (x and y) and its size
+// (width and height), so that a label never lands where neither side put it.
+struct Unit {
+    QString name;
+    QList<qsizetype> fields;
+};
+
+QList<Unit> mergeUnits(Kind kind)
 {
     if (kind == Kind::Device)
-        return {QStringLiteral("desc"), QStringLiteral("serial_number")};
-    QStringList names;
-    for (const ServerField& field : serverFields())
-        names << QString(field.key).chopped(1);
-    return names;
+        return {{QStringLiteral("desc"), {0}}, {QStringLiteral("serial_number"), {1}}};
+    QList<Unit> units;
+    const auto& fields = serverFields();
+    for (qsizetype i = 0; i < qsizetype(fields.size()); ++i) {
+        const QString name = QString(fields[i].key).chopped(1);
+        if (fields[i].number == &Server::ypos || fields[i].number == &Server::height) {
+            units.last().name += QStringLiteral(", ") + name; // joins the x or the width before it
+            units.last().fields << i;
+        } else {
+            units << Unit{name, {i}};
+        }
+    }
+    return units;
+}
+
+QString valuesOf(const Record& record, const Unit& unit)
+{
+    QStringList values;
+    for (qsizetype i : unit.fields)
+        values << record.values[i];
+    return values.join(QStringLiteral(", "));
 }
 
 QString recordName(Kind kind, const Record& record)
@@ -126,14 +149,14 @@ public:
     // The records of one kind, merged: mine's order, then what only theirs has.
     QList<Record> merge(Kind kind, const Records& base, const Records& mine, const Records& theirs, int& taken)
     {
-        const QStringList names = fieldNames(kind);
+        const QList<Unit> units = mergeUnits(kind);
         QList<Record> merged;
         for (const Record& m : mine.list) {
             const Record* b = base.find(m.key);
             const Record* t = theirs.find(m.key);
             bool tookTheirs = false;
             if (t) {
-                merged << mergeFields(kind, names, b, m, *t, tookTheirs);
+                merged << mergeFields(kind, units, b, m, *t, tookTheirs);
             } else if (!b) {
                 merged << m; // new in mine
             } else if (m == *b) {
@@ -164,7 +187,7 @@ public:
     QList<MergeConflict> conflicts;
 
 private:
-    Record mergeFields(Kind kind, const QStringList& names, const Record* b, const Record& m, const Record& t,
+    Record mergeFields(Kind kind, const QList<Unit>& units, const Record* b, const Record& m, const Record& t,
                        bool& tookTheirs)
     {
         // Most records are as they were on one side at least: whole, not field by field.
@@ -175,14 +198,15 @@ private:
             return t;
         }
         Record out = m;
-        for (qsizetype i = 0; i < m.values.size(); ++i) {
-            const QString& mv = m.values[i];
-            const QString& tv = t.values[i];
-            if (mv == tv || (b && b->values[i] == tv))
+        for (const Unit& unit : units) {
+            const QString mv = valuesOf(m, unit);
+            const QString tv = valuesOf(t, unit);
+            const QString bv = b ? valuesOf(*b, unit) : kNone;
+            if (mv == tv || (b && bv == tv))
                 continue;
-            if ((b && b->values[i] == mv) ||
-                settle({recordName(kind, m), names[i], b ? b->values[i] : kNone, mv, tv})) {
-                out.values[i] = tv;
+            if ((b && bv == mv) || settle({recordName(kind, m), unit.name, bv, mv, tv})) {
+                for (qsizetype i : unit.fields)
+                    out.values[i] = t.values[i];
                 tookTheirs = true;
             }
         }

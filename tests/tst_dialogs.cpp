@@ -441,7 +441,8 @@ private slots:
     }
 
     // The conflict dialog keeps mine unless told otherwise; "All theirs" and one
-    // row's choice are what OK gives; Copy has the table; Escape cancels.
+    // row's choice (Down and Space) are what OK gives; Copy has the table; Tab
+    // leaves the table; Escape cancels.
     void conflictDialog()
     {
         const QList<MergeConflict> conflicts{{"Thinclient “A1”", "desc", "Desk", "Mine", "Theirs"},
@@ -449,12 +450,18 @@ private slots:
         ConflictDialog dialog(nullptr, conflicts);
         QCOMPARE(dialog.takeTheirs(), QList<bool>({false, false}));
         dialog.findChild<QPushButton*>("btnAllTheirs")->click();
-        qobject_cast<QComboBox*>(dialog.table()->cellWidget(1, 5))->setCurrentIndex(0);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.table()->setFocus();
+        QTest::keyClick(dialog.table(), Qt::Key_Down); // to the second row's choice,
+        QTest::keyClick(dialog.table(), Qt::Key_Space); // switched back to mine
         QCOMPARE(dialog.takeTheirs(), QList<bool>({true, false}));
         dialog.findChild<QPushButton*>("btnCopy")->click();
         QCOMPARE(QGuiApplication::clipboard()->text(), "Thinclient “A1”\tdesc\tDesk\tMine\tTheirs\ttheirs\n"
                                                        "Server “One” (1)\txpos\t0\t10\t20\tmine\n");
-        dialog.show();
+        QTest::keyClick(dialog.table(), Qt::Key_Tab);
+        QVERIFY(qobject_cast<QPushButton*>(QApplication::focusWidget()));
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }

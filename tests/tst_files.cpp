@@ -30,7 +30,7 @@ QString summary(const SampleFleet& records)
 }
 
 
-// A small zev.conf from a short spec: servers "id=name[@xpos]", then "|", then
+// A small zev.conf from a short spec: servers "id=name[@xpos[,ypos]]", then "|", then
 // devices "serial[~desc]:id,id".
 QByteArray conf(const QString& spec)
 {
@@ -38,9 +38,10 @@ QByteArray conf(const QString& spec)
     const QStringList halves = spec.split(u'|');
     for (const QString& server : halves[0].split(u' ', Qt::SkipEmptyParts)) {
         const QString name = server.section(u'=', 1).section(u'@', 0, 0);
-        const QString x = server.section(u'@', 1);
-        text += "[SERVER]\nserver_id=" + server.section(u'=', 0, 0).toUtf8() + "\ndisplay_name=" + name.toUtf8() +
-                (x.isEmpty() ? QByteArray() : "\nxpos=" + x.toUtf8()) + '\n';
+        const QString place = server.section(u'@', 1);
+        text += "[SERVER]\nserver_id=" + server.section(u'=', 0, 0).toUtf8() + "\ndisplay_name=" + name.toUtf8() + '\n';
+        if (!place.isEmpty())
+            text += "xpos=" + place.section(u',', 0, 0).toUtf8() + "\nypos=" + place.section(u',', 1).toUtf8() + '\n';
     }
     for (const QString& device : halves.value(1).split(u' ', Qt::SkipEmptyParts)) {
         const QString head = device.section(u':', 0, 0);
@@ -58,7 +59,8 @@ QString specOf(const QByteArray& text)
     QStringList servers;
     QStringList devices;
     for (const Server* s : records.servers)
-        servers << s->server_id + u'=' + s->display_name + (s->xpos == -1 ? QString() : u'@' + QString::number(s->xpos));
+        servers << s->server_id + u'=' + s->display_name + (s->xpos == -1 ? QString() : u'@' + QString::number(s->xpos)) +
+                       (s->ypos <= 0 ? QString() : u',' + QString::number(s->ypos));
     for (const ThinClient* c : records.thinClients)
         devices << c->serial_number + (c->desc.isEmpty() ? QString() : u'~' + c->desc) + u':' + c->server_ids.join(u',');
     return (servers.join(u' ') + " | " + devices.join(u' ')).trimmed();
@@ -333,7 +335,8 @@ private slots:
         row("same change", "a=A", "a=B", "a=B", "a=B | taken 0/0");
         row("different fields", "a=A@1", "a=B@1", "a=A@5", "a=B@5 | taken 1/0");
         row("same field differs", "a=A", "a=B", "a=C", "a=B | ! Server “B” (a)/display_name/A/B/C taken 0/0", "a=C |");
-        row("label place differs", "a=A@1", "a=A@2", "a=A@3", "a=A@2 | ! Server “A” (a)/xpos/1/2/3 taken 0/0", "a=A@3 |");
+        row("label place differs", "a=A@1,1", "a=A@2,1", "a=A@3,1", "a=A@2,1 | ! Server “A” (a)/xpos, ypos/1, 1/2, 1/3, 1 taken 0/0", "a=A@3,1 |");
+        row("label moved across and down", "a=A@1,1", "a=A@2,1", "a=A@1,2", "a=A@2,1 | ! Server “A” (a)/xpos, ypos/1, 1/2, 1/1, 2 taken 0/0", "a=A@1,2 |");
         row("servers as a set", "a=A b=B c=C | x:a,b", "a=A b=B c=C | x:a,b,c", "a=A b=B c=C | x:b,d,D", "a=A b=B c=C | x:b,c,d taken 0/1");
         row("ids in any case", "a=A | x:a", "a=A | x:A", "a=A | x:a,b", "a=A | x:A,b taken 0/1");
         row("deleted in mine", "a=A b=B", "b=B", "a=A b=B", "b=B | taken 0/0");
