@@ -92,8 +92,9 @@ void setSaveStepHook(std::function<bool(SaveStep)> hook)
     saveStepHook = std::move(hook);
 }
 
-BatchSave::BatchSave(int folderFd, const QString& folderPath)
-    : folder(TrustedNames::duplicate(folderFd)), folderPath(folderPath)
+BatchSave::BatchSave(int folderFd, const QString& folderPath, PreviousVersions previous)
+    : folder(TrustedNames::duplicate(folderFd)), folderPath(folderPath),
+      previousVersionsChecked(previous == PreviousVersions::NotKept)
 {
 }
 

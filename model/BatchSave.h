@@ -34,8 +34,12 @@ int writeWhole(int fd, const QByteArray& bytes);
 // file is written afresh.
 class BatchSave {
 public:
+    // Outside a working folder (a file of a version-control checkout), no
+    // previous versions are kept: each file is written afresh beside its target.
+    enum class PreviousVersions { Kept, NotKept };
+
     // Files in the folder open as folderFd (not taken over); folderPath only names them in reports.
-    BatchSave(int folderFd, const QString& folderPath);
+    BatchSave(int folderFd, const QString& folderPath, PreviousVersions previous = PreviousVersions::Kept);
     ~BatchSave();
     BatchSave(const BatchSave&) = delete;
     BatchSave& operator=(const BatchSave&) = delete;

@@ -27,7 +27,7 @@ void checkServers(const QList<Server*>& servers, const QSize& picture, QStringLi
                                  server->remote_app);
         else
             firstOfPair.insert(pair, server);
-        if (!area.contains(labelRect(*server)))
+        if (!picture.isEmpty() && !area.contains(labelRect(*server)))
             problems
                 << QStringLiteral("The label of server “%1” lies partly outside the picture").arg(server->display_name);
     }

@@ -35,17 +35,24 @@ void Workspace::clearRecords()
 
 LoadOutcome Workspace::load(const QString& picturePath)
 {
-    LoadOutcome outcome;
     const QFileInfo picture(picturePath);
-    outcome.folder = picture.absolutePath();
+    LoadOutcome outcome = open(picture.absolutePath());
+    if (outcome.folderError == 0)
+        outcome.picture = readFileAt(folder.get(), picture.fileName(), kLargestPicture);
+    return outcome;
+}
+
+LoadOutcome Workspace::open(const QString& folderPath)
+{
+    LoadOutcome outcome;
+    outcome.folder = folderPath;
     Descriptor opened = TrustedNames::openFolder(outcome.folder);
     if (!opened.isOpen()) {
         outcome.folderError = errno;
         return outcome;
     }
     folder = std::move(opened);
-    path = picture.absolutePath();
-    outcome.picture = readFileAt(folder.get(), picture.fileName(), kLargestPicture);
+    path = QFileInfo(folderPath).absoluteFilePath();
 
     clearRecords();
     const FileRead config = readFileAt(folder.get(), kConfigFileName, ConfigFile::kLargestConfig);

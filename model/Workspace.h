@@ -102,6 +102,8 @@ public:
     // Opens the folder of picturePath, reads the picture's bytes and zev.conf,
     // and starts a new history.
     LoadOutcome load(const QString& picturePath);
+    // The same without a picture: the folder and its zev.conf (the command line's way in).
+    LoadOutcome open(const QString& folderPath);
     bool isOpen() const { return folder.isOpen(); }
     const QString& folderPath() const { return path; }
     QString configPath() const { return path + u'/' + kConfigFileName; }
