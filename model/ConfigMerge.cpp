@@ -1,6 +1,7 @@
 #include "model/ConfigMerge.h"
 
 #include "model/ConfigFile.h"
+#include "model/ConfigRecords.h"
 #include "model/Lookup.h"
 #include "model/ServerFields.h"
 #include "model/ThinClient.h"
@@ -12,64 +13,9 @@
 
 namespace {
 
+using namespace ConfigRecords;
+
 const QString kNone = QStringLiteral("(none)");
-
-// A record as the merge sees it: its values in field order, and a device's servers.
-struct Record {
-    QString key; // what matches it across the sides
-    QStringList values;
-    QStringList serverIds;
-
-    bool operator==(const Record& other) const { return values == other.values && serverIds == other.serverIds; }
-};
-
-enum class Kind { Server, Device };
-
-// One side's records of one kind, in file order, found by key.
-struct Records {
-    QList<Record> list;
-    QHash<QString, qsizetype> at;
-
-    // A key met again (a hand-edited file may repeat an id) is numbered, so that
-    // each record is matched with the one in the same place on the other sides.
-    void add(Record record)
-    {
-        const QString plain = record.key;
-        for (int repeat = 2; at.contains(record.key); ++repeat)
-            record.key = plain + u'\n' + QString::number(repeat);
-        at.insert(record.key, list.size());
-        list.append(std::move(record));
-    }
-    const Record* find(const QString& key) const
-    {
-        const auto found = at.constFind(key);
-        return found == at.constEnd() ? nullptr : &list[*found];
-    }
-};
-
-struct Side {
-    Records servers;
-    Records devices;
-};
-
-Side read(const QByteArray& text)
-{
-    QList<Server*> servers;
-    QList<ThinClient*> devices;
-    ConfigFile::parse(text, servers, devices);
-    Side side;
-    for (const Server* server : std::as_const(servers)) {
-        Record record{caseInsensitiveKey(server->server_id), {}, {}};
-        for (const ServerField& field : serverFields())
-            record.values << field.valueOf(*server);
-        side.servers.add(std::move(record));
-    }
-    for (const ThinClient* device : std::as_const(devices))
-        side.devices.add({serialKey(device->serial_number), {device->desc, device->serial_number}, device->server_ids});
-    qDeleteAll(servers);
-    qDeleteAll(devices);
-    return side;
-}
 
 // What merges as one: a field, or a label's place (x and y) and its size
 // (width and height), so that a label never lands where neither side put it.
@@ -84,8 +30,9 @@ QList<Unit> mergeUnits(Kind kind)
         return {{QStringLiteral("desc"), {0}}, {QStringLiteral("serial_number"), {1}}};
     QList<Unit> units;
     const auto& fields = serverFields();
+    const QStringList names = fieldNames(kind);
     for (qsizetype i = 0; i < qsizetype(fields.size()); ++i) {
-        const QString name = QString(fields[i].key).chopped(1);
+        const QString& name = names[i];
         if (fields[i].number == &Server::ypos || fields[i].number == &Server::height) {
             units.last().name += QStringLiteral(", ") + name; // joins the x or the width before it
             units.last().fields << i;
@@ -102,13 +49,6 @@ QString valuesOf(const Record& record, const Unit& unit)
     for (qsizetype i : unit.fields)
         values << record.values[i];
     return values.join(QStringLiteral(", "));
-}
-
-QString recordName(Kind kind, const Record& record)
-{
-    if (kind == Kind::Device)
-        return QStringLiteral("Thinclient “%1”").arg(record.values[1]);
-    return QStringLiteral("Server “%1” (%2)").arg(record.values[1], record.values[0]);
 }
 
 // Each side's additions and removals applied, in mine's order, then theirs' additions in theirs' order.
@@ -259,9 +199,9 @@ QByteArray written(const QList<Record>& servers, const QList<Record>& devices)
 MergeResult mergeConfigurations(const QByteArray& base, const QByteArray& mine, const QByteArray& theirs,
                                 const QList<bool>& takeTheirs)
 {
-    const Side baseSide = read(base);
-    const Side mineSide = read(mine);
-    const Side theirSide = read(theirs);
+    const Side baseSide = readRecords(base);
+    const Side mineSide = readRecords(mine);
+    const Side theirSide = readRecords(theirs);
     Merger merger(takeTheirs);
     MergeResult result;
     const QList<Record> servers =

@@ -4,6 +4,7 @@
 #include "fixtures/RecordText.h"
 #include "model/ClientConfigFile.h"
 #include "model/ConfigCheck.h"
+#include "model/ConfigCompare.h"
 #include "model/ConfigFile.h"
 #include "model/ConfigMerge.h"
 #include "model/EditHistory.h"
@@ -367,6 +368,34 @@ private slots:
                  expected);
         const QList<bool> allTheirs(merged.conflicts.size(), true);
         QCOMPARE(specOf(mergeConfigurations(conf(base), conf(mine), conf(theirs), allTheirs).text), theirsWin);
+    }
+
+    // zev.conf in words: what changed between two files, record by record, and
+    // one file's records sorted, the same whatever their order in the file.
+    void comparing_data()
+    {
+        QTest::addColumn<QString>("older");
+        QTest::addColumn<QString>("newer");
+        QTest::addColumn<QString>("differences");
+        const char* rows[][4] = {
+            {"added and removed", "a=A", "b=B", "Server “A” (a) removed; Server “B” (b) added"},
+            {"field changed", "a=A@1", "a=B@2", "Server “B” (a): display_name “A” → “B”; Server “B” (a): xpos “1” → “2”"},
+            {"servers gained and lost", "| x:a,b", "| x:b,c", "Thinclient “x”: servers added c; servers removed a"},
+            {"servers reordered", "| x:a,b", "| x:b,a", "Thinclient “x”: servers reordered"},
+            {"letter case only", "a=A | x:a", "A=A | X:A", "Server “A” (A): server_id “a” → “A”; Thinclient “X”: serial_number “x” → “X”"},
+            {"same records, other order", "a=A b=B | x: y:", "b=B a=A | y: x:", ""}};
+        for (const auto& [name, older, newer, differences] : rows)
+            QTest::newRow(name) << older << newer << QString::fromUtf8(differences);
+    }
+
+    void comparing()
+    {
+        QFETCH(QString, older);
+        QFETCH(QString, newer);
+        QFETCH(QString, differences);
+        QCOMPARE(ConfigCompare::differences(conf(older), conf(newer)).join("; "), differences);
+        if (differences.isEmpty())
+            QCOMPARE(ConfigCompare::describe(conf(newer)), ConfigCompare::describe(conf(older)));
     }
 
     // A new step drops the redo branch; past the byte budget the oldest states

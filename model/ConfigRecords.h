@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A zev.conf's records as the merge and the comparisons see them: each
+// record's values as text, in the order of its fields, matched across files
+// by a key (a server's id, a device's serial number, in any letter case).
+namespace ConfigRecords {
+
+enum class Kind { Server, Device };
+
+struct Record {
+    QString key;
+    QStringList values; // a server's in the field table's order; a device's description and serial number
+    QStringList serverIds;
+
+    bool operator==(const Record& other) const { return values == other.values && serverIds == other.serverIds; }
+};
+
+// One file's records of one kind, in file order, found by key.
+struct Records {
+    QList<Record> list;
+    QHash<QString, qsizetype> at;
+
+    // A key met again (a hand-edited file may repeat an id) is numbered, so that
+    // each record is matched with the one in the same place in another file.
+    void add(Record record);
+    const Record* find(const QString& key) const;
+};
+
+struct Side {
+    Records servers;
+    Records devices;
+};
+
+Side readRecords(const QByteArray& text);
+// The names of a kind's values, as zev.conf's keys.
+QStringList fieldNames(Kind kind);
+// "Server “Name” (id)" or "Thinclient “SERIAL”".
+QString recordName(Kind kind, const Record& record);
+
+} // namespace ConfigRecords
