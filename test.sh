@@ -7,9 +7,9 @@ cd "$(dirname "$0")"
 
 # Xvfb and xdotool drive the real window; the validators check the desktop files;
 # lintian, dpkg-dev and groff check the Debian package and the manual page; clang
-# and its runtime build the fuzzers.
+# and its runtime build the fuzzers; git runs the command line's merge driver.
 scripts/install-deps.sh xvfb xdotool x11-utils imagemagick desktop-file-utils appstream lintian dpkg-dev groff-base \
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev git
 
 if [ "${1:-}" = "--sanitize" ]; then
     build=build-sanitize

@@ -1,0 +1,252 @@
+// zevctl: the working folder from scripts, without the window. Each command
+// is a thin face of the model the window uses: the same check, the same
+// transaction of a save, the same import and merge.
+
+#include "app/ProductInfo.h"
+#include "model/BatchSave.h"
+#include "model/ConfigCompare.h"
+#include "model/ConfigFile.h"
+#include "model/ConfigMerge.h"
+#include "model/ThinClientImport.h"
+#include "model/TrustedNames.h"
+#include "model/Workspace.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace {
+
+constexpr int kUsageError = 64; // as sysexits.h names it
+constexpr int kTrouble = 2;     // a file that cannot be read or written
+
+QTextStream& out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream& err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+int trouble(const QString& path, int error)
+{
+    err() << QDir::toNativeSeparators(path) << ": " << fileErrorText(error) << Qt::endl;
+    return kTrouble;
+}
+
+// A file named on the command line, read by the window's rules (a regular file, links only of trusted users).
+bool readArgument(const QString& path, QByteArray& content)
+{
+    const FileRead read = readChosenFile(path, ConfigFile::kLargestConfig);
+    if (read.status != FileRead::Status::Read) {
+        trouble(path, read.status == FileRead::Status::Missing ? ENOENT : read.error);
+        return false;
+    }
+    content = read.content;
+    return true;
+}
+
+// The working folder and its zev.conf, which must be there and readable.
+bool openFolder(Workspace& workspace, const QString& folder)
+{
+    const LoadOutcome opened = workspace.open(folder);
+    if (opened.folderError != 0)
+        trouble(folder, opened.folderError);
+    else if (opened.config != FileRead::Status::Read)
+        trouble(workspace.configPath(), opened.config == FileRead::Status::Missing ? ENOENT : opened.configError);
+    return opened.folderError == 0 && opened.config == FileRead::Status::Read;
+}
+
+// A save as the window makes one, nothing asked: a device file that cannot be
+// written is reported and the next one tried; another program's change to
+// zev.conf since it was read stops the save.
+int save(Workspace& workspace)
+{
+    SaveQuestions questions;
+    questions.changedConfig = [](ConfigChange) { return ChangedConfigAnswer::Cancel; };
+    const SaveOutcome saved = workspace.save(questions);
+    switch (saved.status) {
+    case SaveOutcome::Status::Saved:
+        if (saved.configWritten)
+            out() << "Saved zev.conf and " << saved.devicesWritten
+                  << (saved.devicesWritten == 1 ? " device file" : " device files") << Qt::endl;
+        else
+            out() << "Saved: nothing to write" << Qt::endl;
+        return 0;
+    case SaveOutcome::Status::Busy:
+        err() << "Another program is saving into the working folder; nothing was written." << Qt::endl;
+        return 1;
+    case SaveOutcome::Status::Cancelled:
+        err() << "zev.conf was changed by another program meanwhile; nothing was written." << Qt::endl;
+        return 1;
+    case SaveOutcome::Status::LockRefused:
+    case SaveOutcome::Status::ConfigRefused:
+        trouble(saved.stoppedAt, saved.error);
+        err() << "Nothing was written." << Qt::endl;
+        return kTrouble;
+    case SaveOutcome::Status::DevicesFailed:
+        for (const FileFailure& failure : saved.failedDevices)
+            trouble(failure.path, failure.error);
+        err() << "Not all thinclient configuration files have been created." << Qt::endl;
+        return 1;
+    }
+    return 1;
+}
+
+int check(const QStringList& arguments)
+{
+    Workspace workspace;
+    if (!openFolder(workspace, arguments[0]))
+        return kTrouble;
+    const QStringList problems = workspace.problems(QSize());
+    for (const QString& problem : problems)
+        out() << problem << Qt::endl;
+    return problems.isEmpty() ? 0 : 1;
+}
+
+int write(const QStringList& arguments)
+{
+    Workspace workspace;
+    if (!openFolder(workspace, arguments[0]))
+        return kTrouble;
+    return save(workspace);
+}
+
+int import(const QStringList& arguments)
+{
+    Workspace workspace;
+    QByteArray list;
+    if (!openFolder(workspace, arguments[0]) || !readArgument(arguments[1], list))
+        return kTrouble;
+    const ThinClientImport::Stats stats = ThinClientImport::merge(list, workspace.thinClients(), [](const QString& line) {
+        out() << "Invalid serial number found, discarding following entry: " << line << Qt::endl;
+    });
+    out() << ThinClientImport::statusText(stats) << Qt::endl;
+    return save(workspace);
+}
+
+int diff(const QStringList& arguments)
+{
+    QByteArray older;
+    QByteArray newer;
+    if (!readArgument(arguments[0], older) || !readArgument(arguments[1], newer))
+        return kTrouble;
+    const QStringList lines = ConfigCompare::differences(older, newer);
+    for (const QString& line : lines)
+        out() << line << Qt::endl;
+    return lines.isEmpty() ? 0 : 1;
+}
+
+int show(const QStringList& arguments)
+{
+    QByteArray text;
+    if (!readArgument(arguments[0], text))
+        return kTrouble;
+    for (const QString& line : ConfigCompare::describe(text))
+        out() << line << Qt::endl;
+    return 0;
+}
+
+// As a merge driver: the result goes to OURS, replaced whole; with conflicts
+// OURS stays as it was and they are listed.
+int merge(const QStringList& arguments)
+{
+    QByteArray base;
+    QByteArray ours;
+    QByteArray theirs;
+    if (!readArgument(arguments[0], base) || !readArgument(arguments[1], ours) || !readArgument(arguments[2], theirs))
+        return kTrouble;
+    const MergeResult merged = mergeConfigurations(base, ours, theirs);
+    if (!merged.conflicts.isEmpty()) {
+        for (const MergeConflict& conflict : merged.conflicts)
+            err() << "conflict: " << conflict.record << ": " << conflict.field << ": before " << conflict.base
+                  << ", ours " << conflict.mine << ", theirs " << conflict.theirs << Qt::endl;
+        return 1;
+    }
+    const QFileInfo target(arguments[1]);
+    const Descriptor folder = TrustedNames::openFolder(target.absolutePath());
+    if (!folder.isOpen())
+        return trouble(target.absolutePath(), errno);
+    BatchSave file(folder.get(), target.absolutePath(), BatchSave::PreviousVersions::NotKept);
+    if (const int error = file.stage(target.fileName(), merged.text))
+        return trouble(arguments[1], error);
+    int error = 0;
+    const bool written = file.commit([&error](const QString&, int why) {
+        error = why;
+        return false;
+    });
+    return written ? 0 : trouble(arguments[1], error);
+}
+
+struct Command {
+    const char* name;
+    const char* arguments;
+    const char* summary;
+    int (*run)(const QStringList& arguments);
+};
+
+const Command kCommands[] = {
+    {"check", "FOLDER", "the configuration check: a problem a line; 0 none, 1 some, 2 unreadable", check},
+    {"write", "FOLDER", "writes zev.conf and every device file, as a save in the window does", write},
+    {"import", "FOLDER LIST", "imports a device list (SERIAL,,,Description lines), then saves", import},
+    {"diff", "OLD NEW", "what changed between two zev.conf files, record by record; 1 when any", diff},
+    {"show", "FILE", "a zev.conf as sorted records, a line per field (a git textconv)", show},
+    {"merge", "BASE OURS THEIRS", "three-way merge into OURS; 1 with conflicts (a git merge driver)", merge},
+};
+
+QString usageLine(const Command& command)
+{
+    return QStringLiteral("zevctl %1 %2").arg(QLatin1String(command.name), QLatin1String(command.arguments));
+}
+
+QString usage()
+{
+    QString text = QStringLiteral("usage: zevctl COMMAND ARGUMENTS...\n       zevctl --help | --version\n\n");
+    for (const Command& command : kCommands)
+        text += QStringLiteral("  %1\n      %2\n").arg(usageLine(command), QLatin1String(command.summary));
+    return text;
+}
+
+int wrongCall(const QString& usageText)
+{
+    err() << usageText << Qt::endl;
+    return kUsageError;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments().mid(1);
+    if (arguments.contains(QLatin1String("--version"))) {
+        out() << "zevctl, " << kVersionText << Qt::endl;
+        return 0;
+    }
+    const Command* command = nullptr;
+    for (const Command& known : kCommands) {
+        if (arguments.value(0) == QLatin1String(known.name))
+            command = &known;
+    }
+    if (arguments.contains(QLatin1String("--help"))) {
+        out() << (command ? QStringLiteral("usage: %1\n%2").arg(usageLine(*command), QLatin1String(command->summary))
+                          : usage())
+              << Qt::endl;
+        return 0;
+    }
+    if (!command)
+        return wrongCall(usage());
+    const QStringList rest = arguments.mid(1);
+    const bool optionGiven = std::any_of(rest.begin(), rest.end(), [](const QString& a) { return a.startsWith(u'-'); });
+    if (optionGiven || rest.size() != QString::fromLatin1(command->arguments).count(u' ') + 1)
+        return wrongCall(QStringLiteral("usage: ") + usageLine(*command));
+    return command->run(rest);
+}

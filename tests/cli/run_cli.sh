@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Runs zevctl as a script would: exit statuses, a folder written, an import,
+# and the merge driver and text converter on a real git repository.
+# Usage: run_cli.sh ZEVCTL
+set -euo pipefail
+
+zevctl=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "cli: FAILED: $*" >&2; exit 1; }
+# Runs zevctl with the rest, and compares its exit status with the first.
+status() {
+    local expected=$1; shift
+    local got=0
+    "$zevctl" "$@" >"$work/out" 2>"$work/err" || got=$?
+    [ "$got" -eq "$expected" ] || { cat "$work/out" "$work/err" >&2; fail "zevctl $* exited $got, not $expected"; }
+}
+server() { printf '[SERVER]\nserver_id=%s\ndisplay_name=%s\nrps_hostname_port=%s\nxpos=%s\nypos=0\nwidth=75\nheight=75\n\n' "$@"; }
+device() { printf '[THINCLIENT]\ndesc=%s\nserial_number=%s\nserver=%s\n\n' "$@"; }
+
+site=$work/site
+mkdir "$site"
+{ server 1 One one.example 0; server 2 Two two.example 100; device "Desk A" a1 1; } >"$site/zev.conf"
+
+status 64
+status 64 check
+status 64 check "$site" extra
+status 64 frobnicate "$site"
+status 0 --version
+status 0 check --help
+status 0 check "$site"
+status 2 check "$work/nowhere"
+status 0 write "$site"
+[ -f "$site/A1.conf" ] && grep -qx "display_name=One" "$site/A1.conf" || fail "write made no device file"
+printf 'b2,,,Desk B\nbad/x,,,Nope\n' >"$work/list.txt"
+status 0 import "$site" "$work/list.txt"
+grep -q "Rejected entries:	1" "$work/out" && grep -q "bad/x" "$work/out" || fail "import did not report its counts"
+[ -f "$site/B2.conf" ] || fail "import saved no device file for B2"
+{ server 1 One one.example 0; server 2 Two one.example 100; device "Desk A" a1 1; } >"$work/problems.conf"
+mkdir "$work/bad" && cp "$work/problems.conf" "$work/bad/zev.conf"
+status 1 check "$work/bad"
+status 1 diff "$site/zev.conf" "$work/problems.conf"
+status 0 diff "$site/zev.conf" "$site/zev.conf"
+
+# git: two branches each change another record; the driver merges them, the text converter shows the result.
+repo=$work/repo
+git init -q -b main "$repo"
+cd "$repo"
+git config user.email ci@example.org && git config user.name CI
+git config diff.zev.textconv "$zevctl show"
+git config merge.zev.driver "$zevctl merge %O %A %B"
+echo "zev.conf diff=zev merge=zev" >.gitattributes
+{ server 1 One one.example 0; server 2 Two two.example 100; device "Desk A" a1 1; } >zev.conf
+git add . && git commit -qm base
+git checkout -qb theirs
+{ server 1 One one.example 0; server 2 Two two.example 300; device "Desk A" a1 1; } >zev.conf
+git commit -qam "Two moved"
+git checkout -q main
+{ server 1 One one.example 0; server 2 Two two.example 100; device "Front desk" a1 1; } >zev.conf
+git commit -qam "Desk renamed"
+git merge -q --no-edit theirs >/dev/null || fail "the merge driver left a conflict"
+grep -qx "xpos=300" zev.conf && grep -qx "desc=Front desk" zev.conf || fail "the merge lost a side's change"
+git show HEAD~1:zev.conf >/dev/null
+git diff HEAD~2 HEAD -- zev.conf | grep -q "^+server 2: xpos = 300" || fail "the text converter did not show the change"
+echo "cli: passed"
