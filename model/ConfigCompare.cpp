@@ -43,14 +43,8 @@ QString quoted(const QString& value)
 // The servers a device gained and lost, letter case aside.
 QString serverChanges(const QStringList& older, const QStringList& newer)
 {
-    const auto keys = [](const QStringList& ids) {
-        QSet<QString> set;
-        for (const QString& id : ids)
-            set.insert(caseInsensitiveKey(id));
-        return set;
-    };
-    const QSet<QString> before = keys(older);
-    const QSet<QString> after = keys(newer);
+    const QSet<QString> before = serverIdKeys(older);
+    const QSet<QString> after = serverIdKeys(newer);
     QStringList added;
     QStringList removed;
     for (const QString& id : newer)

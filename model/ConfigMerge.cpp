@@ -54,14 +54,8 @@ QString valuesOf(const Record& record, const Unit& unit)
 // Each side's additions and removals applied, in mine's order, then theirs' additions in theirs' order.
 QStringList mergedSet(const QStringList& base, const QStringList& mine, const QStringList& theirs)
 {
-    const auto keys = [](const QStringList& ids) {
-        QSet<QString> set;
-        for (const QString& id : ids)
-            set.insert(caseInsensitiveKey(id));
-        return set;
-    };
-    const QSet<QString> inBase = keys(base);
-    const QSet<QString> inTheirs = keys(theirs);
+    const QSet<QString> inBase = serverIdKeys(base);
+    const QSet<QString> inTheirs = serverIdKeys(theirs);
     QSet<QString> inMerged;
     QStringList merged;
     for (const QString& id : mine) {
@@ -71,7 +65,7 @@ QStringList mergedSet(const QStringList& base, const QStringList& mine, const QS
             inMerged.insert(key);
         }
     }
-    const QSet<QString> inMine = keys(mine);
+    const QSet<QString> inMine = serverIdKeys(mine);
     for (const QString& id : theirs) {
         const QString key = caseInsensitiveKey(id);
         if (!inBase.contains(key) && !inMine.contains(key) && !inMerged.contains(key)) {

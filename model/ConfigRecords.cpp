@@ -51,6 +51,14 @@ QStringList fieldNames(Kind kind)
     return names;
 }
 
+QSet<QString> serverIdKeys(const QStringList& ids)
+{
+    QSet<QString> keys;
+    for (const QString& id : ids)
+        keys.insert(caseInsensitiveKey(id));
+    return keys;
+}
+
 QString recordName(Kind kind, const Record& record)
 {
     if (kind == Kind::Device)

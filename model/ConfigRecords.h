@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -40,6 +41,8 @@ struct Side {
 Side readRecords(const QByteArray& text);
 // The names of a kind's values, as zev.conf's keys.
 QStringList fieldNames(Kind kind);
+// The ids of a device's servers as they are compared, letter case aside.
+QSet<QString> serverIdKeys(const QStringList& ids);
 // "Server “Name” (id)" or "Thinclient “SERIAL”".
 QString recordName(Kind kind, const Record& record);
 
