@@ -157,9 +157,10 @@ void MainWindow::onDataChanged()
     setSaveActionsEnabled(true);
 }
 
-void MainWindow::recordStep(const QString& name)
+void MainWindow::recordStep(const QString& name, bool continuing)
 {
-    workspace.recordStep(name);
+    workspace.recordStep(name, continuing);
+    ServerLabel::setReadingOrder(serverLabels); // a label moved or came
     followHistory();
 }
 
@@ -256,6 +257,7 @@ void MainWindow::createServerLabels()
 {
     for (Server* server : std::as_const(servers))
         onNewServer(server);
+    ServerLabel::setReadingOrder(serverLabels);
 }
 
 void MainWindow::setStatusMsg(QString msg)

@@ -54,7 +54,7 @@ public slots:
     void onDataChanged();
     // One change a user would name, such as "Move label “Terminal farm”": a step to undo. A
     // change that left the records as they were adds none.
-    void recordStep(const QString& name);
+    void recordStep(const QString& name, bool continuing = false);
     void undo();
     void redo();
     void onNewServer(Server* s);

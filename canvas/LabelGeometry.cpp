@@ -215,3 +215,15 @@ LabelBox dragStep(const DragInput& input, LabelBox box)
     }
     return box;
 }
+
+LabelBox keyStep(const QRect& bounds, LabelBox box, QPoint by, bool resize)
+{
+    box.horizontalHold = box.verticalHold = false;
+    const QPoint corner(box.xpos + box.width, box.ypos + box.height);
+    // A move keeps the label's own corner under the pointer; a resize drags the bottom-right corner.
+    const DragInput input = resize ? DragInput{4, bounds, corner, corner + by, QPoint()}
+                                   : DragInput{0, bounds, QPoint(), QPoint(box.xpos, box.ypos) + by, QPoint()};
+    LabelBox moved = dragStep(input, box);
+    moved.horizontalHold = moved.verticalHold = false;
+    return moved;
+}

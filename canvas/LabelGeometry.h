@@ -38,3 +38,6 @@ Qt::CursorShape cursorForZone(int zone);
 
 // Moves (zone 0) or resizes (zones 1-8) the box by one pointer step.
 LabelBox dragStep(const DragInput& input, LabelBox box);
+// Moves the box by the given pixels, or resizes it from its bottom-right
+// corner, as a drag by them would, within the same bounds and minimum size.
+LabelBox keyStep(const QRect& bounds, LabelBox box, QPoint by, bool resize);

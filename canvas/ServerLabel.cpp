@@ -5,10 +5,15 @@
 #include "dialogs/server/DlgServer.h"
 #include "model/Server.h"
 
+#include <QHash>
 #include <QMenu>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -34,6 +39,7 @@ ServerLabel::ServerLabel(QWidget* parent, QRect* bounds, QList<Server*>* servers
     : QLabel(parent), servers(servers), server(server), bounds(bounds)
 {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     // Horizontal centre with both the vertical-centre and the bottom bit set, as labels always had.
     setAlignment(Qt::Alignment(0xC4));
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -67,6 +73,14 @@ void ServerLabel::paintEvent(QPaintEvent*)
         textArea.adjust(kUnansweredBorderWidth, kUnansweredBorderWidth, -kUnansweredBorderWidth, -kUnansweredBorderWidth);
     }
     style()->drawItemText(&painter, textArea, alignment(), namePalette(), isEnabled(), text(), QPalette::WindowText);
+    if (hasFocus()) {
+        // Dashes of white over black, inside any border: seen on every picture, unlike the highlight and the red.
+        const QRect frame = rect().adjusted(3, 3, -4, -4);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(frame);
+        painter.setPen(QPen(Qt::white, 1, Qt::DashLine));
+        painter.drawRect(frame);
+    }
 }
 
 QSet<QString> ServerLabel::unansweredServers(const QList<ServerLabel*>& labels)
@@ -85,15 +99,111 @@ void ServerLabel::showUnanswered(const QList<ServerLabel*>& labels, const QSet<Q
         label->setUnanswered(serverIds.contains(label->server->server_id));
 }
 
+void ServerLabel::setReadingOrder(QList<ServerLabel*> labels)
+{
+    std::stable_sort(labels.begin(), labels.end(), [](const ServerLabel* a, const ServerLabel* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    for (qsizetype i = 1; i < labels.size(); ++i)
+        QWidget::setTabOrder(labels[i - 1], labels[i]);
+}
+
+// Its place, and what a screen reader says of it.
 void ServerLabel::showServerGeometry()
 {
     setGeometry(labelRect(*server));
+    setAccessibleName(QStringLiteral("Server %1, %2, %3, at %4, %5")
+                          .arg(server->display_name, server->rps_hostname_port, server->rps_connection_type.toUpper())
+                          .arg(x())
+                          .arg(y()));
+}
+
+void ServerLabel::applyBox(const LabelBox& box)
+{
+    server->xpos = box.xpos;
+    server->ypos = box.ypos;
+    server->width = box.width;
+    server->height = box.height;
+    horizontalHold = box.horizontalHold;
+    verticalHold = box.verticalHold;
+    showServerGeometry();
+}
+
+QString ServerLabel::stepName(bool resize) const
+{
+    return (resize ? QStringLiteral("Resize label “%1”") : QStringLiteral("Move label “%1”")).arg(server->display_name);
+}
+
+// ---- keyboard ----------------------------------------------------------------
+
+void ServerLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int pixels = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    const QHash<int, QPoint> arrows{{Qt::Key_Left, QPoint(-pixels, 0)}, {Qt::Key_Right, QPoint(pixels, 0)},
+                                    {Qt::Key_Up, QPoint(0, -pixels)},   {Qt::Key_Down, QPoint(0, pixels)}};
+    if (arrows.contains(event->key())) {
+        const bool resize = event->modifiers() & Qt::ControlModifier;
+        if (resize != keyResize)
+            keyRunStarted = false; // a move and a resize are two steps
+        keyResize = resize;
+        if (parentWidget())
+            bounds->setSize(parentWidget()->size());
+        applyBox(keyStep(*bounds, {server->xpos, server->ypos, server->width, server->height, false, false},
+                         arrows[event->key()], resize));
+        keyMoved = true;
+        emit onDataChanged();
+        return;
+    }
+    const QList<int> modifierKeys{Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta};
+    if (!modifierKeys.contains(event->key()))
+        keyRunStarted = false; // a Shift or Ctrl pressed on the way does not end a run
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        onEditServerClicked();
+        return;
+    case Qt::Key_Delete:
+        onDeleteServerClicked();
+        return;
+    case Qt::Key_Menu:
+        onRightClick(rect().center());
+        return;
+    case Qt::Key_F10:
+        if (event->modifiers() & Qt::ShiftModifier) {
+            onRightClick(rect().center());
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+// Each release ends a key's moves: the first of a run is a step, the rest go on with it.
+void ServerLabel::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->isAutoRepeat() || !keyMoved) {
+        QLabel::keyReleaseEvent(event);
+        return;
+    }
+    keyMoved = false;
+    emit stepDone(stepName(keyResize), keyRunStarted);
+    keyRunStarted = true;
+}
+
+void ServerLabel::focusOutEvent(QFocusEvent* event)
+{
+    keyRunStarted = false;
+    QLabel::focusOutEvent(event);
 }
 
 // ---- mouse -------------------------------------------------------------------
 
 void ServerLabel::mousePressEvent(QMouseEvent* event)
 {
+    keyRunStarted = false;
     const QPoint pos = event->position().toPoint();
     pressX = pos.x();
     pressY = pos.y();
@@ -103,8 +213,7 @@ void ServerLabel::mousePressEvent(QMouseEvent* event)
 void ServerLabel::mouseReleaseEvent(QMouseEvent*)
 {
     if (pressed && dragged)
-        emit stepDone((zone == 0 ? QStringLiteral("Move label “%1”") : QStringLiteral("Resize label “%1”"))
-                          .arg(server->display_name));
+        emit stepDone(stepName(zone != 0));
     pressed = false;
     dragged = false;
 }
@@ -133,15 +242,7 @@ void ServerLabel::mouseMoveEvent(QMouseEvent* event)
 void ServerLabel::dragTo(const QPoint& pointer)
 {
     const DragInput input{zone, *bounds, QPoint(lastX, lastY), pointer, QPoint(pressX, pressY)};
-    const LabelBox box = dragStep(
-        input, {server->xpos, server->ypos, server->width, server->height, horizontalHold, verticalHold});
-    server->xpos = box.xpos;
-    server->ypos = box.ypos;
-    server->width = box.width;
-    server->height = box.height;
-    horizontalHold = box.horizontalHold;
-    verticalHold = box.verticalHold;
-    showServerGeometry();
+    applyBox(dragStep(input, {server->xpos, server->ypos, server->width, server->height, horizontalHold, verticalHold}));
     dragged = true;
     emit onDataChanged();
     // A move measures from the press point, so only resizes track the last position.

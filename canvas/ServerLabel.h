@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <QRect>
 
+struct LabelBox;
+
 class Server;
 
 // A server shown on the topology picture: a translucent box with its name.
@@ -24,14 +26,17 @@ public:
     // those borders put back on labels made anew.
     static QSet<QString> unansweredServers(const QList<ServerLabel*>& labels);
     static void showUnanswered(const QList<ServerLabel*>& labels, const QSet<QString>& serverIds);
+    // Tab goes through the labels as one reads the picture: top to bottom, then left to right.
+    static void setReadingOrder(QList<ServerLabel*> labels);
 
 signals:
     void onDeleteServer(Server* srv, ServerLabel* srvLabel);
     void onNewServer(Server* s);
     void onDataChanged();
-    // A finished change a user would name: an edit, a clone, a delete, or one
-    // whole drag from press to release.
-    void stepDone(const QString& name);
+    // A finished change a user would name: an edit, a clone, a delete, one
+    // whole drag from press to release, or a run of arrow keys (continuing
+    // after its first key).
+    void stepDone(const QString& name, bool continuing = false);
     void connectionCheckRequested(Server* server);
 
 private slots:
@@ -47,10 +52,17 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // On a focused label: arrows move it (Shift: by 10), Ctrl+arrows resize it,
+    // Return or F2 edits, Delete deletes, the Menu key or Shift+F10 opens its menu.
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void dragTo(const QPoint& pointer);
     void showServerGeometry();
+    void applyBox(const LabelBox& box);
+    QString stepName(bool resize) const;
     // While its menu or a question about it is open.
     void setHighlighted(bool on);
     void openServerDialog(bool clone);
@@ -70,5 +82,9 @@ private:
     bool inContextMenu = false;
     bool unanswered = false;
     bool highlighted = false;
+    // A run of arrow keys: moved since the last step, and whether a step of the run was recorded.
+    bool keyMoved = false;
+    bool keyRunStarted = false;
+    bool keyResize = false;
     bool deleted = false;
 };

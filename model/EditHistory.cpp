@@ -16,10 +16,18 @@ void EditHistory::reset(const QByteArray& state)
     saved = 0;
 }
 
-bool EditHistory::record(const QString& name, const QByteArray& state)
+bool EditHistory::record(const QString& name, const QByteArray& state, bool continuing)
 {
     if (current < 0 || state == currentState)
         return false;
+    // The step goes on: the last one, of that name, not undone, not saved since.
+    if (continuing && current > 0 && !canRedo() && saved != current && states[current].stepName == name) {
+        used -= states[current].compressed.size();
+        states[current].compressed = qCompress(state, kCompressionLevel);
+        used += states[current].compressed.size();
+        currentState = state;
+        return true;
+    }
     while (states.size() > current + 1)
         used -= states.takeLast().compressed.size();
     if (saved > current)

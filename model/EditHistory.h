@@ -17,8 +17,10 @@ public:
     // Starts a new history at state, which is also what is on disk.
     void reset(const QByteArray& state);
     // Adds the step name that led to state; false, and nothing added, when
-    // state is the current one.
-    bool record(const QString& name, const QByteArray& state);
+    // state is the current one. A continuing step (a run of keys moving one
+    // label) replaces the last state instead, while that step is the last one,
+    // of the same name, neither undone nor saved since.
+    bool record(const QString& name, const QByteArray& state, bool continuing = false);
 
     bool canUndo() const { return current > 0; }
     bool canRedo() const { return current + 1 < states.size(); }

@@ -71,9 +71,9 @@ void Workspace::takeAsBase(const FileRead& config)
     configBase = config.content;
 }
 
-bool Workspace::recordStep(const QString& name)
+bool Workspace::recordStep(const QString& name, bool continuing)
 {
-    const bool recorded = steps.record(name, ConfigFile::serialize(serverRecords, clientRecords));
+    const bool recorded = steps.record(name, ConfigFile::serialize(serverRecords, clientRecords), continuing);
     followHistory();
     return recorded;
 }

@@ -114,7 +114,8 @@ public:
     // A change under way that is not a step yet (a label being dragged).
     void markChanged() { modified = true; }
     // One change a user would name; false, and no step, when nothing changed.
-    bool recordStep(const QString& name);
+    // A continuing step goes on with the last one (see EditHistory::record).
+    bool recordStep(const QString& name, bool continuing = false);
     // Each rebuilds the records from the history: nothing may hold one across the call.
     void undo();
     void redo();

@@ -71,6 +71,12 @@ private slots:
                  "8 100,350,75,40 120,390 120,420 - 100,350,75,50",         // stops at the picture
                  "4 100,100,40,40 140,140 100,100 - 100,100,30,30HV",       // corner stops at 30 x 30
                  "4 100,100,30,30HV 90,90 140,150 - 100,100,80,90",         // until back past it
+                 "move 100,100,75,75 1,0 - - 101,100,75,75",                // Right
+                 "move 5,100,75,75 -10,0 - - 0,100,75,75",                  // Shift+Left, stops at the picture
+                 "move 100,320,75,75 0,10 - - 100,325,75,75",               // Shift+Down, stops at the bottom
+                 "size 100,100,75,75 10,1 - - 100,100,85,76",               // Ctrl+Shift+Right, Ctrl+Down
+                 "size 100,100,35,75 -10,0 - - 100,100,30,75",              // Ctrl+Shift+Left, stops at 30
+                 "size 520,100,75,75 10,0 - - 520,100,80,75",               // Ctrl+Shift+Right, stops at the picture
                  "1 100,100,75,75 100,100 90,80 - 90,80,85,95",             // top-left corner
                  "2 100,100,75,75 175,100 185,110 - 100,110,85,65",         // top-right corner
                  "3 100,100,75,75 100,175 95,180 - 95,100,80,80",           // bottom-left corner
@@ -82,8 +88,11 @@ private slots:
     {
         QFETCH(QString, step);
         const QStringList f = step.split(u' ');
-        const DragInput input{f[0].toInt(), QRect(0, 0, 600, 400), point(f[2]), point(f[3]), point(f[4])};
-        QCOMPARE(dragStep(input, box(f[1])), box(f[5]));
+        const QRect picture(0, 0, 600, 400);
+        if (f[0] == "move" || f[0] == "size") // a key step: the pixels in place of the pointers
+            QCOMPARE(keyStep(picture, box(f[1]), point(f[2]), f[0] == "size"), box(f[5]));
+        else
+            QCOMPARE(dragStep({f[0].toInt(), picture, point(f[2]), point(f[3]), point(f[4])}, box(f[1])), box(f[5]));
     }
 };
 

@@ -406,6 +406,13 @@ private slots:
         history.reset("zero");
         QVERIFY(history.record("one", "1") && history.record("two", "2") && history.undo() == "1");
         QVERIFY(history.record("three", "3") && !history.canRedo() && history.undo() == "1" && history.undo() == "zero");
+        // A continuing step replaces the last state: not after an undo, a save or another step's name.
+        QVERIFY(history.record("move", "m1") && history.record("move", "m2", true) && history.undo() == "zero");
+        QVERIFY(history.redo() == "m2" && history.record("move", "m3", true) && history.undo() == "zero");
+        history.redo();
+        history.markSaved();
+        QVERIFY(history.record("move", "m4", true) && history.undo() == "m3");
+        QVERIFY(history.redo() == "m4" && history.record("size", "s1", true) && history.undo() == "m4");
         EditHistory tight(0); // room for the current state only
         tight.reset("zero");
         QVERIFY(tight.record("one", "1") && !tight.canUndo() && !tight.isAtSavedState());

@@ -375,6 +375,12 @@ private slots:
                                        << "serial_number=AB12\nserver=gone\n|serial_number=cd34\nserver=other\nserver=1252026947045\n";
         QTest::newRow("delete server, No") << "label menu 3 No" << "" << deleted << "";
         QTest::newRow("drag") << "drag" << "Move label “ Main office ”" << "" << " Main office  49,29";
+        QTest::newRow("keys move, one step") << "keys Right Right Shift+Right Down" << "Move label “ Main office ”" << ""
+                                             << " Main office  22,21";
+        QTest::newRow("keys resize") << "keys Ctrl+Shift+Right Ctrl+Down" << "Resize label “ Main office ”" << ""
+                                     << "width=85\nheight=76";
+        QTest::newRow("keys edit") << "keys Return" << "Edit server “Added”" << "" << "Added 10,20";
+        QTest::newRow("keys delete") << "keys Delete Yes" << "Delete server “ Main office ”" << deleted << "";
         QTest::newRow("right drag") << "drag right" << "" << "" << "";
         QTest::newRow("drag without a press") << "drag unpressed" << "" << "" << "";
         QTest::newRow("add device") << "btnNewThinclient" << "Add thinclient “Desk”" << "" << "desc=Desk\nserial_number=NEW1\n";
@@ -468,6 +474,18 @@ private slots:
                 sendMouse(label, QEvent::MouseMove, QPoint(x, 40), Qt::NoButton, button);
             sendMouse(label, QEvent::MouseButtonRelease, QPoint(60, 40), button, Qt::NoButton);
             sendMouse(label, QEvent::MouseMove, QPoint(70, 70), Qt::NoButton, Qt::LeftButton); // released: no move
+        } else if (how.startsWith("keys")) { // on the focused label, each key pressed and released
+            const QMap<QString, Qt::Key> keys{{"Right", Qt::Key_Right}, {"Down", Qt::Key_Down},
+                                              {"Return", Qt::Key_Return}, {"Delete", Qt::Key_Delete}};
+            if (how.endsWith("Yes")) // to the delete question
+                prompts->answers << QMessageBox::Yes;
+            for (const QString& key : how.split(u' ').mid(1)) {
+                if (key == "Yes")
+                    continue;
+                const Qt::KeyboardModifiers modifiers((key.contains("Ctrl") ? Qt::ControlModifier : Qt::NoModifier) |
+                                                      (key.contains("Shift") ? Qt::ShiftModifier : Qt::NoModifier));
+                QTest::keyClick(label, keys[key.section(u'+', -1)], modifiers);
+            }
         } else if (how.startsWith("import")) {
             QVERIFY(how.endsWith("none") ||
                     writeWorkFile("devices.txt", how.endsWith("same") ? "# nothing\n" : "NEW2,,,Imported\n,,,x\n"));
