@@ -186,16 +186,17 @@ void MainWindow::on_actionReload_from_disk_triggered()
 
 // When the records are made anew (a state of the history, a merge), their
 // labels go and come back, with the red borders of servers still there (a
-// border lasts until the server's next check or edit). The old labels are not
-// touched meanwhile: every dialog is modal and a label's menu holds the keyboard.
+// border lasts until the server's next check or edit) and the keyboard on the
+// same server. The old labels are not touched meanwhile: every dialog is modal
+// and a label's menu holds the keyboard.
 void MainWindow::rebuildLabels(const std::function<bool()>& remakeRecords)
 {
-    const QSet<QString> unanswered = ServerLabel::unansweredServers(serverLabels);
+    const ServerLabel::Marks marks = ServerLabel::marksOf(serverLabels);
     if (remakeRecords()) {
         qDeleteAll(serverLabels);
         serverLabels.clear();
         createServerLabels();
-        ServerLabel::showUnanswered(serverLabels, unanswered);
+        ServerLabel::restoreMarks(serverLabels, marks);
     }
     followHistory();
 }
@@ -339,6 +340,7 @@ void MainWindow::showTopologyImage(const LoadOutcome& loaded, const QString& fil
 {
     reportPicture(this, fileName, loaded);
     imageLabel = new TLabel;
+    imageLabel->setAccessibleDescription(fileName);
     imageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const QPixmap picture = QPixmap::fromImage(QImage::fromData(loaded.picture.content));
     imageLabel->setPixmap(picture);
@@ -346,6 +348,7 @@ void MainWindow::showTopologyImage(const LoadOutcome& loaded, const QString& fil
     connect(imageLabel, &TLabel::onLabelClicked, this, &MainWindow::onImageClicked);
 
     scrollArea = new QScrollArea;
+    scrollArea->setFocusPolicy(Qt::NoFocus); // Tab goes to the labels; the area follows the one focused
     scrollArea->setBackgroundRole(QPalette::Dark);
     scrollArea->setWidget(imageLabel);
     setCentralWidget(scrollArea);
@@ -411,11 +414,6 @@ void MainWindow::on_menuEditThinclients_triggered()
     DlgEditThinClient dialog(this, &thinClients, &servers);
     connect(&dialog, &DlgEditThinClient::onDataChanged, this, [this] { recordStep(QStringLiteral("Edit thinclients")); });
     dialog.exec();
-}
-
-void MainWindow::on_menuExit_triggered()
-{
-    close();
 }
 
 void MainWindow::on_btnSaveChanges_triggered()

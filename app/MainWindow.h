@@ -67,7 +67,6 @@ private slots:
     void on_btnServerAssignment_triggered();
     void onDeleteServer(Server* server, ServerLabel* serverLabel);
     void on_menuEditThinclients_triggered();
-    void on_menuExit_triggered();
     void on_btnSaveChanges_triggered();
     void on_actionOnline_help_triggered();
     void on_actionAbout_Pelta_triggered();

@@ -83,20 +83,25 @@ void ServerLabel::paintEvent(QPaintEvent*)
     }
 }
 
-QSet<QString> ServerLabel::unansweredServers(const QList<ServerLabel*>& labels)
+ServerLabel::Marks ServerLabel::marksOf(const QList<ServerLabel*>& labels)
 {
-    QSet<QString> ids;
+    Marks marks;
     for (const ServerLabel* label : labels) {
         if (label->unanswered)
-            ids.insert(label->server->server_id);
+            marks.unanswered.insert(label->server->server_id);
+        if (label->hasFocus())
+            marks.focused = label->server->server_id;
     }
-    return ids;
+    return marks;
 }
 
-void ServerLabel::showUnanswered(const QList<ServerLabel*>& labels, const QSet<QString>& serverIds)
+void ServerLabel::restoreMarks(const QList<ServerLabel*>& labels, const Marks& marks)
 {
-    for (ServerLabel* label : labels)
-        label->setUnanswered(serverIds.contains(label->server->server_id));
+    for (ServerLabel* label : labels) {
+        label->setUnanswered(marks.unanswered.contains(label->server->server_id));
+        if (!marks.focused.isEmpty() && label->server->server_id == marks.focused)
+            label->setFocus();
+    }
 }
 
 void ServerLabel::setReadingOrder(QList<ServerLabel*> labels)

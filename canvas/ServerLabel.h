@@ -22,10 +22,14 @@ public:
     // A red border while its server has not answered a connection check.
     void setUnanswered(bool notAnswering);
     bool isShownUnanswered() const { return unanswered; }
-    // The ids of the servers whose labels show that they did not answer, and
-    // those borders put back on labels made anew.
-    static QSet<QString> unansweredServers(const QList<ServerLabel*>& labels);
-    static void showUnanswered(const QList<ServerLabel*>& labels, const QSet<QString>& serverIds);
+    // What labels made anew keep of the old ones, by server id: the red
+    // borders of servers that did not answer, and the keyboard's place.
+    struct Marks {
+        QSet<QString> unanswered;
+        QString focused;
+    };
+    static Marks marksOf(const QList<ServerLabel*>& labels);
+    static void restoreMarks(const QList<ServerLabel*>& labels, const Marks& marks);
     // Tab goes through the labels as one reads the picture: top to bottom, then left to right.
     static void setReadingOrder(QList<ServerLabel*> labels);
 

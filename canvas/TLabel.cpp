@@ -2,7 +2,10 @@
 
 #include <QMouseEvent>
 
-TLabel::TLabel(QWidget* parent) : QLabel(parent) {}
+TLabel::TLabel(QWidget* parent) : QLabel(parent)
+{
+    setAccessibleName(QStringLiteral("Network topology picture"));
+}
 
 void TLabel::mouseReleaseEvent(QMouseEvent* event)
 {

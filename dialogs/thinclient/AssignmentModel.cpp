@@ -54,6 +54,11 @@ QVariant AssignmentModel::data(const QModelIndex& index, int role) const
     }
     if (role == Qt::CheckStateRole)
         return isChecked(index.row(), column - kFirstServerColumn) ? Qt::Checked : Qt::Unchecked;
+    if (role == Qt::AccessibleTextRole) // what a screen reader says of the box
+        return QStringLiteral("%1 – %2: %3")
+            .arg(thinClients[index.row()]->serial_number, servers[column - kFirstServerColumn]->display_name,
+                 isChecked(index.row(), column - kFirstServerColumn) ? QStringLiteral("assigned")
+                                                                     : QStringLiteral("not assigned"));
     return {};
 }
 

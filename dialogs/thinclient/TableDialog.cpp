@@ -22,6 +22,8 @@ void TableDialog::buildFrame(QTableView* table, const QStringList& hints, const 
     view = table;
     searchField = new QLineEdit(this);
     searchField->setObjectName(QStringLiteral("tbxSearch"));
+    searchField->setAccessibleName(QStringLiteral("Search by serial number or description"));
+    table->setAccessibleName(QStringLiteral("Thinclients"));
     auto* searchButton = new QPushButton(QStringLiteral("Search"), this);
     searchButton->setObjectName(QStringLiteral("btnSearch"));
     matchingOnly = new QCheckBox(QStringLiteral("Show matching only"), this);

@@ -5,6 +5,11 @@
 # (E2E_KEEP=FILE keeps what ZEV printed, for a failure to be looked into.)
 set -euo pipefail
 
+# A session bus of its own, for the accessibility bus that screen readers use.
+if [ -z "${E2E_IN_SESSION:-}" ]; then
+    E2E_IN_SESSION=1 exec dbus-run-session -- "$0" "$@"
+fi
+
 zev=$1
 picture=$2
 shot=${3:-$PWD/e2e-failure.png}
@@ -13,8 +18,10 @@ display=""
 zev_pid=""
 xvfb_pid=""
 
+atspi_pid=""
 cleanup() {
     [ -n "$zev_pid" ] && kill "$zev_pid" 2>/dev/null || true
+    [ -n "$atspi_pid" ] && kill "$atspi_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     [ -n "${E2E_KEEP:-}" ] && cp "$work/zev.log" "$E2E_KEEP" 2>/dev/null; rm -rf "$work"
 }
@@ -35,8 +42,10 @@ xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "e2e: FAILED: Xvfb did not start" >&2; exit 1; }
 display=":$(head -1 "$work/display")"
-export DISPLAY=$display XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb
+export DISPLAY=$display XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+atspi_pid=$!
 
 mkdir "$work/site"
 cp "$picture" "$work/site/topology.png"
@@ -65,6 +74,11 @@ click_in() {
     sleep 0.2
 }
 settle() { sleep "${1:-0.3}"; }
+# Every control shown in ZEV's windows has a name a screen reader can say.
+all_named() {
+    /usr/bin/python3 "$(dirname "$0")/walk_accessibility.py" zev >"$work/unnamed" 2>&1 ||
+        { cat "$work/unnamed" >&2; fail "a control without a name, $1"; }
+}
 
 main=$(window "Quorvane connection manager")
 click_in "$main" 24 42 # Load image
@@ -77,6 +91,7 @@ settle 1
 main=$(window "Quorvane connection manager")
 xdotool key ctrl+shift+n
 server=$(window "Creating new server")
+all_named "in the server dialog"
 xdotool type "One"; xdotool key Tab; xdotool type "one.example"
 click_in "$server" 333 513 # Save + New
 xdotool key ctrl+a; xdotool type "Two"; xdotool key Tab; xdotool type "two.example"
@@ -88,6 +103,7 @@ settle
 main=$(window "Quorvane connection manager")
 xdotool key ctrl+n
 window "Thinclient settings" >/dev/null
+all_named "in the thinclient dialog"
 xdotool type "Desk A"; xdotool key Tab; xdotool type "a1"; xdotool key Return
 xdotool key ctrl+a; xdotool type "Desk B"; xdotool key Tab; xdotool type "b2"; xdotool key Return
 xdotool key Escape
@@ -97,6 +113,7 @@ settle
 main=$(window "Quorvane connection manager")
 xdotool key ctrl+a
 grid=$(window "Assign servers to thinclients")
+all_named "in the assignment grid"
 click_in "$grid" 465 44 shift
 click_in "$grid" 565 74
 # Filter, then apply to what is shown: "b2" shown alone, a Control click on its
@@ -125,6 +142,13 @@ xdotool key ctrl+z; settle 0.5
 xdotool key ctrl+s; settle 0.5
 cp "$work/site/zev.conf" "$work/undone.conf"
 xdotool key ctrl+y; settle 0.5
+
+# The keyboard alone: One, dragged, keeps the keyboard through the undo and redo;
+# Tab goes on in reading order, round to Two at the top, and Right moves it.
+main=$(window "Quorvane connection manager")
+all_named "in the main window"
+xdotool key Tab; settle 0.2
+xdotool key Right Right Right; settle 0.3
 
 # Another program adds a device to zev.conf: a save asks first. Escape writes
 # nothing; then Return merges both, and their device gets its file too.
@@ -160,7 +184,7 @@ expect() { # file, then the lines it must hold in this order
         { cat "$file" >&2; fail "$(basename "$file") lacks: $*"; }
 }
 # The dragged label moved 200 right and 150 down; A1 got both servers, B2 none.
-expect "$site/zev.conf" "display_name=One" "xpos=200" "ypos=150" "display_name=Two" "xpos=77" "ypos=0" \
+expect "$site/zev.conf" "display_name=One" "xpos=200" "ypos=150" "display_name=Two" "xpos=80" "ypos=0" \
     "serial_number=A1" "server=${ids[0]}" "server=${ids[1]}" "serial_number=B2"
 expect "$site/A1.conf" "display_name=One" "rps_color_depth=auto" "display_name=Two" "rps_color_depth=auto"
 grep -q '^\[SERVER\]' "$site/B2.conf" && fail "B2 kept a server the filtered Control click cleared"
