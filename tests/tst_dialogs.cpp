@@ -353,6 +353,12 @@ private slots:
             QCOMPARE(view->model()->index(3, cell.x()).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
         if (editor)
             return;
+        // What a screen reader says of a box: the device, the server, and whether it is assigned.
+        const QModelIndex box = view->model()->index(0, 2);
+        QCOMPARE(box.data(Qt::AccessibleTextRole).toString(),
+                 view->model()->index(0, 0).data().toString() + " – " +
+                     view->model()->headerData(2, Qt::Horizontal).toString() +
+                     (box.data(Qt::CheckStateRole).toInt() == Qt::Checked ? ": assigned" : ": not assigned"));
         dialog->accept(); // a click on any cell, even a text cell, is a change
         QCOMPARE(changed.size(), 1);
     }
