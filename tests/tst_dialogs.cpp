@@ -303,7 +303,8 @@ private slots:
     // The first device is assigned "S2": in the grid, the server "s2" (ids match in any case).
     // Modifier clicks copy the clicked box's state: in the grid Shift the row,
     // Control the column, both the grid; in the editor Control the column. With
-    // "Show matching only" ticked, only over the rows shown.
+    // "Show matching only" ticked, only over the rows shown. Space with the same
+    // modifiers does the same from the keyboard.
     void modifierClicks_data()
     {
         QTest::addColumn<QString>("filter"); // a search text shown matching only, or empty
@@ -327,6 +328,11 @@ private slots:
         QTest::newRow("Control column, shown only") << "ab" << false << QPoint(3, 1) << control << "110/111/000/000/000";
         QTest::newRow("Control+Shift, shown only") << "ab" << false << QPoint(4, 0) << (control | shift) << "111/111/000/000/000";
         QTest::newRow("editor: Control, shown only") << "ab" << true << QPoint(2, 1) << control << "1/1/0/0/0";
+        // The same from the keyboard: Space with the modifiers on the current cell.
+        QTest::newRow("keys: Shift+Space row") << "" << false << QPoint(3, 2) << shift << "110/101/111/000/000";
+        QTest::newRow("keys: Control+Space column") << "" << false << QPoint(3, 2) << control << "110/111/010/010/010";
+        QTest::newRow("keys: Control+Shift+Space grid") << "" << false << QPoint(4, 2) << (control | shift) << "111/111/111/111/111";
+        QTest::newRow("keys: editor, Control+Space column") << "" << true << QPoint(2, 1) << control << "1/1/1/1/1";
         QTest::newRow("shown only, as the file name makes it") << "ß" << false << QPoint(3, 3) << control
                                                                << "110/101/000/010/010"; // "dotless i" holds "SS" too
     }
@@ -347,7 +353,12 @@ private slots:
         QCOMPARE(view->isRowHidden(2), !filter.isEmpty());
         if (editor) // "Show file" never shows a hidden device
             QCOMPARE(child<QPushButton>(*dialog, "btnShowFile")->isEnabled(), filter.isEmpty());
-        clickCell(view, cell.y(), cell.x(), modifiers);
+        if (QString(QTest::currentDataTag()).startsWith("keys")) {
+            view->setCurrentIndex(view->model()->index(cell.y(), cell.x()));
+            QTest::keyClick(view, Qt::Key_Space, modifiers);
+        } else {
+            clickCell(view, cell.y(), cell.x(), modifiers);
+        }
         QCOMPARE(checks(view->model()), after);
         if (cell.x() < 2 && modifiers & Qt::ControlModifier)
             QCOMPARE(view->model()->index(3, cell.x()).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));

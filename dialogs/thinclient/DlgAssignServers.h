@@ -29,7 +29,7 @@ signals:
     void onDataChanged();
 
 private slots:
-    void onCellClicked(int row, int col);
+    void onCellClicked(int row, int col) override;
 
 public slots:
     void accept() override;

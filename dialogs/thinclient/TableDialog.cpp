@@ -51,6 +51,7 @@ void TableDialog::buildFrame(QTableView* table, const QStringList& hints, const 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     searchField->installEventFilter(this);
+    view->installEventFilter(this);
     connect(searchButton, &QPushButton::clicked, this, &TableDialog::onSearchClicked);
     connect(matchingOnly, &QCheckBox::toggled, this, &TableDialog::applyFilter);
     connect(searchField, &QLineEdit::textChanged, this, [this] {
@@ -99,12 +100,21 @@ void TableDialog::onSearchClicked()
 
 bool TableDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == searchField && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            onSearchClicked();
-            return true;
-        }
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == searchField && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        onSearchClicked();
+        return true;
+    }
+    const QModelIndex cell = view->currentIndex();
+    if (watched == view && key->key() == Qt::Key_Space && cell.isValid() &&
+        key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) {
+        if (cell.flags() & Qt::ItemIsUserCheckable)
+            view->model()->setData(cell, cell.data(Qt::CheckStateRole).toInt() == Qt::Checked ? Qt::Unchecked : Qt::Checked,
+                                   Qt::CheckStateRole);
+        onCellClicked(cell.row(), cell.column());
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -31,9 +31,14 @@ protected:
 
     // Return in the search field searches and goes no further: the dialog's
     // default button (Cancel) would otherwise throw the table's changes away.
+    // Shift or Ctrl with Space on a cell of the table toggles it and copies its
+    // state as the same click would.
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Whether the table holds changes that OK would write.
     virtual bool hasChanges() const = 0;
+    // A cell clicked, or chosen from the keyboard with Shift or Ctrl and Space:
+    // the dialog copies its state as the modifiers held say.
+    virtual void onCellClicked(int row, int column) = 0;
 
 public slots:
     // Cancel, Escape and the title bar's close ask first when the table holds
