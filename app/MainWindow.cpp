@@ -90,7 +90,7 @@ void MainWindow::buildLogoButton()
 
 void MainWindow::buildEditMenu()
 {
-    auto* menu = new QMenu(QStringLiteral("Edit"), this);
+    auto* menu = new QMenu(QStringLiteral("&Edit"), this);
     menu->setObjectName(QStringLiteral("menuEdit"));
     ui->menuBar->insertMenu(ui->menuTools->menuAction(), menu);
     undoAction = menu->addAction(QStringLiteral("Undo"), this, &MainWindow::undo);

@@ -356,6 +356,12 @@ private slots:
         if (QString(QTest::currentDataTag()).startsWith("keys")) {
             view->setCurrentIndex(view->model()->index(cell.y(), cell.x()));
             QTest::keyClick(view, Qt::Key_Space, modifiers);
+            dialog->show(); // and Tab leaves the table, so that OK can be reached
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+            view->setFocus();
+            QTest::keyClick(view, Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget() != view);
         } else {
             clickCell(view, cell.y(), cell.x(), modifiers);
         }

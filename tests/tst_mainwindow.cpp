@@ -518,6 +518,29 @@ private slots:
         QVERIFY(!window.isModified());
     }
 
+    // Tab goes through the labels as one reads the picture, top to bottom, then
+    // left to right, from the first Tab after loading; Shift+Tab goes back.
+    void readingOrder()
+    {
+        QByteArray conf;
+        for (const auto& [name, x, y] : {std::tuple("Low", 300, 200), std::tuple("Top", 100, 20), std::tuple("Left", 50, 200)})
+            conf += QStringLiteral("[SERVER]\nserver_id=%1\ndisplay_name=%1\nxpos=%2\nypos=%3\nwidth=75\nheight=75\n")
+                        .arg(name).arg(x).arg(y).toUtf8();
+        MainWindow& window = open(conf);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QStringList order;
+        for (int press = 0; press < 4; ++press) {
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key_Tab);
+            auto* label = qobject_cast<ServerLabel*>(QApplication::focusWidget());
+            order << (label ? label->text() : "-");
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        order << qobject_cast<ServerLabel*>(QApplication::focusWidget())->text();
+        QCOMPARE(order.join(u' '), "Top Left Low Top Low");
+    }
+
     // A label's "Check connection" and "Check all servers" try the servers'
     // addresses while the window goes on: a listening local port answers, a closed one does not.
     // The red border lasts until the server's next check or edit, an undo notwithstanding.

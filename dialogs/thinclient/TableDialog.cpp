@@ -20,6 +20,7 @@ TableDialog::~TableDialog() = default;
 void TableDialog::buildFrame(QTableView* table, const QStringList& hints, const QList<QPushButton*>& extraButtons)
 {
     view = table;
+    view->setTabKeyNavigation(false); // the arrows go from cell to cell; Tab on to the buttons
     searchField = new QLineEdit(this);
     searchField->setObjectName(QStringLiteral("tbxSearch"));
     searchField->setAccessibleName(QStringLiteral("Search by serial number or description"));
