@@ -31,12 +31,12 @@ QString summary(const SampleFleet& records)
 }
 
 
-// A small zev.conf from a short spec: servers "id=name[@xpos[,ypos]]", then "|", then
+// A small zev.conf from a shorthand: servers "id=name[@xpos[,ypos]]", then "|", then
 // devices "serial[~desc]:id,id".
-QByteArray conf(const QString& spec)
+QByteArray conf(const QString& shorthand)
 {
     QByteArray text;
-    const QStringList halves = spec.split(u'|');
+    const QStringList halves = shorthand.split(u'|');
     for (const QString& server : halves[0].split(u' ', Qt::SkipEmptyParts)) {
         const QString name = server.section(u'=', 1).section(u'@', 0, 0);
         const QString place = server.section(u'@', 1);
@@ -53,8 +53,8 @@ QByteArray conf(const QString& spec)
     return text;
 }
 
-// The records of a zev.conf in the spec's own form.
-QString specOf(const QByteArray& text)
+// The records of a zev.conf in that shorthand.
+QString shorthandOf(const QByteArray& text)
 {
     SampleFleet records(text);
     QStringList servers;
@@ -363,11 +363,11 @@ private slots:
         QStringList conflicts;
         for (const MergeConflict& c : merged.conflicts)
             conflicts << QStringList{c.record, c.field, c.base, c.mine, c.theirs}.join(u'/');
-        QCOMPARE(specOf(merged.text) + (conflicts.isEmpty() ? QString() : " ! " + conflicts.join("; ")) +
+        QCOMPARE(shorthandOf(merged.text) + (conflicts.isEmpty() ? QString() : " ! " + conflicts.join("; ")) +
                      QStringLiteral(" taken %1/%2").arg(merged.serversTaken).arg(merged.devicesTaken),
                  expected);
         const QList<bool> allTheirs(merged.conflicts.size(), true);
-        QCOMPARE(specOf(mergeConfigurations(conf(base), conf(mine), conf(theirs), allTheirs).text), theirsWin);
+        QCOMPARE(shorthandOf(mergeConfigurations(conf(base), conf(mine), conf(theirs), allTheirs).text), theirsWin);
     }
 
     // zev.conf in words: what changed between two files, record by record, and
