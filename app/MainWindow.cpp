@@ -17,6 +17,7 @@
 #include "dialogs/thinclient/DlgEditThinClient.h"
 #include "dialogs/thinclient/DlgThinClient.h"
 #include "model/Server.h"
+#include "model/RecentFolder.h"
 #include "model/ThinClient.h"
 #include "ui_mainwindow.h"
 
@@ -32,15 +33,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSettings>
 #include <QStatusBar>
 #include <QUrl>
-
-namespace {
-
-const QString kWorkingDirKey = QStringLiteral("workingDir");
-
-} // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), versionText(QString::fromLatin1(kVersionText))
@@ -63,13 +57,10 @@ MainWindow::MainWindow(QWidget* parent)
 
     ui->mainToolBar->setFloatable(false);
 
-    settings = new QSettings(QStringLiteral("Quorvane"), QStringLiteral("ZEV"), this);
-    if (settings->contains(kWorkingDirKey))
-        workingDir = settings->value(kWorkingDirKey).toString();
+    workingDir = RecentFolder::last();
 }
 
-// The labels go with the picture, before the workspace deletes the records they
-// show; the settings go with the window.
+// The labels go with the picture, before the workspace deletes the records they show.
 MainWindow::~MainWindow()
 {
     delete takeCentralWidget();
@@ -280,7 +271,7 @@ void MainWindow::loadPicture(const QString& fileName)
     if (!reportFolder(this, loaded))
         return;
     workingDir = workspace.folderPath();
-    settings->setValue(kWorkingDirKey, workingDir);
+    RecentFolder::remember(workingDir);
     showTopologyImage(loaded, fileName);
     enableImageCommands();
     labelBounds = QRect(0, 0, width(), height());

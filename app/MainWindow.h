@@ -25,7 +25,6 @@ class QPushButton;
 struct LoadOutcome;
 class Server;
 class QScrollArea;
-class QSettings;
 class QStatusBar;
 class ServerLabel;
 class TLabel;
@@ -109,7 +108,6 @@ private:
     TLabel* imageLabel = nullptr;
     QScrollArea* scrollArea = nullptr;
     QString workingDir;
-    QSettings* settings = nullptr;
     QRect labelBounds;
     QPixmap logoPixmap;
     QPushButton* logoButton = nullptr;
