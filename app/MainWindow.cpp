@@ -2,7 +2,6 @@
 
 #include "app/AboutDialog.h"
 #include "app/ConfigBackup.h"
-#include "app/ConfigWatcher.h"
 #include "app/ConnectionCheck.h"
 #include "app/ServerCheckDialog.h"
 #include "app/ProductInfo.h"
@@ -17,6 +16,7 @@
 #include "dialogs/thinclient/DlgEditThinClient.h"
 #include "dialogs/thinclient/DlgThinClient.h"
 #include "model/Server.h"
+#include "model/ConfigWatcher.h"
 #include "model/RecentFolder.h"
 #include "model/ThinClient.h"
 #include "ui_mainwindow.h"

@@ -1,4 +1,4 @@
-#include "app/ConfigWatcher.h"
+#include "model/ConfigWatcher.h"
 
 ConfigWatcher::ConfigWatcher(const Workspace& workspace, QObject* parent) : QObject(parent), workspace(workspace)
 {
