@@ -280,6 +280,16 @@ private:
     QString picture;
 };
 
+// A plain picture in the working folder, as the folder's topology; its path.
+QString writePicture(const QTemporaryDir& folder)
+{
+    QImage picture(1600, 1200, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    const QString path = folder.filePath(QStringLiteral("topology.png"));
+    picture.save(path);
+    return path;
+}
+
 // Opening a working folder as a user does: the window shown, the picture
 // chosen, zev.conf read and a label made for every server. Then one edit
 // undone in the window: the records and labels rebuilt from the history.
@@ -288,10 +298,7 @@ void benchWindow(const Size& size, int runs, Table& table)
     SyntheticFleet fleet(size.devices, size.servers, size.perDevice);
     QTemporaryDir work(QDir::current().filePath(QStringLiteral("zev-bench-XXXXXX")));
     writeRaw(work.filePath(QStringLiteral("zev.conf")), ConfigFile::serialize(fleet.servers, fleet.thinClients));
-    QImage picture(1600, 1200, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    picture.save(work.filePath(QStringLiteral("topology.png")));
-    PictureChooser chooser(work.filePath(QStringLiteral("topology.png")));
+    PictureChooser chooser(writePicture(work));
     std::unique_ptr<MainWindow> window;
     const double open = medianMs(
         runs, [&] { window.reset(); },
@@ -321,10 +328,7 @@ void benchBareServers(Table& table)
 {
     QTemporaryDir work(QDir::current().filePath(QStringLiteral("zev-bench-XXXXXX")));
     writeRaw(work.filePath(QStringLiteral("zev.conf")), QByteArray("[SERVER]\n").repeated(50000));
-    QImage picture(1600, 1200, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    picture.save(work.filePath(QStringLiteral("topology.png")));
-    PictureChooser chooser(work.filePath(QStringLiteral("topology.png")));
+    PictureChooser chooser(writePicture(work));
     const qint64 before = rssMiB();
     MainWindow window;
     window.show();

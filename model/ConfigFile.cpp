@@ -22,13 +22,6 @@ const ServerField* serverFieldFor(QStringView key)
     return nullptr;
 }
 
-qint32 wholeNumberOrZero(QStringView text)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    return ok ? value : 0;
-}
-
 class Parser {
 public:
     Parser(QList<Server*>& servers, QList<ThinClient*>& thinClients) : servers(servers), thinClients(thinClients) {}
@@ -70,12 +63,8 @@ private:
 
     void storeServerValue(const ServerField& field, QStringView rest)
     {
-        if (!currentServer)
-            return;
-        if (field.text)
-            currentServer->*field.text = rest.toString();
-        else
-            currentServer->*field.number = wholeNumberOrZero(rest);
+        if (currentServer)
+            field.assign(*currentServer, rest);
     }
 
     void storeThinClientValue(QStringView key, QStringView rest)

@@ -167,13 +167,8 @@ QByteArray written(const QList<Record>& servers, const QList<Record>& devices)
     QList<Server*> serverRecords;
     for (const Record& record : servers) {
         auto* server = new Server;
-        for (qsizetype i = 0; i < record.values.size(); ++i) {
-            const ServerField& field = serverFields()[size_t(i)];
-            if (field.text)
-                server->*field.text = record.values[i];
-            else
-                server->*field.number = record.values[i].toInt();
-        }
+        for (qsizetype i = 0; i < record.values.size(); ++i)
+            serverFields()[size_t(i)].assign(*server, record.values[i]);
         serverRecords << server;
     }
     QList<ThinClient*> deviceRecords;

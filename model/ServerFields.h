@@ -23,6 +23,17 @@ struct ServerField {
     {
         return text ? server.*text : QString::number(server.*number);
     }
+    // Sets the field from its text in a file: a number that is none reads as 0.
+    void assign(Server& server, QStringView value) const
+    {
+        if (text) {
+            server.*text = value.toString();
+            return;
+        }
+        bool ok = false;
+        const int read = value.trimmed().toInt(&ok);
+        server.*number = ok ? read : 0;
+    }
 };
 
 // Every field of a server, in the order zev.conf writes them; a device file

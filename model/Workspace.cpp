@@ -55,7 +55,7 @@ LoadOutcome Workspace::open(const QString& folderPath)
     path = QFileInfo(folderPath).absoluteFilePath();
 
     clearRecords();
-    const FileRead config = readFileAt(folder.get(), kConfigFileName, ConfigFile::kLargestConfig);
+    const FileRead config = readConfig();
     outcome.config = config.status;
     outcome.configError = config.error;
     takeAsBase(config);
@@ -63,6 +63,11 @@ LoadOutcome Workspace::open(const QString& folderPath)
     steps.reset(ConfigFile::serialize(serverRecords, clientRecords));
     followHistory();
     return outcome;
+}
+
+FileRead Workspace::readConfig() const
+{
+    return readFileAt(folder.get(), kConfigFileName, ConfigFile::kLargestConfig);
 }
 
 void Workspace::takeAsBase(const FileRead& config)
@@ -200,7 +205,7 @@ ConfigChange Workspace::changeOnDisk() const
 MergeOutcome Workspace::mergeFromDisk(const SettleConflicts& settle)
 {
     MergeOutcome outcome;
-    const FileRead theirs = readFileAt(folder.get(), kConfigFileName, ConfigFile::kLargestConfig);
+    const FileRead theirs = readConfig();
     if (theirs.status == FileRead::Status::Refused) {
         outcome.status = MergeOutcome::Status::Unreadable;
         outcome.error = theirs.error;
@@ -232,7 +237,7 @@ MergeOutcome Workspace::mergeFromDisk(const SettleConflicts& settle)
 
 bool Workspace::reloadFromDisk(int* error)
 {
-    const FileRead theirs = readFileAt(folder.get(), kConfigFileName, ConfigFile::kLargestConfig);
+    const FileRead theirs = readConfig();
     if (theirs.status == FileRead::Status::Refused) {
         if (error)
             *error = theirs.error;
@@ -269,7 +274,7 @@ BackupOutcome Workspace::backup(const QString& targetPath) const
     struct stat seen;
     if (::fstatat(targetFolder.get(), name.constData(), &seen, AT_SYMLINK_NOFOLLOW) == 0)
         return failed(BackupOutcome::Status::Exists, EEXIST);
-    const FileRead config = readFileAt(folder.get(), kConfigFileName, ConfigFile::kLargestConfig);
+    const FileRead config = readConfig();
     if (config.status != FileRead::Status::Read) {
         outcome.failedFile = configPath();
         return failed(BackupOutcome::Status::Failed, config.error);

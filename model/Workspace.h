@@ -143,6 +143,8 @@ private:
     void clearRecords();
     void restore(const QByteArray& state);
     void followHistory() { modified = !steps.isAtSavedState(); }
+    // zev.conf as it is on disk now, through the folder.
+    FileRead readConfig() const;
     // zev.conf as read now becomes what the records are compared with.
     void takeAsBase(const FileRead& config);
 
