@@ -10,6 +10,7 @@
 #include "canvas/ServerLabel.h"
 #include "canvas/TLabel.h"
 #include "app/ThinClientImportCommand.h"
+#include "dialogs/ConflictDialog.h"
 #include "dialogs/TextViewDialog.h"
 #include "dialogs/server/DlgServer.h"
 #include "dialogs/thinclient/DlgAssignServers.h"
@@ -53,7 +54,11 @@ MainWindow::MainWindow(QWidget* parent)
     statusBar->setObjectName(QStringLiteral("statusBar"));
     setStatusBar(statusBar);
     configWatcher = new ConfigWatcher(workspace, this);
-    connect(configWatcher, &ConfigWatcher::changedOnDisk, this, [this](ConfigChange change) { reportChangeOnDisk(this, change); });
+    connect(configWatcher, &ConfigWatcher::changedOnDisk, this, [this](ConfigChange change) {
+        reportChangeOnDisk(this, change);
+        followHistory(); // a deleted zev.conf turns Save on
+    });
+    WidgetPrompts::setConflictSettler(&ConflictDialog::settle);
 
     ui->mainToolBar->setFloatable(false);
 
@@ -135,6 +140,8 @@ bool MainWindow::saveConfiguration()
     rebuildLabels([this, &saved] {
         const SaveOutcome outcome = runSave(this, workspace);
         saved = outcome.saved();
+        if (outcome.merged)
+            showMergeDetails(*outcome.merged);
         return outcome.merged && outcome.merged->status == MergeOutcome::Status::Merged;
     });
     return saved;
@@ -167,7 +174,11 @@ void MainWindow::redo()
 
 void MainWindow::on_actionMerge_from_disk_triggered()
 {
-    rebuildLabels([this] { return runMergeFromDisk(this, workspace); });
+    rebuildLabels([this] {
+        const MergeOutcome merged = runMergeFromDisk(this, workspace);
+        showMergeDetails(merged);
+        return merged.status == MergeOutcome::Status::Merged;
+    });
 }
 
 void MainWindow::on_actionReload_from_disk_triggered()
@@ -190,6 +201,24 @@ void MainWindow::rebuildLabels(const std::function<bool()>& remakeRecords)
         ServerLabel::restoreMarks(serverLabels, marks);
     }
     followHistory();
+}
+
+void MainWindow::showMergeDetails(const MergeOutcome& merged)
+{
+    if (merged.status != MergeOutcome::Status::Merged)
+        return;
+    lastMergeDetails = mergeDetails(merged);
+    if (!mergeDetailsButton) {
+        mergeDetailsButton = new QPushButton(QStringLiteral("Details"), statusBar);
+        mergeDetailsButton->setObjectName(QStringLiteral("btnMergeDetails"));
+        mergeDetailsButton->setAccessibleName(QStringLiteral("Details of the last merge"));
+        statusBar->addPermanentWidget(mergeDetailsButton);
+        connect(mergeDetailsButton, &QPushButton::clicked, this, [this] {
+            TextViewDialog dialog(this, QStringLiteral("Merged changes"), lastMergeDetails);
+            dialog.exec();
+        });
+    }
+    mergeDetailsButton->setVisible(!lastMergeDetails.isEmpty());
 }
 
 // The save actions and the Edit menu follow the workspace: back at the state

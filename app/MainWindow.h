@@ -102,6 +102,8 @@ private:
     void followHistory();
     // remakeRecords returns whether it made the records anew.
     void rebuildLabels(const std::function<bool()>& remakeRecords);
+    // What the last merge took from another program, behind the status bar's "Details".
+    void showMergeDetails(const MergeOutcome& merged);
 
     std::unique_ptr<Ui::MainWindow> ui;
     QString versionText;
@@ -121,4 +123,6 @@ private:
     QAction* undoAction = nullptr;
     QAction* redoAction = nullptr;
     ConfigWatcher* configWatcher = nullptr;
+    QPushButton* mergeDetailsButton = nullptr;
+    QString lastMergeDetails;
 };

@@ -95,7 +95,7 @@ ClientConfigFile::Progress progressAfterHalfASecond(QWidget* parent)
 
 SettleConflicts settleWithDialog(QWidget* parent)
 {
-    return [parent](const QList<MergeConflict>& conflicts) { return Prompts::current().settleConflicts(parent, conflicts); };
+    return [parent](QList<MergeConflict>& conflicts) { return Prompts::current().settleConflicts(parent, conflicts); };
 }
 
 QString changeText(ConfigChange change)
@@ -105,13 +105,13 @@ QString changeText(ConfigChange change)
                                              : QStringLiteral("changed");
 }
 
-// Merge is the default; a deleted file offers no merge (it would delete every
-// record not changed here), only saving the window's records again.
+// Merge is the default where there is something to merge; otherwise the only
+// way on is saving the window's records again.
 ChangedConfigAnswer askAboutChangedConfig(QWidget* parent, ConfigChange change)
 {
     const QString text =
         QStringLiteral("\nzev.conf was %1 by another program after ZEV read it.").arg(changeText(change));
-    if (change == ConfigChange::Deleted) {
+    if (!canMerge(change)) {
         const auto answer = Prompts::current().question(
             parent, kSavingTitle, text + QStringLiteral("\n\nSave your configuration as zev.conf again?"),
             QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Save, QMessageBox::Cancel);
@@ -150,9 +150,20 @@ QString mergedText(const MergeOutcome& merged)
         .arg(counted(merged.serversTaken, "server", "servers"), counted(merged.devicesTaken, "device", "devices"));
 }
 
+// Another program's change came in the instant before zev.conf was replaced: never lost in silence.
+void reportDisplacedChange(QWidget* parent, const SaveOutcome& outcome)
+{
+    if (outcome.displacedChange)
+        Prompts::current().warning(parent, kSavingTitle,
+                                   QStringLiteral("\nAnother program changed zev.conf while it was being saved; "
+                                                  "its version was replaced.\n\nIt is kept as:\n%1")
+                                       .arg(QDir::toNativeSeparators(outcome.displacedCopy)));
+}
+
 void report(QWidget* parent, const SaveOutcome& outcome)
 {
     Prompts& prompts = Prompts::current();
+    reportDisplacedChange(parent, outcome);
     switch (outcome.status) {
     case SaveOutcome::Status::Saved: {
         const QString saved = outcome.configWritten
@@ -259,28 +270,26 @@ void reportChangeOnDisk(QWidget* parent, ConfigChange change)
             QStringLiteral("zev.conf was %1 by another program — File ▸ Merge changes from disk").arg(changeText(change)));
 }
 
-bool runMergeFromDisk(QWidget* parent, Workspace& workspace)
+MergeOutcome runMergeFromDisk(QWidget* parent, Workspace& workspace)
 {
-    const ConfigChange change = workspace.changeOnDisk();
-    if (change == ConfigChange::None || change == ConfigChange::Deleted) {
-        // A deleted file has nothing to merge: merging would delete every record not changed here.
-        showStatus(parent, change == ConfigChange::None
-                               ? QStringLiteral("zev.conf holds no changes by another program.")
-                               : QStringLiteral("zev.conf was deleted by another program: nothing to merge. Save writes it again."));
-        return false;
-    }
     const MergeOutcome merged = workspace.mergeFromDisk(settleWithDialog(parent));
     switch (merged.status) {
     case MergeOutcome::Status::Merged:
         showStatus(parent, mergedText(merged));
-        return true;
+        break;
+    case MergeOutcome::Status::NothingToMerge:
+        showStatus(parent, merged.change == ConfigChange::None
+                               ? QStringLiteral("zev.conf holds no changes by another program.")
+                               : QStringLiteral("zev.conf was deleted by another program: nothing to merge. Save writes it again."));
+        break;
     case MergeOutcome::Status::Cancelled:
         showStatus(parent, QStringLiteral("Not merged: nothing changed."));
-        return false;
+        break;
     case MergeOutcome::Status::Unreadable:
+        notReadable(parent, workspace, merged.error);
         break;
     }
-    return notReadable(parent, workspace, merged.error);
+    return merged;
 }
 
 bool runReloadFromDisk(QWidget* parent, Workspace& workspace)
@@ -297,4 +306,12 @@ bool runReloadFromDisk(QWidget* parent, Workspace& workspace)
     }
     showStatus(parent, QStringLiteral("Reloaded zev.conf from disk."));
     return true;
+}
+
+QString mergeDetails(const MergeOutcome& merged)
+{
+    QStringList lines;
+    for (const MergeChange& change : merged.changes)
+        lines << change.text;
+    return lines.join(u'\n');
 }

@@ -20,7 +20,10 @@ SaveOutcome runSave(QWidget* parent, Workspace& workspace);
 
 // The status bar's word when another program changed zev.conf.
 void reportChangeOnDisk(QWidget* parent, ConfigChange change);
-// File ▸ Merge changes from disk and Reload from disk: each says what it did;
-// true when the records were made anew (their labels must follow).
-bool runMergeFromDisk(QWidget* parent, Workspace& workspace);
+// File ▸ Merge changes from disk and Reload from disk: each says what it did.
+// The records were made anew (their labels must follow) when the merge's status
+// is Merged, or when the reload returns true.
+MergeOutcome runMergeFromDisk(QWidget* parent, Workspace& workspace);
 bool runReloadFromDisk(QWidget* parent, Workspace& workspace);
+// The changes a merge took from another program, a line each.
+QString mergeDetails(const MergeOutcome& merged);

@@ -11,6 +11,7 @@
 #include "model/ClientConfigFile.h"
 #include "model/ConfigCheck.h"
 #include "model/ConfigFile.h"
+#include "model/ConfigCompare.h"
 #include "model/ConfigMerge.h"
 #include "model/EditHistory.h"
 #include "model/BatchSave.h"
@@ -272,7 +273,7 @@ public:
     {
         return QMessageBox::No;
     }
-    std::optional<QList<bool>> settleConflicts(QWidget*, const QList<MergeConflict>&) override { return {}; }
+    bool settleConflicts(QWidget*, QList<MergeConflict>&) override { return false; }
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return picture; }
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
 
@@ -339,6 +340,15 @@ void benchBareServers(Table& table)
     table.row("open 50,000 bare [SERVER] lines", "-", open, 0, "<= 2000 ms");
     table.note("  memory of the open folder", "-",
                QStringLiteral("%1 MiB above the program (target <= 300 MiB)").arg(rssMiB() - before));
+
+    // Another program's file repeating one device 20,000 times: merged, compared
+    // and shown in time proportional to its size.
+    const QByteArray device("[THINCLIENT]\ndesc=Reception\nserial_number=TC1003\nserver=1\n\n");
+    const QByteArray repeated = device.repeated(20000);
+    const double merge = timedMs([&] { mergeConfigurations(device, device, repeated).text(); });
+    table.row("merge 20,000 repeated blocks", "-", merge, 0, "<= 1000 ms");
+    const double compare = timedMs([&] { ConfigCompare::differences(device, repeated); ConfigCompare::describe(repeated); });
+    table.row("diff and show them", "-", compare, 0, "<= 1000 ms");
 }
 
 void benchDialogs(const Size& size, int runs, Table& table)
@@ -415,7 +425,7 @@ void benchMerge(const Size& size, int runs, Table& table)
     };
     const QByteArray mine = changed(0, 0, QStringLiteral(" (mine)"));
     const QByteArray theirs = changed(1000, 20, QStringLiteral(" (theirs)"));
-    table.row("merge another's save", size.name, medianMs(runs, {}, [&] { mergeConfigurations(base, mine, theirs); }), 0,
+    table.row("merge another's save", size.name, medianMs(runs, {}, [&] { mergeConfigurations(base, mine, theirs).text(); }), 0,
               "<= 200 ms");
 }
 

@@ -176,7 +176,7 @@ int merge(const QStringList& arguments)
     if (!folder.isOpen())
         return trouble(target.absolutePath(), errno);
     BatchSave file(folder.get(), target.absolutePath(), BatchSave::PreviousVersions::NotKept);
-    if (const int error = file.stage(target.fileName(), merged.text))
+    if (const int error = file.stage(target.fileName(), merged.text()))
         return trouble(arguments[1], error);
     int error = 0;
     const bool written = file.commit([&error](const QString&, int why) {

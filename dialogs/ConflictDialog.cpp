@@ -84,6 +84,17 @@ QList<bool> ConflictDialog::takeTheirs() const
     return choices;
 }
 
+bool ConflictDialog::settle(QWidget* parent, QList<MergeConflict>& conflicts)
+{
+    ConflictDialog dialog(parent, conflicts);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const QList<bool> choices = dialog.takeTheirs();
+    for (qsizetype row = 0; row < conflicts.size(); ++row)
+        conflicts[row].takeTheirs = choices[row];
+    return true;
+}
+
 void ConflictDialog::keepAll(bool theirs)
 {
     for (int row = 0; row < rows->rowCount(); ++row)

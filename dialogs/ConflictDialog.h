@@ -16,6 +16,8 @@ public:
 
     // For each conflict, in order: true to keep theirs.
     QList<bool> takeTheirs() const;
+    // Shows the conflicts and sets each one's choice; false when cancelled.
+    static bool settle(QWidget* parent, QList<MergeConflict>& conflicts);
     QTableWidget* table() const { return rows; }
 
 private:

@@ -113,6 +113,16 @@ QString BatchSave::targetPath(const QString& fileName) const
     return folderPath + u'/' + fileName;
 }
 
+int BatchSave::displacedFolder(const QString& fileName) const
+{
+    return swapped.contains(nativeName(fileName)) ? previousVersions.get() : -1;
+}
+
+QString BatchSave::previousVersionPath(const QString& fileName) const
+{
+    return folderPath + u'/' + QFile::decodeName(kPreviousVersionsFolder) + u'/' + fileName;
+}
+
 int BatchSave::stagingFolder(const Staged& file) const
 {
     return file.overPreviousVersion ? previousVersions.get() : folder.get();
@@ -270,8 +280,10 @@ int BatchSave::putInPlace(const Staged& file)
     const char* name = file.name.constData();
     struct stat seen;
     if (file.overPreviousVersion && ::fstatat(folder.get(), name, &seen, AT_SYMLINK_NOFOLLOW) == 0 &&
-        S_ISREG(seen.st_mode) && ::renameat2(previousVersions.get(), name, folder.get(), name, RENAME_EXCHANGE) == 0)
+        S_ISREG(seen.st_mode) && ::renameat2(previousVersions.get(), name, folder.get(), name, RENAME_EXCHANGE) == 0) {
+        swapped.insert(file.name);
         return 0;
+    }
     // A file system without the swap (some network ones) still gets a safe rename.
     if (::renameat(stagingFolder(file), file.stagingName.constData(), folder.get(), name) != 0)
         return errno;

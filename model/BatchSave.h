@@ -6,6 +6,7 @@
 #include <QByteArrayView>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -58,6 +59,11 @@ public:
     bool commit(const Failed& failed = {});
 
     QString targetPath(const QString& fileName) const;
+    // After commit: where the file that fileName's new version swapped places
+    // with now is (the previous-versions folder, as a descriptor, and its path),
+    // or -1 when no file was there or it was replaced without a swap.
+    int displacedFolder(const QString& fileName) const;
+    QString previousVersionPath(const QString& fileName) const;
 
 private:
     // A file's new content waiting to be put in place: over its previous
@@ -91,6 +97,7 @@ private:
     bool previousVersionsChecked = false;
     QList<Staged> staged;
     QHash<QByteArray, qsizetype> stagedIndex; // file name -> its place in staged
+    QSet<QByteArray> swapped;                 // put in place by swapping with the file there
 };
 
 // For tests: called at each step of a save; false at Sync makes the sync fail

@@ -1,7 +1,6 @@
 #include "model/ConfigMerge.h"
 
 #include "model/ConfigFile.h"
-#include "model/ConfigRecords.h"
 #include "model/Lookup.h"
 #include "model/ServerFields.h"
 #include "model/ThinClient.h"
@@ -9,46 +8,61 @@
 #include <QHash>
 #include <QSet>
 
-#include <memory>
-
 namespace {
 
 using namespace ConfigRecords;
 
 const QString kNone = QStringLiteral("(none)");
+const QString kWholeRecord = QStringLiteral("record");
+const QString kRepeated = QStringLiteral("repeated");
+const QString kServersGroup = QStringLiteral("servers");
 
-// What merges as one: a field, or a label's place (x and y) and its size
-// (width and height), so that a label never lands where neither side put it.
-struct Unit {
+// What merges as one: a field, or the fields the field table joins to it.
+struct Group {
     QString name;
     QList<qsizetype> fields;
 };
 
-QList<Unit> mergeUnits(Kind kind)
+QList<Group> mergeGroups(Kind kind)
 {
     if (kind == Kind::Device)
         return {{QStringLiteral("desc"), {0}}, {QStringLiteral("serial_number"), {1}}};
-    QList<Unit> units;
+    QList<Group> groups;
     const auto& fields = serverFields();
     const QStringList names = fieldNames(kind);
     for (qsizetype i = 0; i < qsizetype(fields.size()); ++i) {
-        const QString& name = names[i];
-        if (fields[i].number == &Server::ypos || fields[i].number == &Server::height) {
-            units.last().name += QStringLiteral(", ") + name; // joins the x or the width before it
-            units.last().fields << i;
+        if (fields[size_t(i)].mergesWithPrevious && !groups.isEmpty()) {
+            groups.last().name += QStringLiteral(", ") + names[i];
+            groups.last().fields << i;
         } else {
-            units << Unit{name, {i}};
+            groups << Group{names[i], {i}};
         }
     }
-    return units;
+    return groups;
 }
 
-QString valuesOf(const Record& record, const Unit& unit)
+const Group* groupNamed(Kind kind, const QString& name)
+{
+    static const QList<Group> serverGroups = mergeGroups(Kind::Server);
+    static const QList<Group> deviceGroups = mergeGroups(Kind::Device);
+    for (const Group& group : kind == Kind::Server ? serverGroups : deviceGroups) {
+        if (group.name == name)
+            return &group;
+    }
+    return nullptr;
+}
+
+QString valuesOf(const Record& record, const Group& group)
 {
     QStringList values;
-    for (qsizetype i : unit.fields)
+    for (qsizetype i : group.fields)
         values << record.values[i];
     return values.join(QStringLiteral(", "));
+}
+
+QString plainKey(const QString& key)
+{
+    return key.section(u'\n', 0, 0);
 }
 
 // Each side's additions and removals applied, in mine's order, then theirs' additions in theirs' order.
@@ -78,94 +92,115 @@ QStringList mergedSet(const QStringList& base, const QStringList& mine, const QS
 
 class Merger {
 public:
-    explicit Merger(const QList<bool>& takeTheirs) : takeTheirs(takeTheirs) {}
+    explicit Merger(MergeResult& result) : result(result) {}
 
     // The records of one kind, merged: mine's order, then what only theirs has.
-    QList<Record> merge(Kind kind, const Records& base, const Records& mine, const Records& theirs, int& taken)
+    void merge(Kind kind, const Records& base, const Records& mine, const Records& theirs, Records& merged)
     {
-        const QList<Unit> units = mergeUnits(kind);
-        QList<Record> merged;
+        const QList<Group> groups = mergeGroups(kind);
         for (const Record& m : mine.list) {
             const Record* b = base.find(m.key);
             const Record* t = theirs.find(m.key);
-            bool tookTheirs = false;
-            if (t) {
-                merged << mergeFields(kind, units, b, m, *t, tookTheirs);
-            } else if (!b) {
-                merged << m; // new in mine
-            } else if (m == *b) {
-                tookTheirs = true; // deleted in theirs
-            } else if (settle({recordName(kind, m), QStringLiteral("record"), QStringLiteral("present"),
-                               QStringLiteral("changed"), QStringLiteral("deleted")})) {
-                tookTheirs = true;
-            } else {
-                merged << m;
+            if (t)
+                merged.add(mergeFields(kind, groups, b, m, *t));
+            else if (!b)
+                merged.add(m); // new in mine
+            else if (m == *b)
+                took(kind, m, QStringLiteral("deleted as in theirs"));
+            else {
+                conflict(kind, m, kWholeRecord, QStringLiteral("present"), QStringLiteral("changed"),
+                         QStringLiteral("deleted"), {});
+                merged.add(m);
             }
-            taken += tookTheirs ? 1 : 0;
         }
+        QHash<QString, qsizetype> repeatConflicts; // a repeated key's conflict, by its plain key
         for (const Record& t : theirs.list) {
             if (mine.find(t.key))
                 continue;
             const Record* b = base.find(t.key);
             if (b && t == *b)
                 continue; // deleted in mine
-            if (!b || settle({recordName(kind, t), QStringLiteral("record"), QStringLiteral("present"),
-                              QStringLiteral("deleted"), QStringLiteral("changed")})) {
-                merged << t;
-                ++taken;
+            if (b) {
+                conflict(kind, t, kWholeRecord, QStringLiteral("present"), QStringLiteral("deleted"),
+                         QStringLiteral("changed"), {t});
+            } else if (t.occurrence > 1) {
+                repeated(kind, t, repeatConflicts);
+            } else {
+                merged.add(t);
+                took(kind, t, QStringLiteral("added from theirs"));
             }
         }
-        return merged;
     }
 
-    QList<MergeConflict> conflicts;
-
 private:
-    Record mergeFields(Kind kind, const QList<Unit>& units, const Record* b, const Record& m, const Record& t,
-                       bool& tookTheirs)
+    Record mergeFields(Kind kind, const QList<Group>& groups, const Record* b, const Record& m, const Record& t)
     {
         // Most records are as they were on one side at least: whole, not field by field.
         if (m == t || (b && *b == t))
             return m;
-        if (b && *b == m) {
-            tookTheirs = true;
-            return t;
-        }
+        QStringList fromTheirs;
         Record out = m;
-        for (const Unit& unit : units) {
-            const QString mv = valuesOf(m, unit);
-            const QString tv = valuesOf(t, unit);
-            const QString bv = b ? valuesOf(*b, unit) : kNone;
+        const bool mineUnchanged = b && *b == m;
+        for (const Group& group : groups) {
+            const QString mv = valuesOf(m, group);
+            const QString tv = valuesOf(t, group);
+            const QString bv = b ? valuesOf(*b, group) : kNone;
             if (mv == tv || (b && bv == tv))
                 continue;
-            if ((b && bv == mv) || settle({recordName(kind, m), unit.name, bv, mv, tv})) {
-                for (qsizetype i : unit.fields)
+            if (mineUnchanged || (b && bv == mv)) {
+                for (qsizetype i : group.fields)
                     out.values[i] = t.values[i];
-                tookTheirs = true;
+                fromTheirs << group.name;
+            } else {
+                conflict(kind, m, group.name, bv, mv, tv, {t});
             }
         }
         if (m.serverIds != t.serverIds && !(b && b->serverIds == t.serverIds)) {
-            out.serverIds = mergedSet(b ? b->serverIds : QStringList(), m.serverIds, t.serverIds);
-            tookTheirs = tookTheirs || out.serverIds != m.serverIds;
+            out.serverIds = mineUnchanged ? t.serverIds : mergedSet(b ? b->serverIds : QStringList(), m.serverIds, t.serverIds);
+            if (out.serverIds != m.serverIds)
+                fromTheirs << kServersGroup;
         }
+        if (!fromTheirs.isEmpty())
+            took(kind, out, fromTheirs.join(QStringLiteral(", ")) + QStringLiteral(" from theirs"));
         return out;
     }
 
-    // Lists the conflict; true when it is settled for theirs.
-    bool settle(MergeConflict conflict)
+    // All of theirs' repeats of one key are one conflict: mine keeps the key once.
+    void repeated(Kind kind, const Record& t, QHash<QString, qsizetype>& repeatConflicts)
     {
-        const bool theirs = conflicts.size() < takeTheirs.size() && takeTheirs[conflicts.size()];
-        conflicts << std::move(conflict);
-        return theirs;
+        const QString key = plainKey(t.key);
+        auto found = repeatConflicts.find(key);
+        if (found == repeatConflicts.end()) {
+            conflict(kind, t, kRepeated, kNone, QStringLiteral("once"), QString(), {});
+            result.conflicts.last().key = key;
+            found = repeatConflicts.insert(key, result.conflicts.size() - 1);
+        }
+        MergeConflict& repeats = result.conflicts[*found];
+        repeats.theirsRecords << t;
+        repeats.theirs = QStringLiteral("%1 more times").arg(repeats.theirsRecords.size());
     }
 
-    const QList<bool>& takeTheirs;
+    void conflict(Kind kind, const Record& record, const QString& field, const QString& base, const QString& mine,
+                  const QString& theirs, const QList<Record>& theirsRecords)
+    {
+        result.conflicts << MergeConflict{kind,  record.key, field,          recordName(kind, record), base,
+                                          mine,  theirs,     /*takeTheirs*/ false, theirsRecords};
+    }
+
+    void took(Kind kind, const Record& record, const QString& what)
+    {
+        result.taken << MergeChange{kind, record.key, recordName(kind, record) + QStringLiteral(": ") + what};
+    }
+
+    MergeResult& result;
 };
 
-QByteArray written(const QList<Record>& servers, const QList<Record>& devices)
+QByteArray written(const QList<Record>& servers, const QList<Record>& devices, const QSet<QString>& leftOut)
 {
     QList<Server*> serverRecords;
     for (const Record& record : servers) {
+        if (leftOut.contains(u's' + record.key))
+            continue;
         auto* server = new Server;
         for (qsizetype i = 0; i < record.values.size(); ++i)
             serverFields()[size_t(i)].assign(*server, record.values[i]);
@@ -173,6 +208,8 @@ QByteArray written(const QList<Record>& servers, const QList<Record>& devices)
     }
     QList<ThinClient*> deviceRecords;
     for (const Record& record : devices) {
+        if (leftOut.contains(u'd' + record.key))
+            continue;
         auto* device = new ThinClient(record.values[0], record.values[1]);
         device->server_ids = record.serverIds;
         deviceRecords << device;
@@ -183,21 +220,69 @@ QByteArray written(const QList<Record>& servers, const QList<Record>& devices)
     return text;
 }
 
+QChar kindLetter(Kind kind)
+{
+    return kind == Kind::Server ? u's' : u'd';
+}
+
 } // namespace
 
-MergeResult mergeConfigurations(const QByteArray& base, const QByteArray& mine, const QByteArray& theirs,
-                                const QList<bool>& takeTheirs)
+QByteArray MergeResult::text() const
+{
+    Side settled = merged;
+    QSet<QString> leftOut; // a kind's letter, then the key
+    for (const MergeConflict& conflict : conflicts) {
+        if (!conflict.takeTheirs)
+            continue;
+        Records& records = conflict.kind == Kind::Server ? settled.servers : settled.devices;
+        if (conflict.field == kWholeRecord && conflict.theirsRecords.isEmpty()) {
+            leftOut.insert(kindLetter(conflict.kind) + conflict.key);
+        } else if (conflict.field == kWholeRecord || conflict.field == kRepeated) {
+            for (const Record& record : conflict.theirsRecords)
+                records.add(record);
+        } else if (Record* record = records.find(conflict.key)) {
+            if (const Group* group = groupNamed(conflict.kind, conflict.field)) {
+                for (qsizetype i : group->fields)
+                    record->values[i] = conflict.theirsRecords.constFirst().values[i];
+            }
+        }
+    }
+    return written(settled.servers.list, settled.devices.list, leftOut);
+}
+
+QList<MergeChange> MergeResult::changes() const
+{
+    QList<MergeChange> all = taken;
+    for (const MergeConflict& conflict : conflicts)
+        all << MergeChange{conflict.kind, conflict.key,
+                           conflict.record + QStringLiteral(": ") + conflict.field +
+                               (conflict.takeTheirs ? QStringLiteral(" settled for theirs")
+                                                    : QStringLiteral(" settled for mine"))};
+    return all;
+}
+
+int MergeResult::recordsTaken(Kind kind) const
+{
+    QSet<QString> keys;
+    for (const MergeChange& change : taken) {
+        if (change.kind == kind)
+            keys.insert(plainKey(change.key));
+    }
+    for (const MergeConflict& conflict : conflicts) {
+        if (conflict.kind == kind && conflict.takeTheirs)
+            keys.insert(plainKey(conflict.key));
+    }
+    return int(keys.size());
+}
+
+MergeResult mergeConfigurations(const QByteArray& base, const QByteArray& mine, const QByteArray& theirs)
 {
     const Side baseSide = readRecords(base);
     const Side mineSide = readRecords(mine);
     const Side theirSide = readRecords(theirs);
-    Merger merger(takeTheirs);
     MergeResult result;
-    const QList<Record> servers =
-        merger.merge(Kind::Server, baseSide.servers, mineSide.servers, theirSide.servers, result.serversTaken);
-    const QList<Record> devices =
-        merger.merge(Kind::Device, baseSide.devices, mineSide.devices, theirSide.devices, result.devicesTaken);
-    result.text = written(servers, devices);
-    result.conflicts = std::move(merger.conflicts);
+    Merger merger(result);
+    merger.merge(Kind::Server, baseSide.servers, mineSide.servers, theirSide.servers, result.merged.servers);
+    merger.merge(Kind::Device, baseSide.devices, mineSide.devices, theirSide.devices, result.merged.devices);
     return result;
 }

@@ -9,14 +9,21 @@ namespace ConfigRecords {
 
 void Records::add(Record record)
 {
-    const QString plain = record.key;
-    for (int repeat = 2; at.contains(record.key); ++repeat)
-        record.key = plain + u'\n' + QString::number(repeat);
+    // No key holds a line break, so a numbered one never meets a plain one.
+    record.occurrence = ++seen[record.key];
+    if (record.occurrence > 1)
+        record.key += u'\n' + QString::number(record.occurrence);
     at.insert(record.key, list.size());
     list.append(std::move(record));
 }
 
 const Record* Records::find(const QString& key) const
+{
+    const auto found = at.constFind(key);
+    return found == at.constEnd() ? nullptr : &list[*found];
+}
+
+Record* Records::find(const QString& key)
 {
     const auto found = at.constFind(key);
     return found == at.constEnd() ? nullptr : &list[*found];

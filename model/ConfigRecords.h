@@ -18,6 +18,7 @@ struct Record {
     QString key;
     QStringList values; // a server's in the field table's order; a device's description and serial number
     QStringList serverIds;
+    int occurrence = 1; // 2 and on: its id or serial number was met before in the same file
 
     bool operator==(const Record& other) const { return values == other.values && serverIds == other.serverIds; }
 };
@@ -31,6 +32,10 @@ struct Records {
     // each record is matched with the one in the same place in another file.
     void add(Record record);
     const Record* find(const QString& key) const;
+    Record* find(const QString& key);
+
+private:
+    QHash<QString, int> seen; // how often each plain key was met
 };
 
 struct Side {

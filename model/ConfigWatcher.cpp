@@ -1,6 +1,6 @@
 #include "model/ConfigWatcher.h"
 
-ConfigWatcher::ConfigWatcher(const Workspace& workspace, QObject* parent) : QObject(parent), workspace(workspace)
+ConfigWatcher::ConfigWatcher(Workspace& workspace, QObject* parent) : QObject(parent), workspace(workspace)
 {
     settle.setSingleShot(true);
     settle.setInterval(200);
@@ -24,7 +24,7 @@ void ConfigWatcher::look()
 {
     if (!watcher.files().contains(workspace.configPath()))
         watcher.addPath(workspace.configPath());
-    const ConfigChange change = workspace.changeOnDisk();
+    const ConfigChange change = workspace.lookAtDisk();
     if (change != told && change != ConfigChange::None)
         emit changedOnDisk(change);
     told = change;

@@ -9,11 +9,12 @@
 // Tells at once when another program changes zev.conf in the working folder.
 // The folder is watched (a save by rename shows there) and the file itself (a
 // change in place); the file is watched again after each change, as a rename
-// ends its watch. What changed is judged by the workspace, through its folder.
+// ends its watch. What changed is judged by the workspace, through its folder
+// (a deleted zev.conf makes its records unsaved).
 class ConfigWatcher : public QObject {
     Q_OBJECT
 public:
-    ConfigWatcher(const Workspace& workspace, QObject* parent);
+    ConfigWatcher(Workspace& workspace, QObject* parent);
     // From now on, the workspace's folder (after each load).
     void watch();
 
@@ -23,7 +24,7 @@ signals:
 private:
     void look();
 
-    const Workspace& workspace;
+    Workspace& workspace;
     QFileSystemWatcher watcher;
     QTimer settle; // a save is several changes: looked at once they are over
     ConfigChange told = ConfigChange::None;

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // The states the records went through, for undo and redo. A state is the
 // whole of zev.conf's text, so restoring one cannot drift from what a save
 // would write. States are kept compressed; past the byte budget the oldest
@@ -16,19 +18,28 @@ public:
 
     // Starts a new history at state, which is also what is on disk.
     void reset(const QByteArray& state);
+    // A step that also moved the base of the next merge (a merge, a reload):
+    // zev.conf as the step found it, before and after.
+    struct BaseMove {
+        QByteArray before;
+        QByteArray after;
+    };
+
     // Adds the step name that led to state; false, and nothing added, when
     // state is the current one. A continuing step (a run of keys moving one
     // label) replaces the last state instead, while that step is the last one,
     // of the same name, neither undone nor saved since.
-    bool record(const QString& name, const QByteArray& state, bool continuing = false);
+    bool record(const QString& name, const QByteArray& state, bool continuing = false,
+                const std::optional<BaseMove>& baseMove = std::nullopt);
 
     bool canUndo() const { return current > 0; }
     bool canRedo() const { return current + 1 < states.size(); }
     QString undoName() const { return canUndo() ? states[current].stepName : QString(); }
     QString redoName() const { return canRedo() ? states[current + 1].stepName : QString(); }
-    // Each returns the state to restore.
-    QByteArray undo();
-    QByteArray redo();
+    // Each returns the state to restore; base, when given, receives the merge
+    // base to put back where the step undone or redone moved it.
+    QByteArray undo(std::optional<QByteArray>* base = nullptr);
+    QByteArray redo(std::optional<QByteArray>* base = nullptr);
 
     // The current state is what is on disk now.
     void markSaved() { saved = current; }
@@ -42,6 +53,11 @@ private:
     struct State {
         QString stepName; // of the step that led here
         QByteArray compressed;
+        QByteArray baseBefore; // compressed; both empty unless the step moved the base
+        QByteArray baseAfter;
+        bool movesBase = false;
+
+        qsizetype size() const { return compressed.size() + baseBefore.size() + baseAfter.size(); }
     };
     void moveTo(qsizetype index);
     void dropOldestBeyondBudget();

@@ -29,9 +29,9 @@ const std::array<ServerField, 27>& serverFields()
         {"index_security="_L1, {}, false, nullptr, &S::index_security, "cmbxSecurity"},
         {"index_window_size="_L1, {}, false, nullptr, &S::index_window_size, "cmbxWindowSize"},
         {"xpos="_L1, "xpos="_L1, false, nullptr, &S::xpos, nullptr},
-        {"ypos="_L1, "ypos="_L1, false, nullptr, &S::ypos, nullptr},
+        {"ypos="_L1, "ypos="_L1, false, nullptr, &S::ypos, nullptr, true},
         {"width="_L1, "width="_L1, false, nullptr, &S::width, nullptr},
-        {"height="_L1, "height="_L1, false, nullptr, &S::height, nullptr},
+        {"height="_L1, "height="_L1, false, nullptr, &S::height, nullptr, true},
     }};
     return fields;
 }

@@ -18,6 +18,9 @@ struct ServerField {
     // text, a combo box's position (a number) or its wording (a text).
     // nullptr: the dialog sets it otherwise (the id, the protocol, the label).
     const char* dialogBox;
+    // Merged as one with the field before it: a label's place (x, y) and its
+    // size (width, height), so that a label never lands where neither side put it.
+    bool mergesWithPrevious = false;
 
     QString valueOf(const Server& server) const
     {

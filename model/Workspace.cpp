@@ -73,6 +73,7 @@ FileRead Workspace::readConfig() const
 void Workspace::takeAsBase(const FileRead& config)
 {
     configOnDisk = DiskStamp::of(config);
+    configText = config.content;
     configBase = config.content;
 }
 
@@ -85,14 +86,31 @@ bool Workspace::recordStep(const QString& name, bool continuing)
 
 void Workspace::undo()
 {
-    if (steps.canUndo())
-        restore(steps.undo());
+    if (!steps.canUndo())
+        return;
+    std::optional<QByteArray> base;
+    restore(steps.undo(&base));
+    moveBase(base);
 }
 
 void Workspace::redo()
 {
-    if (steps.canRedo())
-        restore(steps.redo());
+    if (!steps.canRedo())
+        return;
+    std::optional<QByteArray> base;
+    restore(steps.redo(&base));
+    moveBase(base);
+}
+
+// Undoing a merge puts back the base from before it, so that what it brought
+// in counts again as another program's; records that are what the disk holds
+// need no merge at all.
+void Workspace::moveBase(const std::optional<QByteArray>& base)
+{
+    if (base)
+        configBase = *base;
+    if (configBase != configText && ConfigFile::serialize(serverRecords, clientRecords) == configText)
+        configBase = configText;
 }
 
 void Workspace::restore(const QByteArray& state)
@@ -133,31 +151,26 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
         outcome.stoppedAt = path + u'/' + SaveLock::kFileName;
         return stopWith(SaveOutcome::Status::LockRefused, lock.error());
     }
-    if (const ConfigChange change = changeOnDisk(); change != ConfigChange::None) {
-        const ChangedConfigAnswer answer =
-            questions.changedConfig ? questions.changedConfig(change) : ChangedConfigAnswer::Cancel;
-        if (answer == ChangedConfigAnswer::Cancel)
-            return stopWith(SaveOutcome::Status::Cancelled);
-        if (answer == ChangedConfigAnswer::Merge) {
-            outcome.merged = mergeFromDisk(questions.settleConflicts);
-            if (outcome.merged->status == MergeOutcome::Status::Cancelled)
-                return stopWith(SaveOutcome::Status::Cancelled);
-            if (outcome.merged->status == MergeOutcome::Status::Unreadable)
-                return stopWith(SaveOutcome::Status::ConfigRefused, outcome.merged->error);
-        }
-    }
 
-    // An empty configuration is never written: the file on disk keeps what it holds.
-    if (!serverRecords.isEmpty() || !clientRecords.isEmpty()) {
+    // Another program's change found while the files were being written is
+    // asked about as one found before: nothing is put in place meanwhile.
+    for (;;) {
+        DiskStamp expected = configOnDisk;
+        if (!settleChangeOnDisk(questions, outcome, expected))
+            return outcome;
+        // An empty configuration is never written: the file on disk keeps what it holds.
+        if (serverRecords.isEmpty() && clientRecords.isEmpty())
+            break;
         const QByteArray config = ConfigFile::serialize(serverRecords, clientRecords);
         // zev.conf kept elsewhere through a link is saved where the link points,
         // but only through links this user or root made.
         const TrustedNames::Place place = TrustedNames::followTrustedLinks(folder.get(), kConfigFileName.toUtf8());
         if (!place.folder.isOpen())
             return stopWith(SaveOutcome::Status::ConfigRefused, kUntrustedLink);
+        const QString configName = QFile::decodeName(place.name);
         BatchSave configSave(place.folder.get(), path);
         struct stat written;
-        if (const int error = configSave.stage(QFile::decodeName(place.name), config, &written))
+        if (const int error = configSave.stage(configName, config, &written))
             return stopWith(SaveOutcome::Status::ConfigRefused, error);
 
         const auto deviceFailed = [&outcome, &questions](const QString& file, int error) {
@@ -169,6 +182,10 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
             ClientConfigFile::stageAll(deviceSave, serverRecords, clientRecords, deviceFailed, questions.progress);
         if (staging.cancelled)
             return stopWith(SaveOutcome::Status::Cancelled);
+        if (!expected.stillMatches(folder.get(), kConfigFileName)) {
+            outcome.failedDevices.clear();
+            continue;
+        }
 
         int configError = 0;
         if (!configSave.commit([&configError](const QString&, int error) {
@@ -176,7 +193,14 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
                 return false;
             }))
             return stopWith(SaveOutcome::Status::ConfigRefused, configError);
+        // What the swap displaced is what was expected there, or another program's late change.
+        if (const int displacedIn = configSave.displacedFolder(configName); displacedIn >= 0) {
+            outcome.displacedChange = !expected.stillMatches(displacedIn, configName);
+            if (outcome.displacedChange)
+                outcome.displacedCopy = configSave.previousVersionPath(configName);
+        }
         configOnDisk = DiskStamp::ofWritten(written, config);
+        configText = config;
         configBase = config;
         outcome.configWritten = true;
         const bool placed = deviceSave.commit(staging.stopped ? BatchSave::Failed() : BatchSave::Failed(deviceFailed));
@@ -186,48 +210,93 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
             return stopWith(SaveOutcome::Status::DevicesFailed);
         }
         outcome.devicesWritten = staging.staged;
+        break;
     }
     steps.markSaved();
     modified = false;
     return outcome;
 }
 
+bool Workspace::settleChangeOnDisk(const SaveQuestions& questions, SaveOutcome& outcome, DiskStamp& expected)
+{
+    const ConfigChange change = changeOnDisk();
+    if (change == ConfigChange::None)
+        return true;
+    const ChangedConfigAnswer answer =
+        questions.changedConfig ? questions.changedConfig(change) : ChangedConfigAnswer::Cancel;
+    if (answer == ChangedConfigAnswer::Cancel || (answer == ChangedConfigAnswer::Merge && !canMerge(change))) {
+        outcome.status = SaveOutcome::Status::Cancelled;
+        return false;
+    }
+    if (answer == ChangedConfigAnswer::Replace) {
+        expected = DiskStamp::of(readConfig()); // theirs, as the user chose to replace it
+        return true;
+    }
+    outcome.merged = mergeFromDisk(questions.settleConflicts);
+    if (outcome.merged->status == MergeOutcome::Status::Merged) {
+        expected = configOnDisk;
+        return true;
+    }
+    if (outcome.merged->status == MergeOutcome::Status::Unreadable) {
+        outcome.status = SaveOutcome::Status::ConfigRefused;
+        outcome.error = outcome.merged->error;
+    } else {
+        outcome.status = SaveOutcome::Status::Cancelled;
+    }
+    return false;
+}
+
 ConfigChange Workspace::changeOnDisk() const
 {
-    if (configOnDisk.stillMatches(folder.get(), kConfigFileName))
-        return ConfigChange::None;
     struct stat seen;
-    if (::fstatat(folder.get(), kConfigFileName.toUtf8().constData(), &seen, AT_SYMLINK_NOFOLLOW) != 0)
+    const bool present = ::fstatat(folder.get(), kConfigFileName.toUtf8().constData(), &seen, AT_SYMLINK_NOFOLLOW) == 0;
+    if (configOnDisk.stillMatches(folder.get(), kConfigFileName) && configBase == configText)
+        return ConfigChange::None;
+    if (!present)
         return ConfigChange::Deleted;
     return configBase.isEmpty() ? ConfigChange::Created : ConfigChange::Changed;
+}
+
+ConfigChange Workspace::lookAtDisk()
+{
+    const ConfigChange change = changeOnDisk();
+    if (change == ConfigChange::Deleted && !modified) {
+        steps.markNothingSaved();
+        followHistory();
+    }
+    return change;
 }
 
 MergeOutcome Workspace::mergeFromDisk(const SettleConflicts& settle)
 {
     MergeOutcome outcome;
+    outcome.change = changeOnDisk();
+    if (!canMerge(outcome.change)) {
+        outcome.status = MergeOutcome::Status::NothingToMerge;
+        return outcome;
+    }
     const FileRead theirs = readConfig();
     if (theirs.status == FileRead::Status::Refused) {
         outcome.status = MergeOutcome::Status::Unreadable;
         outcome.error = theirs.error;
         return outcome;
     }
-    const QByteArray mine = ConfigFile::serialize(serverRecords, clientRecords);
-    MergeResult merged = mergeConfigurations(configBase, mine, theirs.content);
-    if (!merged.conflicts.isEmpty()) {
-        const std::optional<QList<bool>> choices = settle ? settle(merged.conflicts) : std::nullopt;
-        if (!choices) {
-            outcome.status = MergeOutcome::Status::Cancelled;
-            return outcome;
-        }
-        merged = mergeConfigurations(configBase, mine, theirs.content, *choices);
+    MergeResult merged = mergeConfigurations(configBase, ConfigFile::serialize(serverRecords, clientRecords), theirs.content);
+    if (!merged.conflicts.isEmpty() && !(settle && settle(merged.conflicts))) {
+        outcome.status = MergeOutcome::Status::Cancelled;
+        return outcome;
     }
-    outcome.serversTaken = merged.serversTaken;
-    outcome.devicesTaken = merged.devicesTaken;
+    outcome.changes = merged.changes();
+    outcome.serversTaken = merged.recordsTaken(ConfigRecords::Kind::Server);
+    outcome.devicesTaken = merged.recordsTaken(ConfigRecords::Kind::Device);
+    const QByteArray text = merged.text();
+    const QByteArray baseBefore = configBase;
     takeAsBase(theirs);
-    restore(merged.text);
-    recordStep(QStringLiteral("Merge changes from disk"));
+    restore(text);
+    steps.record(QStringLiteral("Merge changes from disk"), ConfigFile::serialize(serverRecords, clientRecords), false,
+                 EditHistory::BaseMove{baseBefore, configBase});
     // Unless the other program's file already held it all, the disk holds no state of the history.
-    if (merged.text == theirs.content)
+    if (text == theirs.content)
         steps.markSaved();
     else
         steps.markNothingSaved();
@@ -243,9 +312,11 @@ bool Workspace::reloadFromDisk(int* error)
             *error = theirs.error;
         return false;
     }
+    const QByteArray baseBefore = configBase;
     takeAsBase(theirs);
     restore(theirs.content);
-    recordStep(QStringLiteral("Reload from disk"));
+    steps.record(QStringLiteral("Reload from disk"), ConfigFile::serialize(serverRecords, clientRecords), false,
+                 EditHistory::BaseMove{baseBefore, configBase});
     steps.markSaved();
     followHistory();
     return true;

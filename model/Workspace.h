@@ -31,18 +31,26 @@ struct LoadOutcome {
     int configError = 0;
 };
 
-// How zev.conf on disk differs from what the program last read or wrote.
+// How zev.conf on disk differs from what the records were last merged with.
 enum class ConfigChange { None, Changed, Deleted, Created };
 enum class ChangedConfigAnswer { Merge, Replace, Cancel };
-// The choice for each conflict, in the order listed (true: theirs); none: cancelled.
-using SettleConflicts = std::function<std::optional<QList<bool>>(const QList<MergeConflict>&)>;
+// A deleted zev.conf has nothing to merge: merging with nothing would delete
+// every record not changed here. Saving the records again is the way back.
+inline bool canMerge(ConfigChange change)
+{
+    return change == ConfigChange::Changed || change == ConfigChange::Created;
+}
+// Sets each conflict's choice; false cancels the merge.
+using SettleConflicts = std::function<bool(QList<MergeConflict>&)>;
 
 // What merging the changes on disk into the records did.
 struct MergeOutcome {
-    enum class Status { Merged, Cancelled, Unreadable };
+    enum class Status { Merged, Cancelled, Unreadable, NothingToMerge };
     Status status = Status::Merged;
     int error = 0;
-    int serversTaken = 0; // records that took another program's changes
+    ConfigChange change = ConfigChange::None; // what was found on disk
+    QList<MergeChange> changes; // what came from the other program, and how each conflict was settled
+    int serversTaken = 0;       // records that took another program's changes
     int devicesTaken = 0;
 };
 
@@ -64,6 +72,10 @@ struct SaveOutcome {
     std::optional<MergeOutcome> merged; // another program's changes, merged in before writing
     int devicesWritten = 0;
     QList<FileFailure> failedDevices;
+    // Another program changed zev.conf in the instant before it was replaced:
+    // where its version is now (empty: nothing of the kind, or it is lost).
+    bool displacedChange = false;
+    QString displacedCopy;
 
     bool saved() const { return status == Status::Saved; }
 };
@@ -125,8 +137,13 @@ public:
     void removeServer(Server* server);
 
     SaveOutcome save(const SaveQuestions& questions = {});
-    // Whether another program changed zev.conf since it was last read or written.
+    // Whether zev.conf on disk holds what the records were last merged with:
+    // another program changed it since it was last read or written, or an undo
+    // took back a merge of its changes.
     ConfigChange changeOnDisk() const;
+    // The same, and a zev.conf deleted by another program makes the records
+    // unsaved: the disk no longer holds them.
+    ConfigChange lookAtDisk();
     // Brings another program's changes on disk into the records: a three-way
     // merge against what was last read or written, one undo step. Conflicts
     // are settled through settle (none given: the merge is cancelled).
@@ -143,6 +160,10 @@ private:
     void clearRecords();
     void restore(const QByteArray& state);
     void followHistory() { modified = !steps.isAtSavedState(); }
+    void moveBase(const std::optional<QByteArray>& base);
+    // What to expect on disk at the moment zev.conf is replaced; false when
+    // the user chose not to go on (outcome says why).
+    bool settleChangeOnDisk(const SaveQuestions& questions, SaveOutcome& outcome, DiskStamp& expected);
     // zev.conf as it is on disk now, through the folder.
     FileRead readConfig() const;
     // zev.conf as read now becomes what the records are compared with.
@@ -154,6 +175,7 @@ private:
     QList<ThinClient*> clientRecords;
     EditHistory steps;
     DiskStamp configOnDisk;
-    QByteArray configBase; // zev.conf as last read or written: the base of a merge
+    QByteArray configText; // zev.conf as last read or written
+    QByteArray configBase; // the base of the next merge: configText, unless an undo took back a merge
     bool modified = false;
 };

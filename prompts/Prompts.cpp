@@ -1,13 +1,12 @@
 #include "prompts/Prompts.h"
 
-#include "dialogs/ConflictDialog.h"
-
 #include <QFileDialog>
 #include <QPushButton>
 
 namespace {
 
 Prompts* installedPrompts = nullptr;
+WidgetPrompts::ConflictSettler conflictSettler;
 
 } // namespace
 
@@ -71,12 +70,14 @@ QMessageBox::StandardButton WidgetPrompts::question(QWidget* parent, const QStri
     return QMessageBox::StandardButton(box.exec());
 }
 
-std::optional<QList<bool>> WidgetPrompts::settleConflicts(QWidget* parent, const QList<MergeConflict>& conflicts)
+void WidgetPrompts::setConflictSettler(ConflictSettler settler)
 {
-    ConflictDialog dialog(parent, conflicts);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.takeTheirs();
+    conflictSettler = std::move(settler);
+}
+
+bool WidgetPrompts::settleConflicts(QWidget* parent, QList<MergeConflict>& conflicts)
+{
+    return conflictSettler && conflictSettler(parent, conflicts);
 }
 
 QString WidgetPrompts::openFileName(QWidget* parent, const QString& caption, const QString& dir,

@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QString>
 
-#include <optional>
+#include <functional>
 
 class QWidget;
 
@@ -29,8 +29,8 @@ public:
                                                  QMessageBox::StandardButton defaultButton,
                                                  QMessageBox::StandardButton escapeButton,
                                                  const QMap<QMessageBox::StandardButton, QString>& buttonTexts = {}) = 0;
-    // The conflicts of a merge, each to be kept as mine or theirs (true); none: cancelled.
-    virtual std::optional<QList<bool>> settleConflicts(QWidget* parent, const QList<MergeConflict>& conflicts) = 0;
+    // The conflicts of a merge, each set to be kept as mine or theirs; false: cancelled.
+    virtual bool settleConflicts(QWidget* parent, QList<MergeConflict>& conflicts) = 0;
     virtual QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
                                  const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
@@ -59,7 +59,10 @@ public:
                                          QMessageBox::StandardButton defaultButton,
                                          QMessageBox::StandardButton escapeButton,
                                          const QMap<QMessageBox::StandardButton, QString>& buttonTexts = {}) override;
-    std::optional<QList<bool>> settleConflicts(QWidget* parent, const QList<MergeConflict>& conflicts) override;
+    // Through the conflict dialog, which the window installs here: this layer knows no dialog of its own.
+    using ConflictSettler = std::function<bool(QWidget* parent, QList<MergeConflict>& conflicts)>;
+    static void setConflictSettler(ConflictSettler settler);
+    bool settleConflicts(QWidget* parent, QList<MergeConflict>& conflicts) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter) override;
 };

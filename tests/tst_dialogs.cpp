@@ -468,8 +468,11 @@ private slots:
     // leaves the table; Escape cancels.
     void conflictDialog()
     {
-        const QList<MergeConflict> conflicts{{"Thinclient “A1”", "desc", "Desk", "Mine", "Theirs"},
-                                             {"Server “One” (1)", "xpos", "0", "10", "20"}};
+        const auto conflict = [](const QString& record, const QString& field, const QStringList& values) {
+            return MergeConflict{ConfigRecords::Kind::Server, record, field, record, values[0], values[1], values[2], false, {}};
+        };
+        const QList<MergeConflict> conflicts{conflict("Thinclient “A1”", "desc", {"Desk", "Mine", "Theirs"}),
+                                             conflict("Server “One” (1)", "xpos", {"0", "10", "20"})};
         ConflictDialog dialog(nullptr, conflicts);
         QCOMPARE(dialog.takeTheirs(), QList<bool>({false, false}));
         dialog.findChild<QPushButton*>("btnAllTheirs")->click();

@@ -32,9 +32,11 @@ QString summary(const SampleFleet& records)
 
 
 // A small zev.conf from a shorthand: servers "id=name[@xpos[,ypos]]", then "|", then
-// devices "serial[~desc]:id,id".
+// devices "serial[~desc]:id,id"; a text that starts with "[" is a zev.conf already.
 QByteArray conf(const QString& shorthand)
 {
+    if (shorthand.startsWith(u'['))
+        return shorthand.toUtf8();
     QByteArray text;
     const QStringList halves = shorthand.split(u'|');
     for (const QString& server : halves[0].split(u' ', Qt::SkipEmptyParts)) {
@@ -350,6 +352,11 @@ private slots:
         row("new on both, the same", "", "a=A", "a=A", "a=A | taken 0/0");
         row("new on both, different", "", "a=A", "a=B", "a=A | ! Server “A” (a)/display_name/(none)/A/B taken 0/0", "a=B |");
         row("serial in another case", "| x~D:", "| X~D:", "| x~E:", "| X~E: taken 0/1");
+        row("theirs repeats a device", "| x~D:", "| x~D:a", "| x~D: x~D: x~E:",
+            "| x~D:a ! Thinclient “x”/repeated/(none)/once/2 more times taken 0/0", "| x~D:a x~D: x~E:");
+        row("both hold the repeat", "| x~D: x~E:", "| x~F: x~E:", "| x~D: x~G:", "| x~F: x~G: taken 0/1");
+        row("theirs' fields in another order", "a=A@1,1", "a=B@1,1",
+            "[SERVER]\nypos=1\nxpos=7\ndisplay_name=A\nserver_id=a\n", "a=B@7,1 | taken 1/0");
     }
 
     void merging()
@@ -359,15 +366,22 @@ private slots:
         QFETCH(QString, theirs);
         QFETCH(QString, expected);
         QFETCH(QString, theirsWin);
-        const MergeResult merged = mergeConfigurations(conf(base), conf(mine), conf(theirs));
+        MergeResult merged = mergeConfigurations(conf(base), conf(mine), conf(theirs));
         QStringList conflicts;
         for (const MergeConflict& c : merged.conflicts)
             conflicts << QStringList{c.record, c.field, c.base, c.mine, c.theirs}.join(u'/');
-        QCOMPARE(shorthandOf(merged.text) + (conflicts.isEmpty() ? QString() : " ! " + conflicts.join("; ")) +
-                     QStringLiteral(" taken %1/%2").arg(merged.serversTaken).arg(merged.devicesTaken),
+        QCOMPARE(shorthandOf(merged.text()) + (conflicts.isEmpty() ? QString() : " ! " + conflicts.join("; ")) +
+                     QStringLiteral(" taken %1/%2")
+                         .arg(merged.recordsTaken(ConfigRecords::Kind::Server))
+                         .arg(merged.recordsTaken(ConfigRecords::Kind::Device)),
                  expected);
-        const QList<bool> allTheirs(merged.conflicts.size(), true);
-        QCOMPARE(shorthandOf(mergeConfigurations(conf(base), conf(mine), conf(theirs), allTheirs).text), theirsWin);
+        // Settled by key: the conflicts listed backwards settle the same.
+        std::reverse(merged.conflicts.begin(), merged.conflicts.end());
+        for (MergeConflict& c : merged.conflicts)
+            c.takeTheirs = true;
+        QCOMPARE(shorthandOf(merged.text()), theirsWin);
+        QCOMPARE(merged.recordsTaken(ConfigRecords::Kind::Server) + merged.recordsTaken(ConfigRecords::Kind::Device) > 0,
+                 !merged.conflicts.isEmpty() || !merged.taken.isEmpty());
     }
 
     // zev.conf in words: what changed between two files, record by record, and

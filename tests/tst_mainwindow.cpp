@@ -225,6 +225,16 @@ private slots:
                                           << "zev.conf=other" << "modified";
         QTest::newRow("deleted, Cancel") << "deleted" << "actionSave" << "Cancel" << saving << "" << "modified";
         QTest::newRow("deleted, Save") << "deleted" << "actionSave" << "Save" << saving << all << "clean";
+        QTest::newRow("deleted, nothing unsaved") << "deleted unmodified" << "actionSave" << "Save" << saving
+                                                  << "zev.conf=golden AB12.conf" << "clean";
+        QTest::newRow("merge undone, then saved") << "changed" << "actionSave,actionUndo,actionSave" << "Merge,Merge"
+                                                  << saving + "/" + saving << all << "clean theirs";
+        QTest::newRow("merge undone, replaced") << "changed" << "actionSave,actionUndo,actionSave" << "Merge,Replace"
+                                                << saving + "/" + saving << golden + " AB12.conf MINE1.conf" << "clean";
+        QTest::newRow("changed while saving, Merge") << "changed while saving" << "actionSave" << "Merge" << saving
+                                                     << all << "clean theirs";
+        QTest::newRow("changed while saving, Cancel") << "changed while saving" << "actionSave" << "Cancel" << saving
+                                                      << "zev.conf=other" << "modified";
         QTest::newRow("created, Merge") << "created" << "actionSave" << "Merge" << saving << all << "clean";
         QTest::newRow("merge from disk") << "changed" << "actionMerge_from_disk" << "" << "" << "zev.conf=other"
                                          << "modified theirs";
@@ -256,7 +266,7 @@ private slots:
         MainWindow& window = open(scene == "folder" || scene == "created" ? QByteArray() : golden);
         for (int i = 0; scene == "full" && i < 4000; ++i)
             window.thinClientList() << new ThinClient(QString(100, u'd'), QStringLiteral("FULL%1").arg(i));
-        if (scene != "unmodified") {
+        if (!scene.endsWith("unmodified")) {
             window.thinClientList() << new ThinClient("Mine", "MINE1");
             window.onDataChanged();
         }
@@ -294,9 +304,20 @@ private slots:
         theirs.replace("desc=Front desk", "desc=Front desk (theirs)");
         if (scene == "conflict")
             window.thinClientList()[0]->desc = "Front desk (mine)";
-        if (QStringList{"rewritten", "changed", "conflict", "deleted", "created"}.contains(scene)) {
+        if (QStringList{"rewritten", "changed", "conflict", "deleted", "created"}.contains(scene.section(u' ', 0, 0))) {
             QFile::remove(workPath("zev.conf"));
-            QVERIFY(scene == "deleted" || writeWorkFile("zev.conf", scene == "changed" || scene == "conflict" ? theirs : golden));
+            QVERIFY(scene.startsWith("deleted") || writeWorkFile("zev.conf", scene == "changed" || scene == "conflict" ? theirs : golden));
+        }
+        if (scene == "deleted unmodified") // the disk no longer holds the records: Save comes on
+            QTRY_VERIFY(window.findChild<QAction*>("actionSave")->isEnabled());
+        if (scene == "changed while saving") { // after the question was asked, or not
+            setSaveStepHook([this, theirs](SaveStep step) {
+                if (step == SaveStep::Staged && !QFileInfo::exists(workPath("zev.conf.theirs"))) {
+                    writeWorkFile("zev.conf", theirs);
+                    writeWorkFile("zev.conf.theirs", theirs);
+                }
+                return true;
+            });
         }
         if (scene == "changed" || scene == "conflict") // noticed at once, before any save
             QTRY_VERIFY(static_cast<QMainWindow&>(window).statusBar()->currentMessage().startsWith(
@@ -316,9 +337,11 @@ private slots:
         } else if (how.startsWith("close")) {
             close(window, how.endsWith("Escape"));
         } else {
-            trigger(window, how);
+            for (const QString& action : how.split(u','))
+                trigger(window, action);
         }
         setSaveStepHook({});
+        QFile::remove(workPath("zev.conf.theirs"));
         QCOMPARE(prompts->shown.join(u'/'), titles);
         if ((scene.isEmpty() || scene == "slow") && how == "actionSave") // a save says what it wrote
             QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(), "Saved zev.conf and 3 device files");

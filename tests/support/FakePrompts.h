@@ -45,15 +45,15 @@ public:
     // are kept as "record/field/base/mine/theirs".
     QStringList settlements;
     QStringList conflicts;
-    std::optional<QList<bool>> settleConflicts(QWidget* parent, const QList<MergeConflict>& shownConflicts) override
+    bool settleConflicts(QWidget* parent, QList<MergeConflict>& shownConflicts) override
     {
         note(parent, QStringLiteral("Merge conflicts"), QString());
         for (const MergeConflict& c : shownConflicts)
             conflicts << QStringList{c.record, c.field, c.base, c.mine, c.theirs}.join(u'/');
         const QString settled = next(settlements, QStringLiteral("cancel"));
-        if (settled == QLatin1String("cancel"))
-            return std::nullopt;
-        return QList<bool>(shownConflicts.size(), settled == QLatin1String("theirs"));
+        for (MergeConflict& c : shownConflicts)
+            c.takeTheirs = settled == QLatin1String("theirs");
+        return settled != QLatin1String("cancel");
     }
     QString openFileName(QWidget*, const QString& caption, const QString& dir, const QString&) override
     {
