@@ -19,6 +19,7 @@
 #include "model/Server.h"
 #include "model/ConfigWatcher.h"
 #include "model/RecentFolder.h"
+#include "model/RecordCopies.h"
 #include "model/ThinClient.h"
 #include "ui_mainwindow.h"
 
@@ -59,6 +60,11 @@ MainWindow::MainWindow(QWidget* parent)
         followHistory(); // a deleted zev.conf turns Save on
     });
     WidgetPrompts::setConflictSettler(&ConflictDialog::settle);
+    connect(&workspace, &Workspace::recordsReset, this, &MainWindow::remakeServerLabels);
+    connect(&workspace, &Workspace::serverAdded, this, [this](quint64 handle) { addServerLabel(*workspace.server(handle)); });
+    connect(&workspace, &Workspace::serverChanged, this, &MainWindow::showServerChange);
+    connect(&workspace, &Workspace::serverRemoved, this, &MainWindow::removeServerLabel);
+    connect(&workspace, &Workspace::stateChanged, this, &MainWindow::followHistory);
 
     ui->mainToolBar->setFloatable(false);
 
@@ -135,55 +141,32 @@ int MainWindow::readConfigFile(const LoadOutcome& loaded)
 
 bool MainWindow::saveConfiguration()
 {
-    bool saved = false;
-    // A merge with another program's changes makes the records anew.
-    rebuildLabels([this, &saved] {
-        const SaveOutcome outcome = runSave(this, workspace);
-        saved = outcome.saved();
-        if (outcome.merged)
-            showMergeDetails(*outcome.merged);
-        return outcome.merged && outcome.merged->status == MergeOutcome::Status::Merged;
-    });
-    return saved;
+    const SaveOutcome outcome = runSave(this, workspace);
+    if (outcome.merged)
+        showMergeDetails(*outcome.merged);
+    return outcome.saved();
 }
 
 // ---- slots ---------------------------------------------------------------
 
-void MainWindow::onDataChanged()
-{
-    workspace.markChanged();
-    setSaveActionsEnabled(true);
-}
-
-void MainWindow::recordStep(const QString& name, bool continuing)
-{
-    workspace.recordStep(name, continuing);
-    ServerLabel::setReadingOrder(serverLabels); // a label moved or came
-    followHistory();
-}
-
 void MainWindow::undo()
 {
-    rebuildLabels([this] { return workspace.undo(), true; });
+    workspace.undo();
 }
 
 void MainWindow::redo()
 {
-    rebuildLabels([this] { return workspace.redo(), true; });
+    workspace.redo();
 }
 
 void MainWindow::on_actionMerge_from_disk_triggered()
 {
-    rebuildLabels([this] {
-        const MergeOutcome merged = runMergeFromDisk(this, workspace);
-        showMergeDetails(merged);
-        return merged.status == MergeOutcome::Status::Merged;
-    });
+    showMergeDetails(runMergeFromDisk(this, workspace));
 }
 
 void MainWindow::on_actionReload_from_disk_triggered()
 {
-    rebuildLabels([this] { return runReloadFromDisk(this, workspace); });
+    runReloadFromDisk(this, workspace);
 }
 
 // When the records are made anew (a state of the history, a merge), their
@@ -191,16 +174,43 @@ void MainWindow::on_actionReload_from_disk_triggered()
 // border lasts until the server's next check or edit) and the keyboard on the
 // same server. The old labels are not touched meanwhile: every dialog is modal
 // and a label's menu holds the keyboard.
-void MainWindow::rebuildLabels(const std::function<bool()>& remakeRecords)
+void MainWindow::remakeServerLabels()
 {
+    if (!showingRecords)
+        return;
     const ServerLabel::Marks marks = ServerLabel::marksOf(serverLabels);
-    if (remakeRecords()) {
-        qDeleteAll(serverLabels);
-        serverLabels.clear();
-        createServerLabels();
-        ServerLabel::restoreMarks(serverLabels, marks);
+    qDeleteAll(serverLabels);
+    serverLabels.clear();
+    createServerLabels();
+    ServerLabel::restoreMarks(serverLabels, marks);
+}
+
+ServerLabel* MainWindow::labelOf(quint64 handle) const
+{
+    for (ServerLabel* label : serverLabels) {
+        if (label->serverHandle() == handle)
+            return label;
     }
-    followHistory();
+    return nullptr;
+}
+
+void MainWindow::showServerChange(quint64 handle)
+{
+    ServerLabel* label = labelOf(handle);
+    if (!label)
+        return;
+    label->showServer(*workspace.server(handle));
+    ServerLabel::setReadingOrder(serverLabels); // it may have moved
+}
+
+// The label may be inside its own menu's slot: it goes once the menu has closed.
+void MainWindow::removeServerLabel(quint64 handle)
+{
+    ServerLabel* label = labelOf(handle);
+    if (!label)
+        return;
+    serverLabels.removeOne(label);
+    label->dismiss();
 }
 
 void MainWindow::showMergeDetails(const MergeOutcome& merged)
@@ -233,52 +243,53 @@ void MainWindow::followHistory()
     redoAction->setText(history.canRedo() ? QStringLiteral("Redo ") + history.redoName() : QStringLiteral("Redo"));
 }
 
-void MainWindow::onNewServer(Server* s)
+void MainWindow::addServerLabel(const Server& server)
 {
-    auto* label = new ServerLabel(imageLabel, &labelBounds, &servers, s);
+    if (!showingRecords)
+        return;
+    auto* label = new ServerLabel(imageLabel, &labelBounds, server);
     serverLabels.append(label);
-    connect(label, &ServerLabel::onDeleteServer, this, &MainWindow::onDeleteServer);
-    connect(label, &ServerLabel::onNewServer, this, &MainWindow::onNewServer);
-    connect(label, &ServerLabel::onDataChanged, this, &MainWindow::onDataChanged);
-    connect(label, &ServerLabel::stepDone, this, &MainWindow::recordStep);
+    connect(label, &ServerLabel::placed, &workspace, &Workspace::placeLabel);
+    connect(label, &ServerLabel::serverDialogRequested, this, &MainWindow::runServerDialog);
+    connect(label, &ServerLabel::deleteRequested, &workspace, &Workspace::deleteServer);
     connect(label, &ServerLabel::connectionCheckRequested, this, &MainWindow::checkConnection);
+    ServerLabel::setReadingOrder(serverLabels);
 }
 
 // The answer shows in the status bar; the window goes on meanwhile.
-void MainWindow::checkConnection(Server* server)
+void MainWindow::checkConnection(quint64 handle)
 {
+    const Server* server = workspace.server(handle);
+    if (!server)
+        return;
     const ServerAddress address = serverAddress(server->rps_hostname_port, server->rps_connection_type);
     const QString checked = server->display_name + QStringLiteral(": ") + address.text() + u' ';
-    const QPointer<Server> record(server); // an undo or a delete may take it meanwhile
     auto* check = new ConnectionCheck(address, this);
-    connect(check, &ConnectionCheck::finished, this, [this, check, record, checked](bool answered, const QString& result) {
+    // An undo or a delete may take the server meanwhile: its handle then shows nothing.
+    connect(check, &ConnectionCheck::finished, this, [this, check, handle, checked](bool answered, const QString& result) {
         statusBar->showMessage(checked + result);
-        if (record)
-            showAnswer(record, answered);
+        showAnswer(handle, answered);
         check->deleteLater();
     });
 }
 
 void MainWindow::checkAllServers()
 {
-    ServerCheckDialog dialog(this, servers);
+    ServerCheckDialog dialog(this, workspace.servers());
     connect(&dialog, &ServerCheckDialog::checked, this, &MainWindow::showAnswer);
     dialog.exec();
 }
 
-void MainWindow::showAnswer(const Server* server, bool answered)
+void MainWindow::showAnswer(quint64 handle, bool answered)
 {
-    for (ServerLabel* label : std::as_const(serverLabels)) {
-        if (label->serverRecord() == server)
-            label->setUnanswered(!answered);
-    }
+    if (ServerLabel* label = labelOf(handle))
+        label->setUnanswered(!answered);
 }
 
 void MainWindow::createServerLabels()
 {
-    for (Server* server : std::as_const(servers))
-        onNewServer(server);
-    ServerLabel::setReadingOrder(serverLabels);
+    for (const Server* server : workspace.servers())
+        addServerLabel(*server);
 }
 
 void MainWindow::setStatusMsg(QString msg)
@@ -305,7 +316,8 @@ void MainWindow::loadPicture(const QString& fileName)
     enableImageCommands();
     labelBounds = QRect(0, 0, width(), height());
     readConfigFile(loaded);
-    createServerLabels();
+    showingRecords = true;
+    remakeServerLabels();
     followHistory();
     for (QAction* action : {ui->actionSave_backup, ui->actionMerge_from_disk, ui->actionReload_from_disk})
         action->setEnabled(true);
@@ -385,54 +397,66 @@ void MainWindow::enableImageCommands()
 
 void MainWindow::on_btnNewServer_triggered()
 {
-    DlgServer dialog(imageLabel, &labelBounds, &servers);
-    runNewServerDialog(dialog);
+    runNewServerDialog(nullptr);
 }
 
-void MainWindow::runNewServerDialog(DlgServer& dialog)
+// The dialogs edit copies of the records, handed back to the workspace as each is saved.
+void MainWindow::runNewServerDialog(const QPoint* clicked)
 {
-    connect(&dialog, &DlgServer::onNewServer, this, &MainWindow::onNewServer);
-    connect(&dialog, &DlgServer::onDataChanged, this,
-            [this] { recordStep(QStringLiteral("New server “%1”").arg(servers.last()->display_name)); });
+    RecordCopies<Server> copies(workspace.servers());
+    std::unique_ptr<DlgServer> dialog = clicked ? std::make_unique<DlgServer>(imageLabel, &labelBounds, &copies.list, *clicked)
+                                                : std::make_unique<DlgServer>(imageLabel, &labelBounds, &copies.list);
+    connect(dialog.get(), &DlgServer::onNewServer, &workspace, [this](Server* created) { workspace.addServer(*created); });
+    dialog->exec();
+}
+
+void MainWindow::runServerDialog(quint64 handle, bool clone)
+{
+    RecordCopies<Server> copies(workspace.servers());
+    Server* server = copies.find(handle);
+    if (!server)
+        return;
+    DlgServer dialog(imageLabel, &labelBounds, &copies.list, server, clone);
+    if (clone) {
+        connect(&dialog, &DlgServer::onNewServer, &workspace, [this](Server* created) { workspace.cloneServer(*created); });
+    } else {
+        connect(&dialog, &DlgServer::onDataChanged, &workspace, [this, handle, server] {
+            if (ServerLabel* label = labelOf(handle))
+                label->setUnanswered(false); // an edited server is checked afresh
+            workspace.editServer(handle, *server);
+        });
+    }
     dialog.exec();
 }
 
 void MainWindow::on_btnNewThinclient_triggered()
 {
-    DlgThinClient dialog(this, &thinClients);
-    connect(&dialog, &DlgThinClient::onDataChanged, this,
-            [this] { recordStep(QStringLiteral("Add thinclient “%1”").arg(thinClients.last()->desc)); });
+    RecordCopies<ThinClient> copies(workspace.thinClients());
+    DlgThinClient dialog(this, &copies.list);
+    connect(&dialog, &DlgThinClient::onDataChanged, &workspace,
+            [this, &copies] { workspace.addThinClient(copies.list.last()->desc, copies.list.last()->serial_number); });
     connect(&dialog, &DlgThinClient::setStatusMsg, this, &MainWindow::setStatusMsg);
     dialog.exec();
 }
 
 void MainWindow::on_btnServerAssignment_triggered()
 {
-    DlgAssignServers dialog(this, &servers, &thinClients);
-    connect(&dialog, &DlgAssignServers::onDataChanged, this, [this] { recordStep(QStringLiteral("Assign servers")); });
+    RecordCopies<ThinClient> copies(workspace.thinClients());
+    DlgAssignServers dialog(this, &workspace.servers(), &copies.list);
+    connect(&dialog, &DlgAssignServers::onDataChanged, &workspace, [this, &copies] { workspace.assignServers(copies.list); });
     dialog.exec();
-}
-
-void MainWindow::onDeleteServer(Server* server, ServerLabel* serverLabel)
-{
-    if (!server || !serverLabel)
-        return;
-    workspace.removeServer(server);
-    serverLabels.removeOne(serverLabel);
-    // The label is still inside its own slot: it destroys itself (and with it
-    // the record, the last thing that refers to it) once its menu has closed.
-    server->setParent(serverLabel);
 }
 
 void MainWindow::on_menuEditThinclients_triggered()
 {
-    if (thinClients.isEmpty()) {
+    if (workspace.thinClients().isEmpty()) {
         Prompts::current().information(this, QStringLiteral("Edit Thinclients"),
                                        QStringLiteral("No thinclients have been defined yet"));
         return;
     }
-    DlgEditThinClient dialog(this, &thinClients, &servers);
-    connect(&dialog, &DlgEditThinClient::onDataChanged, this, [this] { recordStep(QStringLiteral("Edit thinclients")); });
+    RecordCopies<ThinClient> copies(workspace.thinClients());
+    DlgEditThinClient dialog(this, &copies.list, &workspace.servers());
+    connect(&dialog, &DlgEditThinClient::onDataChanged, &workspace, [this, &copies] { workspace.editThinClients(copies.list); });
     dialog.exec();
 }
 
@@ -472,13 +496,12 @@ void MainWindow::onImageClicked(QPoint pos)
 {
     if (!(QGuiApplication::keyboardModifiers() & Qt::ControlModifier))
         return;
-    DlgServer dialog(imageLabel, &labelBounds, &servers, pos);
-    runNewServerDialog(dialog);
+    runNewServerDialog(&pos);
 }
 
 void MainWindow::on_actionImport_thinclient_list_triggered()
 {
-    runThinClientImport(this, thinClients, [this] { recordStep(QStringLiteral("Import thinclient list")); });
+    runThinClientImport(this, workspace);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

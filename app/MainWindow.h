@@ -42,21 +42,17 @@ public:
     bool saveConfiguration();
     void createServerLabels();
 
-    QList<Server*>& serverList() { return workspace.servers(); }
-    QList<ThinClient*>& thinClientList() { return workspace.thinClients(); }
+    const QList<Server*>& serverList() const { return workspace.servers(); }
+    const QList<ThinClient*>& thinClientList() const { return workspace.thinClients(); }
+    // The document the window shows: every change to the records is one of its operations.
+    Workspace& document() { return workspace; }
     const QList<ServerLabel*>& serverLabelList() const { return serverLabels; }
     TLabel* topologyLabel() const { return imageLabel; }
-    QString workingDirectory() const { return workingDir; }
     bool isModified() const { return workspace.isModified(); }
 
 public slots:
-    void onDataChanged();
-    // One change a user would name, such as "Move label “Terminal farm”": a step to undo. A
-    // change that left the records as they were adds none.
-    void recordStep(const QString& name, bool continuing = false);
     void undo();
     void redo();
-    void onNewServer(Server* s);
     void setStatusMsg(QString msg);
 
 private slots:
@@ -64,7 +60,6 @@ private slots:
     void on_btnNewServer_triggered();
     void on_btnNewThinclient_triggered();
     void on_btnServerAssignment_triggered();
-    void onDeleteServer(Server* server, ServerLabel* serverLabel);
     void on_menuEditThinclients_triggered();
     void on_btnSaveChanges_triggered();
     void on_actionOnline_help_triggered();
@@ -88,20 +83,25 @@ private:
     void enableImageCommands();
     void setSaveActionsEnabled(bool enabled);
     void openProductWebPage();
-    void runNewServerDialog(DlgServer& dialog);
+    void runNewServerDialog(const QPoint* clicked);
+    void runServerDialog(quint64 handle, bool clone);
+    // The labels follow the workspace's records.
+    void addServerLabel(const Server& server);
+    ServerLabel* labelOf(quint64 handle) const;
+    void remakeServerLabels();
+    void showServerChange(quint64 handle);
+    void removeServerLabel(quint64 handle);
     void buildEditMenu();
     void buildStartHint();
     QAction* addToolsCommand(const QString& text, const QString& name, void (MainWindow::*command)());
     void loadPicture(const QString& fileName);
     QString droppedPicture(const QDropEvent* event) const;
     void checkConfiguration();
-    void checkConnection(Server* server);
+    void checkConnection(quint64 handle);
     void checkAllServers();
-    void showAnswer(const Server* server, bool answered);
+    void showAnswer(quint64 handle, bool answered);
     void reportConfigurationProblems();
     void followHistory();
-    // remakeRecords returns whether it made the records anew.
-    void rebuildLabels(const std::function<bool()>& remakeRecords);
     // What the last merge took from another program, behind the status bar's "Details".
     void showMergeDetails(const MergeOutcome& merged);
 
@@ -110,14 +110,13 @@ private:
     TLabel* imageLabel = nullptr;
     QScrollArea* scrollArea = nullptr;
     QString workingDir;
+    bool showingRecords = false; // the picture is loaded and its labels are shown
     QRect labelBounds;
     QPixmap logoPixmap;
     QPushButton* logoButton = nullptr;
     QStatusBar* statusBar = nullptr;
     Workspace workspace; // the records, their history and the folder on disk
-    QList<Server*>& servers = workspace.servers();
     QList<ServerLabel*> serverLabels;
-    QList<ThinClient*>& thinClients = workspace.thinClients();
     QAction* checkAction = nullptr;
     QAction* checkServersAction = nullptr;
     QAction* undoAction = nullptr;

@@ -45,7 +45,7 @@ void ServerCheckDialog::startChecks()
 {
     for (; underWay < kMostAtOnce && nextRow < servers.size(); ++nextRow, ++underWay) {
         const int row = nextRow;
-        Server* server = servers[row];
+        const Server* server = servers[row];
         const ServerAddress address = serverAddress(server->rps_hostname_port, server->rps_connection_type);
         results->setItem(row, 1, new QTableWidgetItem(address.text()));
         results->item(row, 2)->setText(QStringLiteral("checking"));
@@ -56,7 +56,7 @@ void ServerCheckDialog::startChecks()
                     results->setItem(row, 3, new QTableWidgetItem(QStringLiteral("%1 ms").arg(ms)));
                     check->deleteLater();
                     --underWay;
-                    emit checked(server, answered);
+                    emit checked(server->handle, answered);
                     startChecks();
                 });
     }

@@ -18,12 +18,12 @@ public:
     QTableWidget* table() const { return results; }
 
 signals:
-    void checked(Server* server, bool answered);
+    void checked(quint64 serverHandle, bool answered);
 
 private:
     void startChecks();
 
-    QList<Server*> servers;
+    QList<Server*> servers; // read only, while the dialog is open
     QTableWidget* results = nullptr;
     int nextRow = 0;
     int underWay = 0;

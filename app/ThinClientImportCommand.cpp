@@ -3,8 +3,9 @@
 #include "prompts/Prompts.h"
 #include "model/ThinClientImport.h"
 #include "model/TrustedNames.h"
+#include "model/Workspace.h"
 
-void runThinClientImport(QWidget* parent, QList<ThinClient*>& thinClients, const std::function<void()>& dataChanged)
+void runThinClientImport(QWidget* parent, Workspace& workspace)
 {
     Prompts& prompts = Prompts::current();
     const QString fileName =
@@ -20,12 +21,9 @@ void runThinClientImport(QWidget* parent, QList<ThinClient*>& thinClients, const
         return;
     }
     const ThinClientImport::Stats stats =
-        ThinClientImport::merge(list.content, thinClients, [&prompts, parent](const QString& line) {
+        workspace.importThinClients(list.content, [&prompts, parent](const QString& line) {
             prompts.information(parent, QStringLiteral("Import error"),
                                 QStringLiteral("Invalid serial number found, discarding following entry:\n\n") + line);
         });
-
-    if (stats.added > 0 || stats.updated > 0)
-        dataChanged();
     prompts.information(parent, QStringLiteral("Import status"), ThinClientImport::statusText(stats));
 }

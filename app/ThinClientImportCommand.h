@@ -1,12 +1,8 @@
 #pragma once
 
-#include <QList>
-
-#include <functional>
-
 class QWidget;
-class ThinClient;
+class Workspace;
 
-// "Import thinclient list": asks for a file, merges it into thinClients and
-// reports what it did. dataChanged runs when a device was added or updated.
-void runThinClientImport(QWidget* parent, QList<ThinClient*>& thinClients, const std::function<void()>& dataChanged);
+// "Import thinclient list": asks for a file, merges it into the workspace's
+// devices (one undo step) and reports what it did.
+void runThinClientImport(QWidget* parent, Workspace& workspace);

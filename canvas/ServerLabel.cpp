@@ -2,7 +2,6 @@
 
 #include "prompts/Prompts.h"
 #include "canvas/LabelGeometry.h"
-#include "dialogs/server/DlgServer.h"
 #include "model/Server.h"
 
 #include <QHash>
@@ -35,8 +34,8 @@ const QPalette& namePalette()
 
 } // namespace
 
-ServerLabel::ServerLabel(QWidget* parent, QRect* bounds, QList<Server*>* servers, Server* server)
-    : QLabel(parent), servers(servers), server(server), bounds(bounds)
+ServerLabel::ServerLabel(QWidget* parent, QRect* bounds, const Server& server)
+    : QLabel(parent), handle(server.handle), bounds(bounds)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -44,9 +43,26 @@ ServerLabel::ServerLabel(QWidget* parent, QRect* bounds, QList<Server*>* servers
     setAlignment(Qt::Alignment(0xC4));
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QLabel::customContextMenuRequested, this, &ServerLabel::onRightClick);
-    showServerGeometry();
-    setText(server->display_name);
+    showServer(server);
     show();
+}
+
+void ServerLabel::showServer(const Server& server)
+{
+    id = server.server_id;
+    hostAndProtocol = server.rps_hostname_port + QStringLiteral(", ") + server.rps_connection_type.toUpper();
+    box = QRect(server.xpos, server.ypos, server.width, server.height);
+    setText(server.display_name);
+    showGeometry();
+}
+
+void ServerLabel::dismiss()
+{
+    setHighlighted(false);
+    hide();
+    deleted = true;
+    if (!inContextMenu)
+        deleteLater();
 }
 
 void ServerLabel::setUnanswered(bool notAnswering)
@@ -88,9 +104,9 @@ ServerLabel::Marks ServerLabel::marksOf(const QList<ServerLabel*>& labels)
     Marks marks;
     for (const ServerLabel* label : labels) {
         if (label->unanswered)
-            marks.unanswered.insert(label->server->server_id);
+            marks.unanswered.insert(label->id);
         if (label->hasFocus())
-            marks.focused = label->server->server_id;
+            marks.focused = label->id;
     }
     return marks;
 }
@@ -98,8 +114,8 @@ ServerLabel::Marks ServerLabel::marksOf(const QList<ServerLabel*>& labels)
 void ServerLabel::restoreMarks(const QList<ServerLabel*>& labels, const Marks& marks)
 {
     for (ServerLabel* label : labels) {
-        label->setUnanswered(marks.unanswered.contains(label->server->server_id));
-        if (!marks.focused.isEmpty() && label->server->server_id == marks.focused)
+        label->setUnanswered(marks.unanswered.contains(label->id));
+        if (!marks.focused.isEmpty() && label->id == marks.focused)
             label->setFocus();
     }
 }
@@ -114,29 +130,18 @@ void ServerLabel::setReadingOrder(QList<ServerLabel*> labels)
 }
 
 // Its place, and what a screen reader says of it.
-void ServerLabel::showServerGeometry()
+void ServerLabel::showGeometry()
 {
-    setGeometry(labelRect(*server));
-    setAccessibleName(QStringLiteral("Server %1, %2, %3, at %4, %5")
-                          .arg(server->display_name, server->rps_hostname_port, server->rps_connection_type.toUpper())
-                          .arg(x())
-                          .arg(y()));
+    setGeometry(labelRect(box.x(), box.y(), box.width(), box.height()));
+    setAccessibleName(QStringLiteral("Server %1, %2, at %3, %4").arg(text(), hostAndProtocol).arg(x()).arg(y()));
 }
 
-void ServerLabel::applyBox(const LabelBox& box)
+void ServerLabel::applyBox(const LabelBox& moved)
 {
-    server->xpos = box.xpos;
-    server->ypos = box.ypos;
-    server->width = box.width;
-    server->height = box.height;
-    horizontalHold = box.horizontalHold;
-    verticalHold = box.verticalHold;
-    showServerGeometry();
-}
-
-QString ServerLabel::stepName(bool resize) const
-{
-    return (resize ? QStringLiteral("Resize label “%1”") : QStringLiteral("Move label “%1”")).arg(server->display_name);
+    box = QRect(moved.xpos, moved.ypos, moved.width, moved.height);
+    horizontalHold = moved.horizontalHold;
+    verticalHold = moved.verticalHold;
+    showGeometry();
 }
 
 // ---- keyboard ----------------------------------------------------------------
@@ -153,10 +158,8 @@ void ServerLabel::keyPressEvent(QKeyEvent* event)
         keyResize = resize;
         if (parentWidget())
             bounds->setSize(parentWidget()->size());
-        applyBox(keyStep(*bounds, {server->xpos, server->ypos, server->width, server->height, false, false},
-                         arrows[event->key()], resize));
+        applyBox(keyStep(*bounds, {box.x(), box.y(), box.width(), box.height(), false, false}, arrows[event->key()], resize));
         keyMoved = true;
-        emit onDataChanged();
         return;
     }
     const QList<int> modifierKeys{Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta};
@@ -194,8 +197,9 @@ void ServerLabel::keyReleaseEvent(QKeyEvent* event)
         return;
     }
     keyMoved = false;
-    emit stepDone(stepName(keyResize), keyRunStarted);
+    const bool continuing = keyRunStarted;
     keyRunStarted = true;
+    emit placed(handle, box, keyResize, continuing);
 }
 
 void ServerLabel::focusOutEvent(QFocusEvent* event)
@@ -217,13 +221,12 @@ void ServerLabel::mousePressEvent(QMouseEvent* event)
 
 void ServerLabel::mouseReleaseEvent(QMouseEvent*)
 {
-    if (pressed && dragged)
-        emit stepDone(stepName(zone != 0));
+    const bool finished = pressed && dragged;
     pressed = false;
     dragged = false;
+    if (finished)
+        emit placed(handle, box, zone != 0, false);
 }
-
-void ServerLabel::mouseDoubleClickEvent(QMouseEvent*) {}
 
 void ServerLabel::mouseMoveEvent(QMouseEvent* event)
 {
@@ -247,9 +250,8 @@ void ServerLabel::mouseMoveEvent(QMouseEvent* event)
 void ServerLabel::dragTo(const QPoint& pointer)
 {
     const DragInput input{zone, *bounds, QPoint(lastX, lastY), pointer, QPoint(pressX, pressY)};
-    applyBox(dragStep(input, {server->xpos, server->ypos, server->width, server->height, horizontalHold, verticalHold}));
+    applyBox(dragStep(input, {box.x(), box.y(), box.width(), box.height(), horizontalHold, verticalHold}));
     dragged = true;
-    emit onDataChanged();
     // A move measures from the press point, so only resizes track the last position.
     if (zone != 0) {
         lastX = pointer.x();
@@ -269,7 +271,7 @@ void ServerLabel::onRightClick(QPoint point)
     connect(menu.addAction(QStringLiteral("Edit server settings")), &QAction::triggered, this,
             &ServerLabel::onEditServerClicked);
     connect(menu.addAction(QStringLiteral("Check connection")), &QAction::triggered, this,
-            [this] { emit connectionCheckRequested(server); });
+            [this] { emit connectionCheckRequested(handle); });
     connect(menu.addAction(QStringLiteral("Delete server")), &QAction::triggered, this,
             &ServerLabel::onDeleteServerClicked);
     menu.exec(mapToGlobal(point));
@@ -283,18 +285,7 @@ void ServerLabel::onRightClick(QPoint point)
 void ServerLabel::openServerDialog(bool clone)
 {
     setHighlighted(false);
-    DlgServer dialog(parentWidget(), bounds, servers, server, clone);
-    if (clone)
-        connect(&dialog, &DlgServer::onNewServer, this, &ServerLabel::onServerAdded);
-    connect(&dialog, &DlgServer::onDataChanged, this, [this, clone] {
-        if (!clone)
-            setUnanswered(false); // an edited server is checked afresh
-        emit onDataChanged();
-        const QString step = clone ? QStringLiteral("Clone server “%1”") : QStringLiteral("Edit server “%1”");
-        emit stepDone(step.arg(clone ? servers->last()->display_name : server->display_name));
-    });
-    dialog.exec();
-    setText(server->display_name);
+    emit serverDialogRequested(handle, clone);
 }
 
 void ServerLabel::onCloneServerClicked()
@@ -312,17 +303,5 @@ void ServerLabel::onDeleteServerClicked()
     if (Prompts::askYesNo(window(), QStringLiteral("Confirm delete server"),
                           QStringLiteral("\nAre you sure you want to delete this server?")) == QMessageBox::No)
         return;
-    setHighlighted(false);
-    hide();
-    emit onDeleteServer(server, this);
-    emit onDataChanged();
-    emit stepDone(QStringLiteral("Delete server “%1”").arg(server->display_name));
-    deleted = true;
-    if (!inContextMenu)
-        deleteLater();
-}
-
-void ServerLabel::onServerAdded(Server* s)
-{
-    emit onNewServer(s);
+    emit deleteRequested(handle);
 }

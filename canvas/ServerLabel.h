@@ -12,16 +12,21 @@ class Server;
 
 // A server shown on the topology picture: a translucent box with its name.
 // Dragging its middle moves it, dragging an edge or corner resizes it, and a
-// right click offers to clone, edit or delete the server.
+// right click offers to clone, edit or delete the server. It shows what it was
+// last given of its server and asks for every change by the server's handle.
 class ServerLabel : public QLabel {
     Q_OBJECT
 public:
-    ServerLabel(QWidget* parent, QRect* bounds, QList<Server*>* servers, Server* server);
+    ServerLabel(QWidget* parent, QRect* bounds, const Server& server);
 
-    Server* serverRecord() const { return server; }
+    quint64 serverHandle() const { return handle; }
+    const QString& serverId() const { return id; }
+    // The server as it is now: its name, place and what a screen reader says.
+    void showServer(const Server& server);
     // A red border while its server has not answered a connection check.
     void setUnanswered(bool notAnswering);
-    bool isShownUnanswered() const { return unanswered; }
+    // Its server is gone: hidden now, destroyed once its menu, if open, has closed.
+    void dismiss();
     // What labels made anew keep of the old ones, by server id: the red
     // borders of servers that did not answer, and the keyboard's place.
     struct Marks {
@@ -34,26 +39,23 @@ public:
     static void setReadingOrder(QList<ServerLabel*> labels);
 
 signals:
-    void onDeleteServer(Server* srv, ServerLabel* srvLabel);
-    void onNewServer(Server* s);
-    void onDataChanged();
-    // A finished change a user would name: an edit, a clone, a delete, one
-    // whole drag from press to release, or a run of arrow keys (continuing
-    // after its first key).
-    void stepDone(const QString& name, bool continuing = false);
-    void connectionCheckRequested(Server* server);
+    // One whole drag from press to release, or a key of a run of arrow keys
+    // (continuing after the run's first key): the label's new box.
+    void placed(quint64 handle, const QRect& box, bool resize, bool continuing);
+    void serverDialogRequested(quint64 handle, bool clone);
+    // After the user confirmed it.
+    void deleteRequested(quint64 handle);
+    void connectionCheckRequested(quint64 handle);
 
 private slots:
     void onRightClick(QPoint point);
     void onCloneServerClicked();
     void onEditServerClicked();
     void onDeleteServerClicked();
-    void onServerAdded(Server* s);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     // On a focused label: arrows move it (Shift: by 10), Ctrl+arrows resize it,
@@ -64,15 +66,16 @@ protected:
 
 private:
     void dragTo(const QPoint& pointer);
-    void showServerGeometry();
+    void showGeometry();
     void applyBox(const LabelBox& box);
-    QString stepName(bool resize) const;
     // While its menu or a question about it is open.
     void setHighlighted(bool on);
     void openServerDialog(bool clone);
 
-    QList<Server*>* servers;
-    Server* server;
+    quint64 handle;
+    QString id;
+    QString hostAndProtocol; // for a screen reader
+    QRect box;               // as the server holds it, or as a drag or key has just made it
     QRect* bounds;
     int lastX = 0;
     int lastY = 0;

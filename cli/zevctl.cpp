@@ -126,7 +126,7 @@ int import(const QStringList& arguments)
     QByteArray list;
     if (!openFolder(workspace, arguments[0]) || !readArgument(arguments[1], list))
         return kTrouble;
-    const ThinClientImport::Stats stats = ThinClientImport::merge(list, workspace.thinClients(), [](const QString& line) {
+    const ThinClientImport::Stats stats = workspace.importThinClients(list, [](const QString& line) {
         out() << "Invalid serial number found, discarding following entry: " << line << Qt::endl;
     });
     out() << ThinClientImport::statusText(stats) << Qt::endl;

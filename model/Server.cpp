@@ -1,6 +1,26 @@
 #include "model/Server.h"
 
+#include "model/ServerFields.h"
+
 Server::Server(QObject* parent) : QObject(parent) {}
+
+void assignFields(Server& to, const Server& from)
+{
+    for (const ServerField& field : serverFields()) {
+        if (field.text)
+            to.*field.text = from.*field.text;
+        else
+            to.*field.number = from.*field.number;
+    }
+}
+
+Server* copyOf(const Server& server)
+{
+    auto* copy = new Server;
+    assignFields(*copy, server);
+    copy->handle = server.handle;
+    return copy;
+}
 
 namespace {
 

@@ -40,7 +40,16 @@ public:
     qint32 ypos = -1;
     qint32 width = -1;
     qint32 height = -1;
+
+    // Given by the workspace that holds the record, unique even where a file
+    // repeats an id; a copy carries its original's, a record not yet held none (0).
+    quint64 handle = 0;
 };
+
+// A new record holding the same values, the handle included.
+Server* copyOf(const Server& server);
+// Every field of from, the handle aside.
+void assignFields(Server& to, const Server& from);
 
 // The place and size of a server's label, kept within 2^24 pixels either way,
 // so that no sum of them can overflow: a hand-edited file may hold any number.

@@ -14,4 +14,8 @@ public:
     QString desc;
     QString serial_number;
     QStringList server_ids;
+    quint64 handle = 0; // as a server's
 };
+
+// A new record holding the same values, the handle included.
+ThinClient* copyOf(const ThinClient& client);

@@ -3,6 +3,7 @@
 #include "model/BatchSave.h"
 #include "model/ConfigCheck.h"
 #include "model/ConfigFile.h"
+#include "model/ServerFields.h"
 #include "model/Server.h"
 #include "model/ThinClient.h"
 
@@ -60,7 +61,9 @@ LoadOutcome Workspace::open(const QString& folderPath)
     outcome.configError = config.error;
     takeAsBase(config);
     ConfigFile::parse(config.content, serverRecords, clientRecords);
+    giveHandles();
     steps.reset(ConfigFile::serialize(serverRecords, clientRecords));
+    emit recordsReset();
     followHistory();
     return outcome;
 }
@@ -82,6 +85,143 @@ bool Workspace::recordStep(const QString& name, bool continuing)
     const bool recorded = steps.record(name, ConfigFile::serialize(serverRecords, clientRecords), continuing);
     followHistory();
     return recorded;
+}
+
+void Workspace::followHistory()
+{
+    modified = !steps.isAtSavedState();
+    emit stateChanged();
+}
+
+void Workspace::giveHandles()
+{
+    for (Server* server : std::as_const(serverRecords))
+        server->handle = ++lastHandle;
+    for (ThinClient* client : std::as_const(clientRecords))
+        client->handle = ++lastHandle;
+}
+
+Server* Workspace::findServer(quint64 handle) const
+{
+    for (Server* server : serverRecords) {
+        if (server->handle == handle)
+            return server;
+    }
+    return nullptr;
+}
+
+const Server* Workspace::server(quint64 handle) const
+{
+    return findServer(handle);
+}
+
+quint64 Workspace::addServer(const Server& values)
+{
+    return addServer(values, QStringLiteral("New server “%1”"));
+}
+
+quint64 Workspace::cloneServer(const Server& values)
+{
+    return addServer(values, QStringLiteral("Clone server “%1”"));
+}
+
+quint64 Workspace::addServer(const Server& values, const QString& stepName)
+{
+    Server* added = copyOf(values);
+    added->handle = ++lastHandle;
+    serverRecords.append(added);
+    emit serverAdded(added->handle);
+    recordStep(stepName.arg(added->display_name));
+    return added->handle;
+}
+
+bool Workspace::editServer(quint64 handle, const Server& values)
+{
+    Server* server = findServer(handle);
+    if (!server)
+        return false;
+    assignFields(*server, values);
+    emit serverChanged(handle);
+    return recordStep(QStringLiteral("Edit server “%1”").arg(server->display_name));
+}
+
+bool Workspace::deleteServer(quint64 handle)
+{
+    Server* server = findServer(handle);
+    if (!server)
+        return false;
+    const QString name = server->display_name;
+    serverRecords.removeOne(server);
+    for (ThinClient* client : std::as_const(clientRecords))
+        client->server_ids.removeOne(server->server_id);
+    delete server;
+    emit serverRemoved(handle);
+    emit thinClientsChanged();
+    return recordStep(QStringLiteral("Delete server “%1”").arg(name));
+}
+
+bool Workspace::placeLabel(quint64 handle, const QRect& box, bool resize, bool continuing)
+{
+    Server* server = findServer(handle);
+    if (!server)
+        return false;
+    server->xpos = box.x();
+    server->ypos = box.y();
+    server->width = box.width();
+    server->height = box.height();
+    emit serverChanged(handle);
+    const QString step = resize ? QStringLiteral("Resize label “%1”") : QStringLiteral("Move label “%1”");
+    return recordStep(step.arg(server->display_name), continuing);
+}
+
+bool Workspace::addThinClient(const QString& desc, const QString& serialNumber)
+{
+    auto* added = new ThinClient(desc, serialNumber);
+    added->handle = ++lastHandle;
+    clientRecords.append(added);
+    emit thinClientsChanged();
+    return recordStep(QStringLiteral("Add thinclient “%1”").arg(desc));
+}
+
+bool Workspace::editThinClients(const QList<ThinClient*>& edited)
+{
+    return replaceThinClients(edited, QStringLiteral("Edit thinclients"));
+}
+
+bool Workspace::assignServers(const QList<ThinClient*>& edited)
+{
+    return replaceThinClients(edited, QStringLiteral("Assign servers"));
+}
+
+// The edited copies take the records' place; a copy of a record keeps its handle.
+bool Workspace::replaceThinClients(const QList<ThinClient*>& edited, const QString& stepName)
+{
+    QList<ThinClient*> replaced;
+    replaced.reserve(edited.size());
+    for (const ThinClient* client : edited) {
+        replaced << copyOf(*client);
+        if (replaced.last()->handle == 0)
+            replaced.last()->handle = ++lastHandle;
+    }
+    qDeleteAll(clientRecords);
+    clientRecords = std::move(replaced);
+    emit thinClientsChanged();
+    return recordStep(stepName);
+}
+
+ThinClientImport::Stats Workspace::importThinClients(const QByteArray& list,
+                                                     const std::function<void(const QString&)>& rejected)
+{
+    const ThinClientImport::Stats stats = ThinClientImport::merge(list, clientRecords, rejected);
+    for (ThinClient* client : std::as_const(clientRecords)) {
+        if (client->handle == 0)
+            client->handle = ++lastHandle;
+    }
+    if (stats.added > 0 || stats.updated > 0) {
+        emit thinClientsChanged();
+        recordStep(QStringLiteral("Import thinclient list"));
+    }
+    return stats;
 }
 
 void Workspace::undo()
@@ -117,15 +257,9 @@ void Workspace::restore(const QByteArray& state)
 {
     clearRecords();
     ConfigFile::parse(state, serverRecords, clientRecords);
+    giveHandles();
+    emit recordsReset();
     followHistory();
-}
-
-void Workspace::removeServer(Server* server)
-{
-    serverRecords.removeOne(server);
-    for (ThinClient* client : std::as_const(clientRecords))
-        client->server_ids.removeOne(server->server_id);
-    modified = true;
 }
 
 // One transaction: under the lock, zev.conf first, and nothing else when it
@@ -206,14 +340,14 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
         const bool placed = deviceSave.commit(staging.stopped ? BatchSave::Failed() : BatchSave::Failed(deviceFailed));
         if (!staging.allStaged || !placed) {
             steps.markNothingSaved();
-            modified = true;
+            followHistory();
             return stopWith(SaveOutcome::Status::DevicesFailed);
         }
         outcome.devicesWritten = staging.staged;
         break;
     }
     steps.markSaved();
-    modified = false;
+    followHistory();
     return outcome;
 }
 

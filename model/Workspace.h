@@ -5,9 +5,12 @@
 #include "model/DiskStamp.h"
 #include "model/EditHistory.h"
 #include "model/SaveLock.h"
+#include "model/ThinClientImport.h"
 #include "model/TrustedNames.h"
 
 #include <QList>
+#include <QObject>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -102,14 +105,17 @@ struct BackupOutcome {
 // the folder opened once (every later read and write goes through that
 // descriptor; its path is never resolved again), the records, the undo
 // history, and what zev.conf was on disk when last read or written.
-class Workspace {
+//
+// Every change to the records is one of its operations: each changes them,
+// records its own named undo step and says what changed. It alone creates and
+// deletes records; views keep a record's handle, not the record, across calls.
+class Workspace : public QObject {
+    Q_OBJECT
 public:
     static inline const QString kConfigFileName = QStringLiteral("zev.conf");
 
-    Workspace() = default;
-    ~Workspace();
-    Workspace(const Workspace&) = delete;
-    Workspace& operator=(const Workspace&) = delete;
+    explicit Workspace(QObject* parent = nullptr) : QObject(parent) {}
+    ~Workspace() override;
 
     // Opens the folder of picturePath, reads the picture's bytes and zev.conf,
     // and starts a new history.
@@ -120,21 +126,33 @@ public:
     const QString& folderPath() const { return path; }
     QString configPath() const { return path + u'/' + kConfigFileName; }
 
-    QList<Server*>& servers() { return serverRecords; }
-    QList<ThinClient*>& thinClients() { return clientRecords; }
+    // The records, to read within a call; none is kept across one.
+    const QList<Server*>& servers() const { return serverRecords; }
+    const QList<ThinClient*>& thinClients() const { return clientRecords; }
+    const Server* server(quint64 handle) const;
 
-    // A change under way that is not a step yet (a label being dragged).
-    void markChanged() { modified = true; }
-    // One change a user would name; false, and no step, when nothing changed.
-    // A continuing step goes on with the last one (see EditHistory::record).
-    bool recordStep(const QString& name, bool continuing = false);
+    // The operations, one undo step each; each returns whether anything changed.
+    // values: the fields of a server (their handle is not used).
+    quint64 addServer(const Server& values);
+    quint64 cloneServer(const Server& values);
+    bool editServer(quint64 handle, const Server& values);
+    // Also takes the server out of every device's assignments.
+    bool deleteServer(quint64 handle);
+    // A label's place (or size) after a drag or a key; a continuing step (a
+    // run of keys on one label) goes on with the last one.
+    bool placeLabel(quint64 handle, const QRect& box, bool resize, bool continuing = false);
+    bool addThinClient(const QString& desc, const QString& serialNumber);
+    // The whole device list as edited (copies of the records, see RecordCopies).
+    bool editThinClients(const QList<ThinClient*>& edited);
+    bool assignServers(const QList<ThinClient*>& edited);
+    // Merges a device list into the devices (see ThinClientImport); rejected is
+    // told each line refused.
+    ThinClientImport::Stats importThinClients(const QByteArray& list, const std::function<void(const QString&)>& rejected);
     // Each rebuilds the records from the history: nothing may hold one across the call.
     void undo();
     void redo();
     const EditHistory& history() const { return steps; }
     bool isModified() const { return modified; }
-    // Takes a server out of the list and out of every device's assignments (not deleted).
-    void removeServer(Server* server);
 
     SaveOutcome save(const SaveQuestions& questions = {});
     // Whether zev.conf on disk holds what the records were last merged with:
@@ -156,10 +174,27 @@ public:
     // Copies zev.conf as it is on disk to a new file at targetPath.
     BackupOutcome backup(const QString& targetPath) const;
 
+signals:
+    // Every record was made anew (loading, undo, redo, a merge, a reload):
+    // handles taken before are void.
+    void recordsReset();
+    void serverAdded(quint64 handle);
+    void serverChanged(quint64 handle);
+    void serverRemoved(quint64 handle);
+    void thinClientsChanged();
+    // The history or what is on disk changed: what undo and redo would do, whether there is anything to save.
+    void stateChanged();
+
 private:
     void clearRecords();
     void restore(const QByteArray& state);
-    void followHistory() { modified = !steps.isAtSavedState(); }
+    void giveHandles();
+    Server* findServer(quint64 handle) const;
+    // Records the step of a change just made; false, and no step, when nothing changed.
+    bool recordStep(const QString& name, bool continuing = false);
+    quint64 addServer(const Server& values, const QString& stepName);
+    bool replaceThinClients(const QList<ThinClient*>& edited, const QString& stepName);
+    void followHistory();
     void moveBase(const std::optional<QByteArray>& base);
     // What to expect on disk at the moment zev.conf is replaced; false when
     // the user chose not to go on (outcome says why).
@@ -173,6 +208,7 @@ private:
     QString path;
     QList<Server*> serverRecords;
     QList<ThinClient*> clientRecords;
+    quint64 lastHandle = 0;
     EditHistory steps;
     DiskStamp configOnDisk;
     QByteArray configText; // zev.conf as last read or written

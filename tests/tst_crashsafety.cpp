@@ -43,11 +43,12 @@ int saveChild(const QString& folder, const QString& version)
     SyntheticFleet fleet = fleetOf(version);
     Workspace workspace;
     workspace.load(folder + "/topology.png");
-    qDeleteAll(workspace.servers());
-    qDeleteAll(workspace.thinClients());
-    workspace.servers() = std::exchange(fleet.servers, {});
-    workspace.thinClients() = std::exchange(fleet.thinClients, {});
-    workspace.markChanged();
+    workspace.editThinClients({});
+    while (!workspace.servers().isEmpty())
+        workspace.deleteServer(workspace.servers().constFirst()->handle);
+    for (const Server* server : std::as_const(fleet.servers))
+        workspace.addServer(*server);
+    workspace.editThinClients(fleet.thinClients);
     SaveQuestions questions;
     questions.changedConfig = [](ConfigChange) { return ChangedConfigAnswer::Replace; };
     return workspace.save(questions).saved() ? 0 : 1;

@@ -152,12 +152,11 @@ struct OpenWorkspace {
         workspace.load(folder + "/topology.png");
         addServer();
         if (device)
-            workspace.thinClients() << new ThinClient("Desk", "D1");
+            workspace.addThinClient("Desk", "D1");
     }
     void addServer()
     {
-        workspace.servers() << new Server;
-        workspace.markChanged();
+        workspace.addServer(Server());
     }
     QString save()
     {

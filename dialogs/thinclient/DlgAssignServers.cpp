@@ -9,7 +9,7 @@
 #include <QHeaderView>
 #include <QTableView>
 
-DlgAssignServers::DlgAssignServers(QWidget* parent, QList<Server*>* servers, QList<ThinClient*>* thinClients)
+DlgAssignServers::DlgAssignServers(QWidget* parent, const QList<Server*>* servers, QList<ThinClient*>* thinClients)
     : TableDialog(parent), ui(std::make_unique<Ui::DlgAssignServers>()), servers(servers), thinClients(thinClients)
 {
     ui->setupUi(this);

@@ -20,7 +20,7 @@ class ThinClient;
 class DlgAssignServers : public TableDialog {
     Q_OBJECT
 public:
-    DlgAssignServers(QWidget* parent, QList<Server*>* servers, QList<ThinClient*>* thinClients);
+    DlgAssignServers(QWidget* parent, const QList<Server*>* servers, QList<ThinClient*>* thinClients);
     ~DlgAssignServers() override;
 
     QTableView* grid() const { return table; }
@@ -40,7 +40,7 @@ private:
     bool hasChanges() const override;
 
     std::unique_ptr<Ui::DlgAssignServers> ui;
-    QList<Server*>* servers;
+    const QList<Server*>* servers;
     QList<ThinClient*>* thinClients;
     AssignmentModel* model = nullptr;
     QTableView* table = nullptr;
