@@ -1,6 +1,6 @@
 #include "app/AboutDialog.h"
 
-#include "app/ProductInfo.h"
+#include "model/ProductInfo.h"
 #include "ui_aboutdialog.h"
 
 #include <QDesktopServices>

@@ -4,7 +4,7 @@
 #include "app/ConfigBackup.h"
 #include "app/ConnectionCheck.h"
 #include "app/ServerCheckDialog.h"
-#include "app/ProductInfo.h"
+#include "model/ProductInfo.h"
 #include "app/WorkspaceReports.h"
 #include "prompts/Prompts.h"
 #include "canvas/ServerLabel.h"

@@ -2,7 +2,7 @@
 // is a thin face of the model the window uses: the same check, the same
 // transaction of a save, the same import and merge.
 
-#include "app/ProductInfo.h"
+#include "model/ProductInfo.h"
 #include "model/BatchSave.h"
 #include "model/ConfigCompare.h"
 #include "model/ConfigFile.h"
