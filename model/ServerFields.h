@@ -14,10 +14,6 @@ struct ServerField {
     bool lowerCaseOnDevice;      // the protocol's choices go to the devices in small letters
     QString Server::*text;       // a field is either a text or a whole number
     qint32 Server::*number;
-    // The object name of the server dialog's box that edits it: a line edit's
-    // text, a combo box's position (a number) or its wording (a text).
-    // nullptr: the dialog sets it otherwise (the id, the protocol, the label).
-    const char* dialogBox;
     // Merged as one with the field before it: a label's place (x, y) and its
     // size (width, height), so that a label never lands where neither side put it.
     bool mergesWithPrevious = false;

@@ -46,13 +46,6 @@ QString windowSizeValue(const QString& text)
     return QStringLiteral("Auto");
 }
 
-// The dialog's box that edits field, if it is a Box.
-template <class Box>
-Box* boxOf(const QWidget& dialog, const ServerField& field)
-{
-    return field.dialogBox ? dialog.findChild<Box*>(QLatin1StringView(field.dialogBox)) : nullptr;
-}
-
 // What a combo box's wording is stored as, where that is not the wording itself.
 QString storedWording(QString Server::*field, const QString& shown)
 {
@@ -102,6 +95,36 @@ DlgServer::DlgServer(QWidget* parent, QRect* imageRect, QList<Server*>* serverLi
 
 DlgServer::~DlgServer() = default;
 
+// In the order of the stored keys: the texts, then the combo boxes' positions.
+// The id, the protocol's wording and the label's place are set otherwise.
+std::vector<DlgServer::FieldBox> DlgServer::fieldBoxes() const
+{
+    using S = Server;
+    return {
+        {&S::display_name, nullptr, ui->tbxDispName},
+        {&S::remote_app, nullptr, ui->tbxRemoteApp},
+        {&S::rps_hostname_port, nullptr, ui->tbxHostname},
+        {&S::rps_color_depth, nullptr, ui->cmbxColorDepth},
+        {&S::rps_graphics_quality, nullptr, ui->cmbxGraphicsQuality},
+        {&S::rps_audio_quality, nullptr, ui->cmbxAudioQuality},
+        {&S::rps_redirect_audio, nullptr, ui->cmbxRedirectAudio},
+        {&S::rps_redirect_mic, nullptr, ui->cmbxRedirectMic},
+        {&S::rps_latency, nullptr, ui->cmbxLatency},
+        {&S::rps_security, nullptr, ui->cmbxSecurity},
+        {&S::rps_window_size, nullptr, ui->cmbxWindowSize},
+        {&S::rps_window_percentage, nullptr, ui->tbxWindowPercentage},
+        {nullptr, &S::index_conxn_type, ui->cmbxConxType},
+        {nullptr, &S::index_color_depth, ui->cmbxColorDepth},
+        {nullptr, &S::index_graphics_quality, ui->cmbxGraphicsQuality},
+        {nullptr, &S::index_audio_quality, ui->cmbxAudioQuality},
+        {nullptr, &S::index_redirect_audio, ui->cmbxRedirectAudio},
+        {nullptr, &S::index_redirect_mic, ui->cmbxRedirectMic},
+        {nullptr, &S::index_latency, ui->cmbxLatency},
+        {nullptr, &S::index_security, ui->cmbxSecurity},
+        {nullptr, &S::index_window_size, ui->cmbxWindowSize},
+    };
+}
+
 std::array<QComboBox*, 7> DlgServer::optionCombos() const
 {
     return {ui->cmbxColorDepth,    ui->cmbxGraphicsQuality, ui->cmbxAudioQuality, ui->cmbxRedirectAudio,
@@ -138,12 +161,13 @@ void DlgServer::initDialog()
 void DlgServer::loadFromServer()
 {
     conxnType = server->rps_connection_type;
-    for (const ServerField& field : serverFields()) {
-        if (auto* combo = field.number ? boxOf<QComboBox>(*this, field) : nullptr)
+    const std::vector<FieldBox> boxes = fieldBoxes();
+    for (const FieldBox& field : boxes) {
+        if (auto* combo = qobject_cast<QComboBox*>(field.box); combo && field.number)
             combo->setCurrentIndex(server->*field.number);
     }
-    for (const ServerField& field : serverFields()) {
-        if (auto* edit = field.text ? boxOf<QLineEdit>(*this, field) : nullptr)
+    for (const FieldBox& field : boxes) {
+        if (auto* edit = qobject_cast<QLineEdit*>(field.box))
             edit->setText(server->*field.text);
     }
     // The application stays only where the protocol or a local host allows one.
@@ -236,11 +260,10 @@ void DlgServer::collectValues(Server* target) const
     if (!target)
         return;
     target->rps_connection_type = conxnType;
-    for (const ServerField& field : serverFields()) {
-        QWidget* box = boxOf<QWidget>(*this, field);
-        if (auto* edit = qobject_cast<QLineEdit*>(box))
+    for (const FieldBox& field : fieldBoxes()) {
+        if (auto* edit = qobject_cast<QLineEdit*>(field.box))
             target->*field.text = edit->text();
-        else if (auto* combo = qobject_cast<QComboBox*>(box); combo && field.number)
+        else if (auto* combo = qobject_cast<QComboBox*>(field.box); combo && field.number)
             target->*field.number = combo->currentIndex();
         else if (combo)
             target->*field.text = storedWording(field.text, combo->currentText());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/RecordDialog.h"
+#include "model/Server.h"
 
 #include <QList>
 #include <QPoint>
@@ -9,13 +10,13 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class DlgServer;
 }
 
 class QComboBox;
-class Server;
 
 // Creates, edits or clones a server. The protocol combo box drives the eight
 // option combo boxes from the protocol table.
@@ -62,6 +63,14 @@ private:
 
     // Colour depth .. security, in the order of the stored keys; window size is apart.
     std::array<QComboBox*, 7> optionCombos() const;
+    // A box and the field it edits: a line edit's text, a combo box's position
+    // (a number) or its wording (a text).
+    struct FieldBox {
+        QString Server::*text;
+        qint32 Server::*number;
+        QWidget* box;
+    };
+    std::vector<FieldBox> fieldBoxes() const;
 
     std::unique_ptr<Ui::DlgServer> ui;
     QList<Server*>* serverList;
