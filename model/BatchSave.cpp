@@ -159,7 +159,7 @@ BatchSave::NewFile BatchSave::newFileFor(const struct stat* target) const
     const bool root = ::geteuid() == 0;
     if (target)
         return {target->st_mode & kKeptBits, root ? target->st_uid : ::geteuid(), target->st_gid};
-    const mode_t mode = (umaskMode() | ((folderSeen.st_mode & S_IWGRP) ? 0060 : 0)) & kKeptBits;
+    const mode_t mode = (umaskMode() | ((folderSeen.st_mode & S_IWGRP) ? 0060 : 0)) & kKeptBits & newFileLimit;
     if (root)
         return {mode, folderSeen.st_uid, folderSeen.st_gid};
     return {mode, ::geteuid(), (folderSeen.st_mode & S_ISGID) ? folderSeen.st_gid : ::getegid()};
@@ -283,6 +283,11 @@ int BatchSave::putInPlace(const Staged& file)
         S_ISREG(seen.st_mode) && ::renameat2(previousVersions.get(), name, folder.get(), name, RENAME_EXCHANGE) == 0) {
         swapped.insert(file.name);
         return 0;
+    }
+    if (existingKept) {
+        return ::renameat2(stagingFolder(file), file.stagingName.constData(), folder.get(), name, RENAME_NOREPLACE) == 0
+                   ? 0
+                   : errno;
     }
     // A file system without the swap (some network ones) still gets a safe rename.
     if (::renameat(stagingFolder(file), file.stagingName.constData(), folder.get(), name) != 0)

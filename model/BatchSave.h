@@ -59,6 +59,10 @@ public:
     bool commit(const Failed& failed = {});
 
     QString targetPath(const QString& fileName) const;
+    // A new file grants no more than mode (a copy readable by no one the original is not).
+    void limitNewFiles(mode_t mode) { newFileLimit = mode; }
+    // Puts nothing in place of an existing file (a backup written as a new file only).
+    void keepExistingFiles() { existingKept = true; }
     // After commit: where the file that fileName's new version swapped places
     // with now is (the previous-versions folder, as a descriptor, and its path),
     // or -1 when no file was there or it was replaced without a swap.
@@ -95,6 +99,8 @@ private:
     QString folderPath;
     struct stat folderSeen {};
     bool previousVersionsChecked = false;
+    mode_t newFileLimit = 07777;
+    bool existingKept = false;
     QList<Staged> staged;
     QHash<QByteArray, qsizetype> stagedIndex; // file name -> its place in staged
     QSet<QByteArray> swapped;                 // put in place by swapping with the file there

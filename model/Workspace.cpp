@@ -475,26 +475,25 @@ BackupOutcome Workspace::backup(const QString& targetPath) const
     if (!targetFolder.isOpen())
         return failed(BackupOutcome::Status::Failed, errno);
     // A new file only: never over an existing one, never through a link at that name.
-    const QByteArray name = TrustedNames::nativeName(target.fileName());
     struct stat seen;
-    if (::fstatat(targetFolder.get(), name.constData(), &seen, AT_SYMLINK_NOFOLLOW) == 0)
+    if (::fstatat(targetFolder.get(), TrustedNames::nativeName(target.fileName()).constData(), &seen,
+                  AT_SYMLINK_NOFOLLOW) == 0)
         return failed(BackupOutcome::Status::Exists, EEXIST);
     const FileRead config = readConfig();
     if (config.status != FileRead::Status::Read) {
         outcome.failedFile = configPath();
         return failed(BackupOutcome::Status::Failed, config.error);
     }
-    const Descriptor file(
-        ::openat(targetFolder.get(), name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-    if (!file.isOpen())
-        return failed(errno == EEXIST ? BackupOutcome::Status::Exists : BackupOutcome::Status::Failed, errno);
-    int error = writeWhole(file.get(), config.content);
-    // Readable by no one the configuration itself is not readable by.
-    if (error == 0 && (::fchmod(file.get(), config.seen.st_mode & 0664) != 0 || ::fsync(file.get()) != 0))
-        error = errno;
-    if (error != 0) {
-        ::unlinkat(targetFolder.get(), name.constData(), 0);
+    BatchSave file(targetFolder.get(), target.absolutePath(), BatchSave::PreviousVersions::NotKept);
+    file.limitNewFiles(config.seen.st_mode & 0664);
+    file.keepExistingFiles();
+    if (const int error = file.stage(target.fileName(), config.content))
         return failed(BackupOutcome::Status::Failed, error);
-    }
+    int error = 0;
+    if (!file.commit([&error](const QString&, int why) {
+            error = why;
+            return false;
+        }))
+        return failed(error == EEXIST ? BackupOutcome::Status::Exists : BackupOutcome::Status::Failed, error);
     return outcome;
 }
