@@ -1,5 +1,6 @@
 #include "app/WorkspaceReports.h"
 
+#include "model/SaveReport.h"
 #include "prompts/Prompts.h"
 
 #include <QCoreApplication>
@@ -134,30 +135,16 @@ void showStatus(QWidget* parent, const QString& text)
 }
 
 
-QString counted(int count, const char* one, const char* many)
-{
-    return QStringLiteral("%1 %2").arg(QLocale::system().toString(count), QLatin1String(count == 1 ? one : many));
-}
-
-QString deviceFiles(int count)
-{
-    return counted(count, "device file", "device files");
-}
-
 QString mergedText(const MergeOutcome& merged)
 {
-    return QStringLiteral("Merged with the changes on disk: %1, %2")
-        .arg(counted(merged.serversTaken, "server", "servers"), counted(merged.devicesTaken, "device", "devices"));
+    return SaveReport::merged(merged, QLocale::system());
 }
 
 // Another program's change came in the instant before zev.conf was replaced: never lost in silence.
 void reportDisplacedChange(QWidget* parent, const SaveOutcome& outcome)
 {
-    if (outcome.displacedChange)
-        Prompts::current().warning(parent, kSavingTitle,
-                                   QStringLiteral("\nAnother program changed zev.conf while it was being saved; "
-                                                  "its version was replaced.\n\nIt is kept as:\n%1")
-                                       .arg(QDir::toNativeSeparators(outcome.displacedCopy)));
+    if (const QString text = SaveReport::displacedChange(outcome); !text.isEmpty())
+        Prompts::current().warning(parent, kSavingTitle, u'\n' + text);
 }
 
 void report(QWidget* parent, const SaveOutcome& outcome)
@@ -165,13 +152,9 @@ void report(QWidget* parent, const SaveOutcome& outcome)
     Prompts& prompts = Prompts::current();
     reportDisplacedChange(parent, outcome);
     switch (outcome.status) {
-    case SaveOutcome::Status::Saved: {
-        const QString saved = outcome.configWritten
-                                  ? QStringLiteral("Saved zev.conf and %1").arg(deviceFiles(outcome.devicesWritten))
-                                  : QStringLiteral("Saved: nothing to write");
-        showStatus(parent, outcome.merged ? mergedText(*outcome.merged) + QStringLiteral("; ") + saved : saved);
+    case SaveOutcome::Status::Saved:
+        showStatus(parent, SaveReport::saved(outcome, QLocale::system()));
         return;
-    }
     case SaveOutcome::Status::Cancelled: // the user's own choice: no box, but a word
         showStatus(parent, QStringLiteral("Not saved: your changes are kept."));
         return;

@@ -7,6 +7,7 @@
 #include "model/ConfigCompare.h"
 #include "model/ConfigFile.h"
 #include "model/ConfigMerge.h"
+#include "model/SaveReport.h"
 #include "model/ThinClientImport.h"
 #include "model/TrustedNames.h"
 #include "model/Workspace.h"
@@ -75,11 +76,9 @@ int save(Workspace& workspace)
     const SaveOutcome saved = workspace.save(questions);
     switch (saved.status) {
     case SaveOutcome::Status::Saved:
-        if (saved.configWritten)
-            out() << "Saved zev.conf and " << saved.devicesWritten
-                  << (saved.devicesWritten == 1 ? " device file" : " device files") << Qt::endl;
-        else
-            out() << "Saved: nothing to write" << Qt::endl;
+        out() << SaveReport::saved(saved, QLocale::c()) << Qt::endl;
+        if (const QString displaced = SaveReport::displacedChange(saved); !displaced.isEmpty())
+            err() << displaced << Qt::endl;
         return 0;
     case SaveOutcome::Status::Busy:
         err() << "Another program is saving into the working folder; nothing was written." << Qt::endl;

@@ -1,0 +1,41 @@
+#include "model/SaveReport.h"
+
+#include <QDir>
+
+namespace {
+
+QString counted(const QLocale& locale, int count, const char* one, const char* many)
+{
+    return QStringLiteral("%1 %2").arg(locale.toString(count), QLatin1String(count == 1 ? one : many));
+}
+
+} // namespace
+
+namespace SaveReport {
+
+QString merged(const MergeOutcome& merged, const QLocale& locale)
+{
+    return QStringLiteral("Merged with the changes on disk: %1, %2")
+        .arg(counted(locale, merged.serversTaken, "server", "servers"),
+             counted(locale, merged.devicesTaken, "device", "devices"));
+}
+
+QString saved(const SaveOutcome& saved, const QLocale& locale)
+{
+    const QString written = saved.configWritten ? QStringLiteral("Saved zev.conf and %1")
+                                                      .arg(counted(locale, saved.devicesWritten, "device file", "device files"))
+                                                : QStringLiteral("Saved: nothing to write");
+    return saved.merged ? merged(*saved.merged, locale) + QStringLiteral("; ") + written : written;
+}
+
+QString displacedChange(const SaveOutcome& saved)
+{
+    if (!saved.displacedChange)
+        return {};
+    return QStringLiteral("Another program changed zev.conf while it was being saved; its version was replaced.")
+           + (saved.displacedCopy.isEmpty()
+                  ? QString()
+                  : QStringLiteral("\n\nIt is kept as:\n%1").arg(QDir::toNativeSeparators(saved.displacedCopy)));
+}
+
+} // namespace SaveReport

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "model/Workspace.h"
+
+#include <QLocale>
+#include <QString>
+
+// What a save or a merge did, in the words both the window's status bar and
+// the command line use; numbers in the locale given.
+namespace SaveReport {
+
+// "Merged with the changes on disk: 2 servers, 4 devices"
+QString merged(const MergeOutcome& merged, const QLocale& locale);
+// "Saved zev.conf and 3 device files" or "Saved: nothing to write", after what a merge did first.
+QString saved(const SaveOutcome& saved, const QLocale& locale);
+// Another program's change that came in the instant before zev.conf was
+// replaced, and where it is kept; empty when there was none.
+QString displacedChange(const SaveOutcome& saved);
+
+} // namespace SaveReport
