@@ -139,8 +139,6 @@ private slots:
     void cleanup()
     {
         QCOMPARE(prompts->unexpected, 0);
-        QCOMPARE(prompts->styled, 0); // no box takes on a label's colours
-        QVERIFY(!prompts->questions.join(u' ').contains("cannot be undone")); // every change can be (Edit ▸ Undo)
         prompts.reset();
         qDeleteAll(servers); // init() fills both lists anew
         qDeleteAll(clients);

@@ -8,8 +8,7 @@
 // Scripted stand-in for every message box and file dialog. The title of each
 // is kept in shown, and the folder a file dialog opened in; questions take the
 // queued answers, file dialogs the queued names. A call that finds nothing
-// queued counts as unexpected and gets No or an empty name. A box whose parent
-// (or an ancestor) carries a style sheet would be painted in it: counted as styled.
+// queued counts as unexpected and gets No or an empty name.
 class FakePrompts : public Prompts {
 public:
     FakePrompts() { install(this); }
@@ -20,7 +19,6 @@ public:
     QList<QMessageBox::StandardButton> answers;
     QStringList fileNames;
     int unexpected = 0;
-    int styled = 0;
 
     QStringList details; // of the boxes that had any
     void information(QWidget* parent, const QString& title, const QString&, const QString& why = QString()) override
@@ -65,10 +63,8 @@ public:
     }
 
 private:
-    void note(QWidget* parent, const QString& title, const QString& why)
+    void note(QWidget*, const QString& title, const QString& why)
     {
-        for (QWidget* widget = parent; widget; widget = widget->parentWidget())
-            styled += widget->styleSheet().isEmpty() ? 0 : 1;
         shown << title;
         if (!why.isEmpty())
             details << why;
