@@ -240,6 +240,7 @@ private slots:
                                                 << saving + "/" + saving << all << "clean";
         QTest::newRow("changed while saving, Merge") << "changed while saving" << "actionSave" << "Merge" << saving
                                                      << all << "clean theirs";
+        QTest::newRow("changed at the swap") << "changed at the swap" << "actionSave" << "" << saving << all << "clean";
         QTest::newRow("changed while saving, Cancel") << "changed while saving" << "actionSave" << "Cancel" << saving
                                                       << "zev.conf=other" << "modified";
         QTest::newRow("created, Merge") << "created" << "actionSave" << "Merge" << saving << all << "clean";
@@ -319,9 +320,10 @@ private slots:
         }
         if (scene == "deleted unmodified") // the disk no longer holds the records: Save comes on
             QTRY_VERIFY(window.findChild<QAction*>("actionSave")->isEnabled());
-        if (scene == "changed while saving") { // after the question was asked, or not
-            setSaveStepHook([this, theirs](SaveStep step) {
-                if (step == SaveStep::Staged && !QFileInfo::exists(workPath("zev.conf.theirs"))) {
+        if (scene.startsWith("changed ")) { // while the files are written, or after the last look at zev.conf
+            const SaveStep when = scene == "changed while saving" ? SaveStep::Staged : SaveStep::Sync;
+            setSaveStepHook([this, theirs, when](SaveStep step) {
+                if (step == when && !QFileInfo::exists(workPath("zev.conf.theirs"))) {
                     writeWorkFile("zev.conf", theirs);
                     writeWorkFile("zev.conf.theirs", theirs);
                 }
@@ -367,6 +369,8 @@ private slots:
             QCOMPARE(progress.join(u'/'), scene == "slow" ? "Writing device files: 1 of 3/Writing device files: 2 of 3/Putting 3 device files in place…"
                                                           : "Writing device files: 1 of 3");
         }
+        if (scene == "changed at the swap") // never lost in silence: the box says where theirs is
+            QVERIFY(prompts->texts.last().endsWith(QDir::toNativeSeparators(workPath(".zev-previous/zev.conf"))));
         if (scene == "folder") // a failure names the file and the reason behind "Show Details..."
             QCOMPARE(prompts->details, QStringList(workPath("zev.conf") + ": Is a directory"));
         QCOMPARE(onDisk(window), files);

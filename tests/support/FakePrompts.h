@@ -21,13 +21,16 @@ public:
     int unexpected = 0;
 
     QStringList details; // of the boxes that had any
-    void information(QWidget* parent, const QString& title, const QString&, const QString& why = QString()) override
+    QStringList texts; // of the information and warning boxes
+    void information(QWidget* parent, const QString& title, const QString& text, const QString& why = QString()) override
     {
         note(parent, title, why);
+        texts << text;
     }
-    void warning(QWidget* parent, const QString& title, const QString&, const QString& why = QString()) override
+    void warning(QWidget* parent, const QString& title, const QString& text, const QString& why = QString()) override
     {
         note(parent, title, why);
+        texts << text;
     }
     QStringList questions; // the texts of the questions asked
     QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
