@@ -107,7 +107,7 @@ int check(const QStringList& arguments)
         return kTrouble;
     const QStringList problems = workspace.problems(QSize());
     for (const QString& problem : problems)
-        out() << problem << Qt::endl;
+        out() << problem << u'\n';
     return problems.isEmpty() ? 0 : 1;
 }
 
@@ -140,7 +140,7 @@ int diff(const QStringList& arguments)
         return kTrouble;
     const QStringList lines = ConfigCompare::differences(older, newer);
     for (const QString& line : lines)
-        out() << line << Qt::endl;
+        out() << line << u'\n';
     return lines.isEmpty() ? 0 : 1;
 }
 
@@ -150,7 +150,7 @@ int show(const QStringList& arguments)
     if (!readArgument(arguments[0], text))
         return kTrouble;
     for (const QString& line : ConfigCompare::describe(text))
-        out() << line << Qt::endl;
+        out() << line << u'\n';
     return 0;
 }
 
@@ -247,5 +247,7 @@ int main(int argc, char* argv[])
     const bool optionGiven = std::any_of(rest.begin(), rest.end(), [](const QString& a) { return a.startsWith(u'-'); });
     if (optionGiven || rest.size() != QString::fromLatin1(command->arguments).count(u' ') + 1)
         return wrongCall(QStringLiteral("usage: ") + usageLine(*command));
-    return command->run(rest);
+    const int status = command->run(rest);
+    out().flush(); // long listings go out a buffer at a time, not a line at a time
+    return status;
 }
