@@ -228,6 +228,7 @@ void MainWindow::showMergeDetails(const MergeOutcome& merged)
             dialog.exec();
         });
     }
+    mergeDetailsButton->setAccessibleDescription(lastMergeDetails);
     mergeDetailsButton->setVisible(!lastMergeDetails.isEmpty());
 }
 

@@ -241,6 +241,7 @@ private slots:
         first.server_id = makeServerId(QDateTime(QDate(2026, 1, 11), QTime(23, 59, 59, 999)));
         Server second;
         second.server_id = makeServerId(november.addMSecs(1));
+        QCOMPARE(makeServerId({&first}, november), makeServerId(november.addMSecs(1)));
         QCOMPARE(makeServerId({&first, &second}, november), makeServerId(november.addMSecs(2)));
     }
 

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -145,6 +146,14 @@ private slots:
         for (const QAction* action : fresh.findChildren<QAction*>(QRegularExpression("."))) // the named ones
             enabled += action->isEnabled() ? 1 : 0;
         QCOMPARE(enabled, 4); // loading, exit, help and About
+        QString version;
+        QTimer::singleShot(0, &fresh, [&version] {
+            QWidget* about = QApplication::activeModalWidget();
+            version = about->findChild<QLabel*>("lblVersion")->text();
+            about->close();
+        });
+        trigger(fresh, "actionAbout_Pelta");
+        QCOMPARE(version, "Quorvane Connection Manager Ver " ZEV_VERSION);
         prompts->fileNames << QString();
         trigger(fresh, "btnLoadImage");
         QCOMPARE(prompts->folder, QStringLiteral("/remembered"));
@@ -244,6 +253,8 @@ private slots:
         QTest::newRow("changed while saving, Cancel") << "changed while saving" << "actionSave" << "Cancel" << saving
                                                       << "zev.conf=other" << "modified";
         QTest::newRow("created, Merge") << "created" << "actionSave" << "Merge" << saving << all << "clean";
+        QTest::newRow("theirs the same, device file blocked") << "same blocked" << "actionSave" << "Merge,Yes"
+                                                               << saving + "/" + device << "zev.conf=saved AB12.conf" << "modified";
         QTest::newRow("merge from disk") << "changed" << "actionMerge_from_disk" << "" << "" << "zev.conf=other"
                                          << "modified theirs";
         QTest::newRow("reload from disk, Yes") << "changed" << "actionReload_from_disk" << "Yes"
@@ -280,8 +291,10 @@ private slots:
         }
         if (!scene.endsWith("unmodified"))
             window.document().addThinClient("Mine", "MINE1");
-        if (scene == "blocked")
+        if (scene.endsWith("blocked"))
             QVERIFY(QDir(dir->path()).mkdir("MINE1.conf"));
+        if (scene == "same blocked") // another program wrote what the window holds
+            QVERIFY(writeWorkFile("zev.conf", ConfigFile::serialize(window.serverList(), window.thinClientList())));
         const Descriptor lockHolder(scene == "locked" ? ::open(QFile::encodeName(workPath(".zev-lock")), O_WRONLY | O_CREAT, 0600) : -1);
         struct flock lock {};
         lock.l_type = F_WRLCK;
@@ -330,9 +343,9 @@ private slots:
                 return true;
             });
         }
-        if (scene == "changed" || scene == "conflict") // noticed at once, before any save
+        if (scene == "changed" || scene == "conflict" || scene == "created") // noticed at once, before any save
             QTRY_VERIFY(static_cast<QMainWindow&>(window).statusBar()->currentMessage().startsWith(
-                "zev.conf was changed by another program"));
+                QStringLiteral("zev.conf was %1 by another program").arg(scene == "created" ? "created" : "changed")));
         const QMap<QString, QMessageBox::StandardButton> buttons{{"Yes", QMessageBox::Yes}, {"No", QMessageBox::No},
                                                                  {"Merge", QMessageBox::Yes}, {"Replace", QMessageBox::No},
                                                                  {"Cancel", QMessageBox::Cancel}, {"Save", QMessageBox::Save}};
@@ -362,6 +375,9 @@ private slots:
         if (how.endsWith("_from_disk") && answers != "No") // one step, named
             QCOMPARE(window.findChild<QAction*>("actionUndo")->text(),
                      how.contains("Merge") ? "Undo Merge changes from disk" : "Undo Reload from disk");
+        if (after.endsWith("theirs") && !how.contains("Reload")) // what the merge took, behind the status bar's Details
+            QCOMPARE(window.findChild<QPushButton*>("btnMergeDetails")->accessibleDescription(),
+                     scene == "conflict" ? "Thinclient “AB12”: desc settled for theirs" : "Thinclient “AB12”: desc from theirs");
         if (scene == "conflict")
             QCOMPARE(prompts->conflicts, QStringList("Thinclient “AB12”/desc/Front desk/Front desk (mine)/Front desk (theirs)"));
         if (scene.startsWith("slow")) {
