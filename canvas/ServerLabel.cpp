@@ -51,7 +51,7 @@ void ServerLabel::showServer(const Server& server)
 {
     id = server.server_id;
     hostAndProtocol = server.rps_hostname_port + QStringLiteral(", ") + server.rps_connection_type.toUpper();
-    box = QRect(server.xpos, server.ypos, server.width, server.height);
+    box = {server.xpos, server.ypos, server.width, server.height, false, false};
     setText(server.display_name);
     showGeometry();
 }
@@ -132,13 +132,18 @@ void ServerLabel::setReadingOrder(QList<ServerLabel*> labels)
 // Its place, and what a screen reader says of it.
 void ServerLabel::showGeometry()
 {
-    setGeometry(labelRect(box.x(), box.y(), box.width(), box.height()));
+    setGeometry(placedBox());
     setAccessibleName(QStringLiteral("Server %1, %2, at %3, %4").arg(text(), hostAndProtocol).arg(x()).arg(y()));
+}
+
+QRect ServerLabel::placedBox() const
+{
+    return labelRect(box.xpos, box.ypos, box.width, box.height);
 }
 
 void ServerLabel::applyBox(const LabelBox& moved)
 {
-    box = QRect(moved.xpos, moved.ypos, moved.width, moved.height);
+    box = moved;
     horizontalHold = moved.horizontalHold;
     verticalHold = moved.verticalHold;
     showGeometry();
@@ -158,7 +163,7 @@ void ServerLabel::keyPressEvent(QKeyEvent* event)
         keyResize = resize;
         if (parentWidget())
             bounds->setSize(parentWidget()->size());
-        applyBox(keyStep(*bounds, {box.x(), box.y(), box.width(), box.height(), false, false}, arrows[event->key()], resize));
+        applyBox(keyStep(*bounds, {box.xpos, box.ypos, box.width, box.height, false, false}, arrows[event->key()], resize));
         keyMoved = true;
         return;
     }
@@ -199,7 +204,7 @@ void ServerLabel::keyReleaseEvent(QKeyEvent* event)
     keyMoved = false;
     const bool continuing = keyRunStarted;
     keyRunStarted = true;
-    emit placed(handle, box, keyResize, continuing);
+    emit placed(handle, placedBox(), keyResize, continuing);
 }
 
 void ServerLabel::focusOutEvent(QFocusEvent* event)
@@ -225,7 +230,7 @@ void ServerLabel::mouseReleaseEvent(QMouseEvent*)
     pressed = false;
     dragged = false;
     if (finished)
-        emit placed(handle, box, zone != 0, false);
+        emit placed(handle, placedBox(), zone != 0, false);
 }
 
 void ServerLabel::mouseMoveEvent(QMouseEvent* event)
@@ -250,7 +255,7 @@ void ServerLabel::mouseMoveEvent(QMouseEvent* event)
 void ServerLabel::dragTo(const QPoint& pointer)
 {
     const DragInput input{zone, *bounds, QPoint(lastX, lastY), pointer, QPoint(pressX, pressY)};
-    applyBox(dragStep(input, {box.x(), box.y(), box.width(), box.height(), horizontalHold, verticalHold}));
+    applyBox(dragStep(input, {box.xpos, box.ypos, box.width, box.height, horizontalHold, verticalHold}));
     dragged = true;
     // A move measures from the press point, so only resizes track the last position.
     if (zone != 0) {

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "canvas/LabelGeometry.h"
+
 #include <QLabel>
 #include <QSet>
 #include <QList>
 #include <QPoint>
 #include <QRect>
-
-struct LabelBox;
 
 class Server;
 
@@ -67,7 +67,9 @@ protected:
 private:
     void dragTo(const QPoint& pointer);
     void showGeometry();
-    void applyBox(const LabelBox& box);
+    void applyBox(const LabelBox& moved);
+    // The box as the workspace takes it: within the bounds every label is kept in.
+    QRect placedBox() const;
     // While its menu or a question about it is open.
     void setHighlighted(bool on);
     void openServerDialog(bool clone);
@@ -75,7 +77,7 @@ private:
     quint64 handle;
     QString id;
     QString hostAndProtocol; // for a screen reader
-    QRect box;               // as the server holds it, or as a drag or key has just made it
+    LabelBox box;            // as the server holds it, or as a drag or key has just made it
     QRect* bounds;
     int lastX = 0;
     int lastY = 0;
