@@ -30,6 +30,6 @@ void runConfigBackup(QWidget* parent, const Workspace& workspace, const std::fun
         prompts.warning(parent, QStringLiteral("File write error"),
                         QStringLiteral("There was an error creating the backup file.\nThe directory may be read only, "
                                        "or your may not have permission to write to the directory"),
-                        outcome.failedFile + QStringLiteral(": ") + fileErrorText(outcome.error));
+                        outcome.failedFile + QStringLiteral(": ") + outcome.error.text());
     }
 }

@@ -17,7 +17,7 @@ void runThinClientImport(QWidget* parent, Workspace& workspace)
     const FileRead list = readChosenFile(fileName, 256 * 1024 * 1024);
     if (list.status != FileRead::Status::Read) {
         prompts.warning(parent, QStringLiteral("Open error"), QStringLiteral("Error opening file\n\n") + fileName,
-                        fileErrorText(list.error));
+                        list.error.text());
         return;
     }
     const ThinClientImport::Stats stats =

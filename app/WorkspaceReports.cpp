@@ -21,9 +21,9 @@ const QString kLoadingTitle = QStringLiteral("ZEV - Loading Configuration");
 const QString kSavingTitle = QStringLiteral("ZEV - Saving Configuration");
 const QString kDeviceTitle = QStringLiteral("Creating thinclient configuration");
 
-QString failureLine(const QString& path, int error)
+QString failureLine(const QString& path, const FileError& error)
 {
-    return QDir::toNativeSeparators(path) + QStringLiteral(": ") + fileErrorText(error);
+    return QDir::toNativeSeparators(path) + QStringLiteral(": ") + error.text();
 }
 
 // Modal, with Cancel; Escape cancels as the button does, even before the dialog
@@ -185,12 +185,12 @@ void report(QWidget* parent, const SaveOutcome& outcome)
 
 bool reportFolder(QWidget* parent, const LoadOutcome& loaded)
 {
-    if (loaded.folderError != 0)
+    if (loaded.folderError.isError())
         Prompts::current().warning(parent, kLoadingTitle,
                                    QStringLiteral("\nThe folder of the picture could not be opened:\n%1")
                                        .arg(QDir::toNativeSeparators(loaded.folder)),
-                                   fileErrorText(loaded.folderError));
-    return loaded.folderError == 0;
+                                   loaded.folderError.text());
+    return !loaded.folderError.isError();
 }
 
 bool reportPicture(QWidget* parent, const QString& picturePath, const LoadOutcome& loaded)
@@ -199,7 +199,7 @@ bool reportPicture(QWidget* parent, const QString& picturePath, const LoadOutcom
         Prompts::current().warning(parent, QStringLiteral("ZEV - Loading Image"),
                                    QStringLiteral("\nThe topology picture could not be loaded:\n%1")
                                        .arg(QDir::toNativeSeparators(picturePath)),
-                                   fileErrorText(loaded.picture.error));
+                                   loaded.picture.error.text());
     return loaded.picture.status == FileRead::Status::Read;
 }
 
@@ -211,7 +211,7 @@ bool reportConfig(QWidget* parent, const QString& configPath, const LoadOutcome&
                                    QStringLiteral("\nThe configuration file could not be read:\n%1\n\nZEV starts "
                                                   "with an empty configuration. Saving will replace that file.")
                                        .arg(QDir::toNativeSeparators(configPath)),
-                                   fileErrorText(loaded.configError));
+                                   loaded.configError.text());
     return loaded.config == FileRead::Status::Read;
 }
 
@@ -235,12 +235,12 @@ SaveOutcome runSave(QWidget* parent, Workspace& workspace)
 
 namespace {
 
-bool notReadable(QWidget* parent, const Workspace& workspace, int error)
+bool notReadable(QWidget* parent, const Workspace& workspace, const FileError& error)
 {
     Prompts::current().warning(parent, kLoadingTitle,
                                QStringLiteral("\nThe configuration file could not be read:\n%1")
                                    .arg(QDir::toNativeSeparators(workspace.configPath())),
-                               fileErrorText(error));
+                               error.text());
     return false;
 }
 
@@ -283,10 +283,9 @@ bool runReloadFromDisk(QWidget* parent, Workspace& workspace)
                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
                                     QMessageBox::No) != QMessageBox::Yes)
         return false;
-    int error = 0;
-    if (!workspace.reloadFromDisk(&error)) {
+    FileError error;
+    if (!workspace.reloadFromDisk(&error))
         return notReadable(parent, workspace, error);
-    }
     showStatus(parent, QStringLiteral("Reloaded zev.conf from disk."));
     return true;
 }

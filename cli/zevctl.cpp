@@ -37,9 +37,9 @@ QTextStream& err()
     return stream;
 }
 
-int trouble(const QString& path, int error)
+int trouble(const QString& path, const FileError& error)
 {
-    err() << QDir::toNativeSeparators(path) << ": " << fileErrorText(error) << Qt::endl;
+    err() << QDir::toNativeSeparators(path) << ": " << error.text() << Qt::endl;
     return kTrouble;
 }
 
@@ -48,7 +48,7 @@ bool readArgument(const QString& path, QByteArray& content)
 {
     const FileRead read = readChosenFile(path, ConfigFile::kLargestConfig);
     if (read.status != FileRead::Status::Read) {
-        trouble(path, read.status == FileRead::Status::Missing ? ENOENT : read.error);
+        trouble(path, read.status == FileRead::Status::Missing ? FileError(ENOENT) : read.error);
         return false;
     }
     content = read.content;
@@ -59,11 +59,11 @@ bool readArgument(const QString& path, QByteArray& content)
 bool openFolder(Workspace& workspace, const QString& folder)
 {
     const LoadOutcome opened = workspace.open(folder);
-    if (opened.folderError != 0)
+    if (opened.folderError.isError())
         trouble(folder, opened.folderError);
     else if (opened.config != FileRead::Status::Read)
-        trouble(workspace.configPath(), opened.config == FileRead::Status::Missing ? ENOENT : opened.configError);
-    return opened.folderError == 0 && opened.config == FileRead::Status::Read;
+        trouble(workspace.configPath(), opened.config == FileRead::Status::Missing ? FileError(ENOENT) : opened.configError);
+    return !opened.folderError.isError() && opened.config == FileRead::Status::Read;
 }
 
 // A save as the window makes one, nothing asked: a device file that cannot be

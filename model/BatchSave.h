@@ -46,7 +46,7 @@ public:
     BatchSave& operator=(const BatchSave&) = delete;
 
     // Writes the new content of fileName; 0, or why it failed (an errno value
-    // or a FileError). A file that exists and that this user may not write, or
+    // or a FileRefusal). A file that exists and that this user may not write, or
     // that has no write bit at all (also for root), is not replaced. written,
     // when given, receives the metadata of the new file as written.
     int stage(const QString& fileName, const QByteArray& bytes, struct stat* written = nullptr);

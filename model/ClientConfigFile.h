@@ -21,7 +21,7 @@ bool isUsableSerial(QStringView serialNumber);
 QByteArray serialize(const ThinClient& client, const QList<Server*>& servers);
 
 // Asked with the full path of a file that could not be written and why (an
-// errno value or a FileError); true goes on with the next device, false stops.
+// errno value or a FileRefusal); true goes on with the next device, false stops.
 using ContinueQuestion = std::function<bool(const QString& path, int error)>;
 
 // Told after each device file is written, with how many are and how many

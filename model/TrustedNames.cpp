@@ -77,7 +77,7 @@ FileRead readOpened(Descriptor file, qint64 maxSize, const std::function<bool(co
     read.status = FileRead::Status::Refused;
     if (!file.isOpen()) {
         read.error = errno;
-        if (read.error == ENOENT)
+        if (read.error.code() == ENOENT)
             read.status = FileRead::Status::Missing;
         return read;
     }
@@ -92,7 +92,7 @@ FileRead readOpened(Descriptor file, qint64 maxSize, const std::function<bool(co
     else {
         read.content.reserve(read.seen.st_size);
         read.error = readAll(file.get(), maxSize, read.content);
-        read.status = read.error == 0 ? FileRead::Status::Read : FileRead::Status::Refused;
+        read.status = !read.error.isError() ? FileRead::Status::Read : FileRead::Status::Refused;
     }
     return read;
 }
@@ -108,9 +108,9 @@ void Descriptor::reset(int newFd)
     fd = newFd;
 }
 
-QString fileErrorText(int error)
+QString FileError::text() const
 {
-    switch (error) {
+    switch (value) {
     case kNotPlainFile:
         return QStringLiteral("not a plain file");
     case kTooLarge:
@@ -122,7 +122,7 @@ QString fileErrorText(int error)
     case kUnusableName:
         return QStringLiteral("not a usable file name");
     default:
-        return QString::fromLocal8Bit(std::strerror(error));
+        return QString::fromLocal8Bit(std::strerror(value));
     }
 }
 

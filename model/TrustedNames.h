@@ -36,16 +36,28 @@ private:
     int fd = -1;
 };
 
-// Why a file could not be read or written: an errno value, or one of these.
-enum FileError : int {
+// The program's own reasons a file is refused, beside errno values.
+enum FileRefusal : int {
     kNotPlainFile = -1,
     kTooLarge = -2,
     kUntrustedLink = -3,
     kReadOnly = -4,
     kUnusableName = -5,
 };
-// The reason in words, for the details of a message box.
-QString fileErrorText(int error);
+
+// Why a file could not be read or written: an errno value or a FileRefusal,
+// 0 for none. It says itself in words, for a message box's details and for
+// the command line alike.
+class FileError {
+public:
+    constexpr FileError(int code = 0) : value(code) {}
+    constexpr int code() const { return value; }
+    constexpr bool isError() const { return value != 0; }
+    QString text() const;
+
+private:
+    int value;
+};
 
 // The working folder is shared with other users and served to the devices, so
 // every name in it is untrusted. It is opened once; every later name is looked
@@ -74,7 +86,7 @@ Place followTrustedLinks(int folder, const QByteArray& name);
 struct FileRead {
     enum class Status { Read, Missing, Refused };
     Status status = Status::Missing;
-    int error = 0;       // why it was refused
+    FileError error;     // why it was refused
     QByteArray content;  // when read
     struct stat seen {}; // of the file itself, taken before reading
 };

@@ -38,7 +38,7 @@ LoadOutcome Workspace::load(const QString& picturePath)
 {
     const QFileInfo picture(picturePath);
     LoadOutcome outcome = open(picture.absolutePath());
-    if (outcome.folderError == 0)
+    if (!outcome.folderError.isError())
         outcome.picture = readFileAt(folder.get(), picture.fileName(), kLargestPicture);
     return outcome;
 }
@@ -438,7 +438,7 @@ MergeOutcome Workspace::mergeFromDisk(const SettleConflicts& settle)
     return outcome;
 }
 
-bool Workspace::reloadFromDisk(int* error)
+bool Workspace::reloadFromDisk(FileError* error)
 {
     const FileRead theirs = readConfig();
     if (theirs.status == FileRead::Status::Refused) {
@@ -465,7 +465,7 @@ BackupOutcome Workspace::backup(const QString& targetPath) const
 {
     BackupOutcome outcome;
     outcome.failedFile = targetPath;
-    const auto failed = [&outcome](BackupOutcome::Status status, int error) {
+    const auto failed = [&outcome](BackupOutcome::Status status, const FileError& error) {
         outcome.status = status;
         outcome.error = error;
         return outcome;

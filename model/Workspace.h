@@ -22,16 +22,16 @@ class ThinClient;
 
 struct FileFailure {
     QString path;
-    int error; // an errno value or a FileError
+    FileError error;
 };
 
 // What opening the working folder found.
 struct LoadOutcome {
     QString folder;      // the picture's folder, as its path was given
-    int folderError = 0; // the folder could not be opened: nothing else was tried
+    FileError folderError; // the folder could not be opened: nothing else was tried
     FileRead picture;    // its bytes, to be decoded by the caller
     FileRead::Status config = FileRead::Status::Missing;
-    int configError = 0;
+    FileError configError;
 };
 
 // How zev.conf on disk differs from what the records were last merged with.
@@ -50,7 +50,7 @@ using SettleConflicts = std::function<bool(QList<MergeConflict>&)>;
 struct MergeOutcome {
     enum class Status { Merged, Cancelled, Unreadable, NothingToMerge };
     Status status = Status::Merged;
-    int error = 0;
+    FileError error;
     ConfigChange change = ConfigChange::None; // what was found on disk
     QList<MergeChange> changes; // what came from the other program, and how each conflict was settled
     int serversTaken = 0;       // records that took another program's changes
@@ -69,7 +69,7 @@ struct SaveOutcome {
         DevicesFailed, // zev.conf written, but not every device file (failedDevices)
     };
     Status status = Status::Saved;
-    int error = 0;
+    FileError error;
     QString stoppedAt; // the file that stopped it: zev.conf, or the lock file
     bool configWritten = false;
     std::optional<MergeOutcome> merged; // another program's changes, merged in before writing
@@ -97,7 +97,7 @@ struct SaveQuestions {
 struct BackupOutcome {
     enum class Status { Written, Exists, Failed };
     Status status = Status::Written;
-    int error = 0;
+    FileError error;
     QString failedFile; // zev.conf when it could not be read, else the backup
 };
 
@@ -168,7 +168,7 @@ public:
     MergeOutcome mergeFromDisk(const SettleConflicts& settle);
     // The records as zev.conf on disk holds them, the window's changes
     // discarded: one undo step. False when the file could not be read (error).
-    bool reloadFromDisk(int* error = nullptr);
+    bool reloadFromDisk(FileError* error = nullptr);
     // What "Check configuration" finds in the records and the folder, for a picture of that size.
     QStringList problems(const QSize& picture) const;
     // Copies zev.conf as it is on disk to a new file at targetPath.
