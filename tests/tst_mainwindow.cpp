@@ -23,6 +23,8 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTcpServer>
 #include <QTableWidget>
@@ -572,6 +574,7 @@ private slots:
 
     // Tab goes through the labels as one reads the picture, top to bottom, then
     // left to right, from the first Tab after loading; Shift+Tab goes back.
+    // Other keys go on to the picture.
     void readingOrder()
     {
         QByteArray conf;
@@ -591,6 +594,12 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         order << qobject_cast<ServerLabel*>(QApplication::focusWidget())->text();
         QCOMPARE(order.join(u' '), "Top Left Low Top Low");
+        // Keys a label has no use for reach the picture around it: Page Down scrolls.
+        window.resize(200, 150);
+        auto* area = window.findChild<QScrollArea*>();
+        QVERIFY(area->verticalScrollBar()->maximum() > 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+        QVERIFY(area->verticalScrollBar()->value() > 0);
     }
 
     // A label's "Check connection" and "Check all servers" try the servers'
