@@ -266,6 +266,8 @@ private slots:
             << lock + ".zev-previous/(755)~ @/x=old(644) zev.conf=new(640)";
         QTest::newRow("previous versions folder links outside") << old + "link .zev-previous @" << "save" << "saved"
             << lock + ".zev-previous->@ @/x=old(644) zev.conf=new(640)";
+        QTest::newRow("one name staged twice over its previous version") << previous << "batch twice" << "saved"
+            << ".zev-previous/(755) .zev-previous/zev.conf=old(640) @/x=old(644) zev.conf=new(640)*";
         QTest::newRow("one name staged twice beside the target") << folder + "nobody .zev-previous" << "batch twice" << "saved"
             << ".zev-previous/(755)~ @/x=old(644) zev.conf=new(640)";
         QTest::newRow("pipe beside the target") << folder + "nobody .zev-previous;fifo .zev.conf.zev-new-#" << "save" << "saved"
