@@ -59,6 +59,8 @@ public:
     bool commit(const Failed& failed = {});
 
     QString targetPath(const QString& fileName) const;
+    // How many files are staged: a name staged twice counts once.
+    qsizetype stagedFiles() const { return staged.size(); }
     // A new file grants no more than mode (a copy readable by no one the original is not).
     void limitNewFiles(mode_t mode) { newFileLimit = mode; }
     // Puts nothing in place of an existing file (a backup written as a new file only).

@@ -321,6 +321,7 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
             continue;
         }
 
+        const int deviceFiles = int(deviceSave.stagedFiles()); // two serial numbers may name one file
         int configError = 0;
         if (!configSave.commit([&configError](const QString&, int error) {
                 configError = error;
@@ -343,7 +344,7 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
             followHistory();
             return stopWith(SaveOutcome::Status::DevicesFailed);
         }
-        outcome.devicesWritten = staging.staged;
+        outcome.devicesWritten = deviceFiles;
         break;
     }
     steps.markSaved();

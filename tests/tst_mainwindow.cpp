@@ -209,6 +209,7 @@ private slots:
         const QString device = "Creating thinclient configuration/Creating thinclient configuration";
         const QString backup = "Create backup file";
         QTest::newRow("save") << "" << "actionSave" << "" << "" << all << "clean";
+        QTest::newRow("a device repeated in zev.conf") << "repeated" << "actionSave" << "" << "" << all << "clean";
         QTest::newRow("zev.conf is a folder") << "folder" << "actionSave" << "" << saving << "" << "modified";
         QTest::newRow("full disk") << "full" << "actionSave" << "" << saving << golden << "modified";
         QTest::newRow("device file blocked, close") << "blocked" << "close" << "Yes,Yes" << "Save changes/" + device
@@ -284,7 +285,9 @@ private slots:
         }
         if (scene == "folder") // there at loading: no change by another program
             QVERIFY(QDir(dir->path()).mkdir("zev.conf"));
-        MainWindow& window = open(scene == "folder" || scene == "created" ? QByteArray() : golden);
+        const qsizetype firstDevice = golden.indexOf("[THINCLIENT]");
+        const QByteArray repeated = golden + golden.mid(firstDevice, golden.indexOf("[THINCLIENT]", firstDevice + 1) - firstDevice);
+        MainWindow& window = open(scene == "folder" || scene == "created" ? QByteArray() : scene == "repeated" ? repeated : golden);
         if (scene == "full") {
             RecordCopies<ThinClient> devices(window.thinClientList());
             for (int i = 0; i < 4000; ++i)
@@ -369,7 +372,7 @@ private slots:
         setSaveStepHook({});
         QFile::remove(workPath("zev.conf.theirs"));
         QCOMPARE(prompts->shown.join(u'/'), titles);
-        if ((scene.isEmpty() || scene == "slow") && how == "actionSave") // a save says what it wrote
+        if ((scene.isEmpty() || scene == "slow" || scene == "repeated") && how == "actionSave") // a save says what it wrote, a file once
             QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(), "Saved zev.conf and 3 device files");
         if (answers == "Merge" && scene == "changed")
             QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(),
