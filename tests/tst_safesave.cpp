@@ -25,15 +25,15 @@ constexpr uid_t kNobody = 65534;
 constexpr uid_t kOwner = 1;   // daemon: the folder's owner in the team rows
 constexpr gid_t kTeam = 100; // users: the team's group
 
-bool writeOld(const QString& path)
+bool writeOld(const QString& path, const QByteArray& tail = {})
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write("old\n") == 4;
+    return file.open(QIODevice::WriteOnly) && file.write("old\n" + tail) == 4 + tail.size();
 }
 
 // Makes what another user could have planted, step by step: "kind NAME [ARG]"
 // with ";" between steps, "@" for the folder outside and "#" for our process id.
-//   file: holds "old\n"   dir   fifo   link: to ARG   hard: second name of ARG
+//   file: holds "old\n"   long: "old\n" and 64 KiB of "x"   dir   fifo   link: to ARG   hard: second name of ARG
 //   nobody: given to another user   team: given to the folder's owner and the team
 //   mode: permissions ARG (octal)   big: 257 MiB   hold: opened for writing now, written "evil" after the operation
 //   swap: when the save reaches step ARG (0 started, 1 staged, 2 sync, 3 placed),
@@ -59,6 +59,7 @@ void plant(const QString& folder, const QString& outside, const QString& steps, 
         if (kind == "hold")
             held << ::open(name, O_WRONLY);
         const bool done = kind == "file"     ? writeOld(path)
+                          : kind == "long"   ? writeOld(path, QByteArray(64 * 1024, 'x'))
                           : kind == "dir"    ? ::mkdir(name, 0755) == 0
                           : kind == "fifo"   ? ::mkfifo(name, 0666) == 0
                           : kind == "link"   ? ::symlink(arg, name) == 0
@@ -94,7 +95,7 @@ QString snapshot(const QString& folder, const QString& outside, ino_t previousVe
             const QString mode = "(" + QString::number(seen.st_mode & 07777, 8) + ")";
             const QByteArray content = S_ISREG(seen.st_mode) ? readTestFile(path).trimmed() : QByteArray();
             if (S_ISREG(seen.st_mode))
-                entry += "=" + (content.startsWith('#') ? "new" : content) + mode;
+                entry += "=" + (content.startsWith('#') ? QByteArray(content.endsWith('x') ? "new+tail" : "new") : content) + mode;
             else if (S_ISDIR(seen.st_mode))
                 entry += "/" + mode;
             else if (S_ISLNK(seen.st_mode) && ::readlink(QFile::encodeName(path), target, sizeof target - 1) > 0)
@@ -249,6 +250,8 @@ private slots:
         const QString kept = lock + ".zev-previous/(755) .zev-previous/zev.conf=old(640) @/x=old(644) zev.conf=new(640)";
         const QString previous = folder + "file .zev-previous/zev.conf;mode .zev-previous/zev.conf 640;";
         QTest::newRow("previous version reused") << previous << "save" << "saved" << kept + "*";
+        QTest::newRow("previous version longer than the file") << folder + "long .zev-previous/zev.conf;mode .zev-previous/zev.conf 640"
+                                                               << "save" << "saved" << kept + "*";
         QTest::newRow("link outside as previous version") << folder + "link .zev-previous/zev.conf @/x" << "save" << "saved" << kept;
         QTest::newRow("second name of a file outside") << folder + "hard .zev-previous/zev.conf @/x" << "save" << "saved"
             << QString(kept).replace("@/x=old(644)", "@/x=old(644)*");
