@@ -249,8 +249,10 @@ bool notReadable(QWidget* parent, const Workspace& workspace, const FileError& e
 void reportChangeOnDisk(QWidget* parent, ConfigChange change)
 {
     if (auto* window = qobject_cast<QMainWindow*>(parent))
-        window->statusBar()->showMessage(
-            QStringLiteral("zev.conf was %1 by another program — File ▸ Merge changes from disk").arg(changeText(change)));
+        window->statusBar()->showMessage(QStringLiteral("zev.conf was %1 by another program — %2")
+                                             .arg(changeText(change), canMerge(change)
+                                                                          ? QStringLiteral("File ▸ Merge changes from disk")
+                                                                          : QStringLiteral("Save writes it again")));
 }
 
 MergeOutcome runMergeFromDisk(QWidget* parent, Workspace& workspace)

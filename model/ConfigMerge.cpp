@@ -90,6 +90,12 @@ QStringList mergedSet(const QStringList& base, const QStringList& mine, const QS
     return merged;
 }
 
+// A key theirs holds again: its conflict, and how many repeats it has seen.
+struct Repeats {
+    qsizetype conflict;
+    int count;
+};
+
 class Merger {
 public:
     explicit Merger(MergeResult& result) : result(result) {}
@@ -109,11 +115,11 @@ public:
                 took(kind, m, QStringLiteral("deleted as in theirs"));
             else {
                 conflict(kind, m, kWholeRecord, QStringLiteral("present"), QStringLiteral("changed"),
-                         QStringLiteral("deleted"), {});
+                         QStringLiteral("deleted"), std::nullopt);
                 merged.add(m);
             }
         }
-        QHash<QString, qsizetype> repeatConflicts; // a repeated key's conflict, by its plain key
+        QHash<QString, Repeats> repeatConflicts; // by the plain key
         for (const Record& t : theirs.list) {
             if (mine.find(t.key))
                 continue;
@@ -122,9 +128,9 @@ public:
                 continue; // deleted in mine
             if (b) {
                 conflict(kind, t, kWholeRecord, QStringLiteral("present"), QStringLiteral("deleted"),
-                         QStringLiteral("changed"), {t});
+                         QStringLiteral("changed"), t);
             } else if (t.occurrence > 1) {
-                repeated(kind, t, repeatConflicts);
+                repeated(kind, t, mine, theirs, repeatConflicts);
             } else {
                 merged.add(t);
                 took(kind, t, QStringLiteral("added from theirs"));
@@ -152,7 +158,7 @@ private:
                     out.values[i] = t.values[i];
                 fromTheirs << group.name;
             } else {
-                conflict(kind, m, group.name, bv, mv, tv, {t});
+                conflict(kind, m, group.name, bv, mv, tv, t);
             }
         }
         if (m.serverIds != t.serverIds && !(b && b->serverIds == t.serverIds)) {
@@ -165,26 +171,32 @@ private:
         return out;
     }
 
-    // All of theirs' repeats of one key are one conflict: mine keeps the key once.
-    void repeated(Kind kind, const Record& t, QHash<QString, qsizetype>& repeatConflicts)
+    // All of theirs' repeats of one key are one conflict, and the key stays one
+    // record: mine keeps it as merged, theirs takes the values of its last repeat.
+    void repeated(Kind kind, const Record& t, const Records& mine, const Records& theirs,
+                  QHash<QString, Repeats>& repeatConflicts)
     {
         const QString key = plainKey(t.key);
         auto found = repeatConflicts.find(key);
         if (found == repeatConflicts.end()) {
-            conflict(kind, t, kRepeated, kNone, QStringLiteral("once"), QString(), {});
+            const Record* own = mine.find(key);
+            const Record* first = theirs.find(key); // always there: t repeats it
+            conflict(kind, own ? *own : *first, kRepeated, kNone, own ? QStringLiteral("once") : kNone, QString(),
+                     std::nullopt);
             result.conflicts.last().key = key;
-            found = repeatConflicts.insert(key, result.conflicts.size() - 1);
+            found = repeatConflicts.insert(key, {result.conflicts.size() - 1, 0});
         }
-        MergeConflict& repeats = result.conflicts[*found];
-        repeats.theirsRecords << t;
-        repeats.theirs = QStringLiteral("%1 more times").arg(repeats.theirsRecords.size());
+        MergeConflict& repeats = result.conflicts[found->conflict];
+        repeats.theirsRecord = t;
+        const int count = ++found->count;
+        repeats.theirs = count == 1 ? QStringLiteral("1 more time") : QStringLiteral("%1 more times").arg(count);
     }
 
     void conflict(Kind kind, const Record& record, const QString& field, const QString& base, const QString& mine,
-                  const QString& theirs, const QList<Record>& theirsRecords)
+                  const QString& theirs, const std::optional<Record>& theirsRecord)
     {
         result.conflicts << MergeConflict{kind,  record.key, field,          recordName(kind, record), base,
-                                          mine,  theirs,     /*takeTheirs*/ false, theirsRecords};
+                                          mine,  theirs,     /*takeTheirs*/ false, theirsRecord};
     }
 
     void took(Kind kind, const Record& record, const QString& what)
@@ -220,6 +232,18 @@ QByteArray written(const QList<Record>& servers, const QList<Record>& devices, c
     return text;
 }
 
+// The record of key takes record's values; added when there is none.
+void takeValues(Records& records, const QString& key, Record record)
+{
+    if (Record* existing = records.find(key)) {
+        existing->values = record.values;
+        existing->serverIds = record.serverIds;
+        return;
+    }
+    record.key = key;
+    records.add(record);
+}
+
 QChar kindLetter(Kind kind)
 {
     return kind == Kind::Server ? u's' : u'd';
@@ -235,15 +259,16 @@ QByteArray MergeResult::text() const
         if (!conflict.takeTheirs)
             continue;
         Records& records = conflict.kind == Kind::Server ? settled.servers : settled.devices;
-        if (conflict.field == kWholeRecord && conflict.theirsRecords.isEmpty()) {
+        if (conflict.field == kWholeRecord && !conflict.theirsRecord) {
             leftOut.insert(kindLetter(conflict.kind) + conflict.key);
-        } else if (conflict.field == kWholeRecord || conflict.field == kRepeated) {
-            for (const Record& record : conflict.theirsRecords)
-                records.add(record);
+        } else if (conflict.field == kWholeRecord) {
+            records.add(*conflict.theirsRecord);
+        } else if (conflict.field == kRepeated) {
+            takeValues(records, conflict.key, *conflict.theirsRecord);
         } else if (Record* record = records.find(conflict.key)) {
             if (const Group* group = groupNamed(conflict.kind, conflict.field)) {
                 for (qsizetype i : group->fields)
-                    record->values[i] = conflict.theirsRecords.constFirst().values[i];
+                    record->values[i] = conflict.theirsRecord->values[i];
             }
         }
     }

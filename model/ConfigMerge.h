@@ -7,20 +7,23 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Where two sides changed the same thing differently. It names its record by
 // key and the fields it covers, and is settled by them, never by its place in a list.
 struct MergeConflict {
     ConfigRecords::Kind kind = ConfigRecords::Kind::Server;
     QString key;    // the record's key: its id or serial number, letter case aside
     QString field;  // the fields that merge as one, as zev.conf names them ("display_name", "xpos, ypos");
-                    // "record" for a record deleted on one side; "repeated" for a key theirs holds again
+                    // "record" for a record deleted on one side; "repeated" for a key theirs holds
+                    // again (theirs: the record takes the values of the last repeat; it stays one record)
     QString record; // "Server “Name” (id)" or "Thinclient “SERIAL”"
     QString base;   // each as the side holds it; "(none)" where the record is not there
     QString mine;
     QString theirs;
     bool takeTheirs = false; // the choice: theirs, or mine as it is
 
-    QList<ConfigRecords::Record> theirsRecords; // what taking theirs brings: none for a record deleted there
+    std::optional<ConfigRecords::Record> theirsRecord; // what taking theirs brings: none for a record deleted there
 };
 
 // One record's change that came from theirs, or a conflict settled, in words.

@@ -68,9 +68,9 @@ QSet<QString> serverIdKeys(const QStringList& ids)
 
 QString recordName(Kind kind, const Record& record)
 {
-    if (kind == Kind::Device)
-        return QStringLiteral("Thinclient “%1”").arg(record.values[1]);
-    return QStringLiteral("Server “%1” (%2)").arg(record.values[1], record.values[0]);
+    const QString name = kind == Kind::Device ? QStringLiteral("Thinclient “%1”").arg(record.values[1])
+                                              : QStringLiteral("Server “%1” (%2)").arg(record.values[1], record.values[0]);
+    return record.occurrence > 1 ? name + QStringLiteral(" (repeated)") : name;
 }
 
 } // namespace ConfigRecords

@@ -48,7 +48,7 @@ Side readRecords(const QByteArray& text);
 QStringList fieldNames(Kind kind);
 // The ids of a device's servers as they are compared, letter case aside.
 QSet<QString> serverIdKeys(const QStringList& ids);
-// "Server “Name” (id)" or "Thinclient “SERIAL”".
+// "Server “Name” (id)" or "Thinclient “SERIAL”", and " (repeated)" after a repeat of a key.
 QString recordName(Kind kind, const Record& record);
 
 } // namespace ConfigRecords

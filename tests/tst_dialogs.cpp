@@ -467,7 +467,7 @@ private slots:
     void conflictDialog()
     {
         const auto conflict = [](const QString& record, const QString& field, const QStringList& values) {
-            return MergeConflict{ConfigRecords::Kind::Server, record, field, record, values[0], values[1], values[2], false, {}};
+            return MergeConflict{ConfigRecords::Kind::Server, record, field, record, values[0], values[1], values[2], false, std::nullopt};
         };
         const QList<MergeConflict> conflicts{conflict("Thinclient “A1”", "desc", {"Desk", "Mine", "Theirs"}),
                                              conflict("Server “One” (1)", "xpos", {"0", "10", "20"})};

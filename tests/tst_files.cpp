@@ -354,7 +354,9 @@ private slots:
         row("new on both, different", "", "a=A", "a=B", "a=A | ! Server “A” (a)/display_name/(none)/A/B taken 0/0", "a=B |");
         row("serial in another case", "| x~D:", "| X~D:", "| x~E:", "| X~E: taken 0/1");
         row("theirs repeats a device", "| x~D:", "| x~D:a", "| x~D: x~D: x~E:",
-            "| x~D:a ! Thinclient “x”/repeated/(none)/once/2 more times taken 0/0", "| x~D:a x~D: x~E:");
+            "| x~D:a ! Thinclient “x”/repeated/(none)/once/2 more times taken 0/0", "| x~E:");
+        row("theirs repeats a new device", "|", "|", "| n~A: N~B:",
+            "| n~A: ! Thinclient “n”/repeated/(none)/(none)/1 more time taken 0/1", "| N~B:");
         row("both hold the repeat", "| x~D: x~E:", "| x~F: x~E:", "| x~D: x~G:", "| x~F: x~G: taken 0/1");
         row("theirs' fields in another order", "a=A@1,1", "a=B@1,1",
             "[SERVER]\nypos=1\nxpos=7\ndisplay_name=A\nserver_id=a\n", "a=B@7,1 | taken 1/0");
@@ -398,7 +400,8 @@ private slots:
             {"servers gained and lost", "| x:a,b", "| x:b,c", "Thinclient “x”: servers added c; servers removed a"},
             {"servers reordered", "| x:a,b", "| x:b,a", "Thinclient “x”: servers reordered"},
             {"letter case only", "a=A | x:a", "A=A | X:A", "Server “A” (A): server_id “a” → “A”; Thinclient “X”: serial_number “x” → “X”"},
-            {"same records, other order", "a=A b=B | x: y:", "b=B a=A | y: x:", ""}};
+            {"same records, other order", "a=A b=B | x: y:", "b=B a=A | y: x:", ""},
+            {"a device repeated", "| x:", "| x: X:", "Thinclient “X” (repeated) added"}};
         for (const auto& [name, older, newer, differences] : rows)
             QTest::newRow(name) << older << newer << QString::fromUtf8(differences);
     }

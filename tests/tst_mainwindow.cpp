@@ -336,8 +336,11 @@ private slots:
             QFile::remove(workPath("zev.conf"));
             QVERIFY(scene.startsWith("deleted") || writeWorkFile("zev.conf", scene == "changed" || scene == "conflict" ? theirs : golden));
         }
-        if (scene == "deleted unmodified") // the disk no longer holds the records: Save comes on
+        if (scene == "deleted unmodified") { // the disk no longer holds the records: Save comes on
             QTRY_VERIFY(window.findChild<QAction*>("actionSave")->isEnabled());
+            QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(),
+                     "zev.conf was deleted by another program — Save writes it again");
+        }
         if (scene.startsWith("changed ")) { // while the files are written, or after the last look at zev.conf
             const SaveStep when = scene == "changed while saving" ? SaveStep::Staged : SaveStep::Sync;
             setSaveStepHook([this, theirs, when](SaveStep step) {
