@@ -371,11 +371,11 @@ void MainWindow::checkConfiguration()
 // one (a pipe, a device, a huge file) is said at once and leaves the picture empty.
 void MainWindow::showTopologyImage(const LoadOutcome& loaded, const QString& fileName)
 {
-    reportPicture(this, fileName, loaded);
+    const QPixmap picture = QPixmap::fromImage(QImage::fromData(loaded.picture.content));
+    reportPicture(this, fileName, loaded, !picture.isNull());
     imageLabel = new TLabel;
     imageLabel->setAccessibleDescription(fileName);
     imageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QPixmap picture = QPixmap::fromImage(QImage::fromData(loaded.picture.content));
     imageLabel->setPixmap(picture);
     imageLabel->resize(picture.size());
     connect(imageLabel, &TLabel::onLabelClicked, this, &MainWindow::onImageClicked);

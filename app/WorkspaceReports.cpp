@@ -193,14 +193,15 @@ bool reportFolder(QWidget* parent, const LoadOutcome& loaded)
     return !loaded.folderError.isError();
 }
 
-bool reportPicture(QWidget* parent, const QString& picturePath, const LoadOutcome& loaded)
+bool reportPicture(QWidget* parent, const QString& picturePath, const LoadOutcome& loaded, bool decoded)
 {
-    if (loaded.picture.status != FileRead::Status::Read)
+    const bool read = loaded.picture.status == FileRead::Status::Read;
+    if (!read || !decoded)
         Prompts::current().warning(parent, QStringLiteral("ZEV - Loading Image"),
                                    QStringLiteral("\nThe topology picture could not be loaded:\n%1")
                                        .arg(QDir::toNativeSeparators(picturePath)),
-                                   loaded.picture.error.text());
-    return loaded.picture.status == FileRead::Status::Read;
+                                   read ? QStringLiteral("not a PNG, BMP or JPEG picture") : loaded.picture.error.text());
+    return read && decoded;
 }
 
 bool reportConfig(QWidget* parent, const QString& configPath, const LoadOutcome& loaded)

@@ -8,7 +8,8 @@ class QWidget;
 // opened, a picture that cannot be read (said at once: a pipe cannot make the
 // window wait), a zev.conf that cannot be read. Each returns whether all was well.
 bool reportFolder(QWidget* parent, const LoadOutcome& loaded);
-bool reportPicture(QWidget* parent, const QString& picturePath, const LoadOutcome& loaded);
+// decoded: whether the bytes read made a picture.
+bool reportPicture(QWidget* parent, const QString& picturePath, const LoadOutcome& loaded, bool decoded);
 bool reportConfig(QWidget* parent, const QString& configPath, const LoadOutcome& loaded);
 
 // A save from the window: the workspace asks its questions through the boxes

@@ -185,6 +185,12 @@ private slots:
         }
         QCOMPARE(prompts->shown.join(u'/'), QStringLiteral("ZEV - Loading Image/ZEV - Loading Configuration"));
         QVERIFY(unreadable.serverList().isEmpty());
+        // A file that is no picture is said as well, not shown as an empty one in silence.
+        QVERIFY(writeWorkFile("text.png", "not a picture\n"));
+        MainWindow notPicture;
+        prompts->fileNames << workPath("text.png");
+        trigger(notPicture, "btnLoadImage");
+        QCOMPARE(prompts->details.mid(prompts->details.size() - 2, 1), QStringList("not a PNG, BMP or JPEG picture"));
     }
 
     // Every way a save starts: Save, closing with changes (the fake question, or
