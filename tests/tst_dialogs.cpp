@@ -389,13 +389,14 @@ private slots:
         QTest::addColumn<QString>("descriptions"); // the first two devices' in the editor, or empty
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("titles");
-        QTest::addColumn<QString>("after"); // the devices, or "open", "Escape" or "Escape, kept" with nothing changed
+        QTest::addColumn<QString>("after"); // the devices, or "open", "Escape", "Escape, kept" or "Cancel" with nothing changed
         QTest::newRow("assignment grid") << false << 2 << "" << "" << ""
                                          << "XAB1=first@s1,s2;YAB2=second@s1,s3;Z3=third@s2;SS=sharp s@;I=dotless i@";
         // With changes, Escape (as Cancel and the title bar) asks before throwing them away.
         QTest::newRow("assignment grid, Escape") << false << 2 << "" << "Yes" << "Discard changes" << "Escape";
         QTest::newRow("assignment grid, Escape, No") << false << 2 << "" << "No" << "Discard changes" << "Escape, kept";
         QTest::newRow("list editor, Escape") << true << 2 << "" << "Yes" << "Discard changes" << "Escape";
+        QTest::newRow("assignment grid, Cancel") << false << 2 << "" << "Yes" << "Discard changes" << "Cancel";
         QTest::newRow("list editor") << true << 2 << "" << "Yes" << "Confirm deletion"
                                      << "XAB1=first@s1,S2,gone;YAB2=second@s3,s1;SS=sharp s@;I=dotless i@";
         QTest::newRow("list editor, No keeps the marks") << true << 2 << "" << "No" << "Confirm deletion" << "open";
@@ -452,7 +453,7 @@ private slots:
         if (after.startsWith("Escape"))
             QTest::keyClick(view, Qt::Key_Escape);
         else
-            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            dialog->findChild<QDialogButtonBox*>()->button(after == "Cancel" ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
         QCOMPARE(prompts->shown.join(u'/'), titles);
         if (titles == "Confirm deletion") // how many go, hidden rows included
             QCOMPARE(prompts->questions.last().section(u'\n', 0, 0), "1 thinclient will be deleted.");

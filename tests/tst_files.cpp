@@ -301,7 +301,7 @@ private slots:
                                  {"[::1", "rdp", "the “]” after the IPv6 address is missing"},
                                  {"[::1]5900", "rdp", "only “:” and a port may follow the “]”"},
                                  {" ", "rdp", "no host name or address is given"}, {"rdp://:3389", "rdp", "no host name or address is given"},
-                                 {"telnet://user@h:23", "telnet", "h:23"}, {"h:1", "vnc", "h:5901"}, {"h:0", "x11", "h:6000"},
+                                 {"telnet://user@h:23", "telnet", "h:23"}, {"://h:81", "rdp", "h:81"}, {"h:1", "vnc", "h:5901"}, {"h:0", "x11", "h:6000"},
                                  {"h:99", "VNC", "h:5999"}, {"h:100", "vnc", "h:100"}, {"h:1", "rdp", "h:1"}};
         for (const auto& [written, type, address] : rows)
             QTest::addRow("%s %s", written, type) << QString::fromLatin1(written) << type << QString::fromUtf8(address);
