@@ -61,7 +61,10 @@ MainWindow::MainWindow(QWidget* parent)
     });
     WidgetPrompts::setConflictSettler(&ConflictDialog::settle);
     connect(&workspace, &Workspace::recordsReset, this, &MainWindow::remakeServerLabels);
-    connect(&workspace, &Workspace::serverAdded, this, [this](quint64 handle) { addServerLabel(*workspace.server(handle)); });
+    connect(&workspace, &Workspace::serverAdded, this, [this](quint64 handle) {
+        addServerLabel(*workspace.server(handle));
+        ServerLabel::setReadingOrder(serverLabels);
+    });
     connect(&workspace, &Workspace::serverChanged, this, &MainWindow::showServerChange);
     connect(&workspace, &Workspace::serverRemoved, this, &MainWindow::removeServerLabel);
     connect(&workspace, &Workspace::stateChanged, this, &MainWindow::followHistory);
@@ -254,7 +257,6 @@ void MainWindow::addServerLabel(const Server& server)
     connect(label, &ServerLabel::serverDialogRequested, this, &MainWindow::runServerDialog);
     connect(label, &ServerLabel::deleteRequested, &workspace, &Workspace::deleteServer);
     connect(label, &ServerLabel::connectionCheckRequested, this, &MainWindow::checkConnection);
-    ServerLabel::setReadingOrder(serverLabels);
 }
 
 // The answer shows in the status bar; the window goes on meanwhile.
@@ -291,6 +293,7 @@ void MainWindow::createServerLabels()
 {
     for (const Server* server : workspace.servers())
         addServerLabel(*server);
+    ServerLabel::setReadingOrder(serverLabels); // once for all: a fleet may have thousands of servers
 }
 
 void MainWindow::setStatusMsg(QString msg)
