@@ -16,11 +16,24 @@ namespace {
 constexpr int kMaxLinks = 40;
 
 using TrustedNames::duplicate;
-// The rule the kernel applies to links in shared sticky folders: a link is
-// followed only when this user or root made it.
-bool isTrustedLink(const struct stat& link)
+
+bool isThisUserOrRoot(uid_t user)
 {
-    return link.st_uid == ::geteuid() || link.st_uid == 0;
+    return user == ::geteuid() || user == 0;
+}
+
+// A link is followed only when nobody but this user or root could have made
+// it, or moved it to where it is: it is theirs, and so is the folder holding
+// it, which lets nobody else write or is sticky (in a sticky folder only an
+// entry's owner, the folder's owner and root may rename the entry). A link
+// keeps its owner when a colleague renames it, so its owner alone says little.
+bool isTrustedLink(const struct stat& link, int folder)
+{
+    struct stat holder;
+    if (::fstat(folder, &holder) != 0)
+        return false;
+    const bool othersMayRename = (holder.st_mode & (S_IWGRP | S_IWOTH)) != 0 && (holder.st_mode & S_ISVTX) == 0;
+    return isThisUserOrRoot(link.st_uid) && isThisUserOrRoot(holder.st_uid) && !othersMayRename;
 }
 
 QByteArray readLink(int folder, const QByteArray& name)
@@ -42,7 +55,7 @@ Descriptor openFolderAt(int from, const QByteArray& path, int& linksLeft)
         if (!next.isOpen()) {
             struct stat seen;
             if (::fstatat(current.get(), part.constData(), &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISLNK(seen.st_mode) ||
-                !isTrustedLink(seen) || --linksLeft < 0)
+                !isTrustedLink(seen, current.get()) || --linksLeft < 0)
                 return {};
             next = openFolderAt(current.get(), readLink(current.get(), part), linksLeft);
             if (!next.isOpen())
@@ -116,7 +129,7 @@ QString FileError::text() const
     case kTooLarge:
         return QStringLiteral("larger than 256 MiB");
     case kUntrustedLink:
-        return QStringLiteral("a link another user made");
+        return QStringLiteral("a link another user made or could have moved here");
     case kReadOnly:
         return QStringLiteral("read-only (no write permission set)");
     case kUnusableName:
@@ -153,7 +166,7 @@ Place followTrustedLinks(int folder, const QByteArray& name)
            ::fstatat(place.folder.get(), place.name.constData(), &seen, AT_SYMLINK_NOFOLLOW) == 0 &&
            S_ISLNK(seen.st_mode)) {
         const QByteArray target = readLink(place.folder.get(), place.name);
-        if (!isTrustedLink(seen) || --linksLeft < 0 || target.isEmpty() || target.endsWith('/'))
+        if (!isTrustedLink(seen, place.folder.get()) || --linksLeft < 0 || target.isEmpty() || target.endsWith('/'))
             return {};
         const qsizetype slash = target.lastIndexOf('/');
         if (slash >= 0)
@@ -200,7 +213,15 @@ QStringList namesIn(int folder)
 
 FileRead readChosenFile(const QString& path, qint64 maxSize)
 {
-    // The user's own choice of file: its path is followed as given, but a pipe still cannot block.
-    return readOpened(Descriptor(::open(TrustedNames::nativeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)),
-                      maxSize, {});
+    // The folder the user chose is followed as given; the file's own name, when
+    // it is a link, only by the rule for links in the working folder.
+    const QFileInfo chosen(path);
+    const Descriptor folder = TrustedNames::openFolder(chosen.absolutePath());
+    if (!folder.isOpen()) {
+        FileRead unreadable;
+        unreadable.error = errno;
+        unreadable.status = unreadable.error.code() == ENOENT ? FileRead::Status::Missing : FileRead::Status::Refused;
+        return unreadable;
+    }
+    return readFileAt(folder.get(), chosen.fileName(), maxSize);
 }

@@ -61,8 +61,8 @@ private:
 
 // The working folder is shared with other users and served to the devices, so
 // every name in it is untrusted. It is opened once; every later name is looked
-// up relative to that descriptor, and links are followed only where this user
-// or root made them (the rule the kernel applies in shared sticky folders).
+// up relative to that descriptor, and links are followed only where nobody but
+// this user or root could have made them or moved them there.
 namespace TrustedNames {
 
 QByteArray nativeName(const QString& name);
@@ -98,5 +98,6 @@ FileRead readFileAt(int folder, const QString& name, qint64 maxSize,
                     const std::function<bool(const struct stat&)>& unchanged = {});
 // The names in folder, sorted, without the hidden ones.
 QStringList namesIn(int folder);
-// A file the user chose outside the working folder (an import list), by the same rules.
+// A file the user chose outside the working folder (an import list): its
+// folder as given, the file itself by the same rules.
 FileRead readChosenFile(const QString& path, qint64 maxSize);

@@ -189,6 +189,10 @@ QString run(const QString& op, const QString& dir, const QString& outside)
                : read.status == FileRead::Status::Missing ? "missing"
                                                           : "refused";
     }
+    if (op == "chosen") { // the import list the user chose
+        const FileRead read = readChosenFile(dir + "/list", 256);
+        return read.status == FileRead::Status::Read ? "read " + read.content.trimmed() : "refused";
+    }
     if (op.startsWith("batch")) { // "twice": one name staged twice, as two serial numbers differing in case do
         const Descriptor folder = TrustedNames::openFolder(dir);
         BatchSave batch(folder.get(), dir);
@@ -287,6 +291,17 @@ private slots:
             << lock + "@/x=old(644) zev.conf->@/x~";
         QTest::newRow("through another user's folder link") << "link in @;nobody in;link zev.conf in/x" << "save" << "config refused (modified)"
             << lock + "@/x=old(644) in->@~ zev.conf->in/x";
+        // A link keeps its owner when a colleague renames it: it is followed only
+        // where nobody else could have put it (a folder of this user's or root's
+        // that others may not write, or that is sticky).
+        QTest::newRow("root's link where a colleague could have moved it") << "mode . 2775;team .;link zev.conf @/x" << "save"
+            << "config refused (modified)" << ".zev-lock=(660)%+ @/x=old(644) zev.conf->@/x+";
+        QTest::newRow("root's link in a sticky folder of another user") << "mode . 1777;team .;link zev.conf @/x" << "backup"
+            << "failed" << "";
+        QTest::newRow("root's link in root's sticky folder") << "mode . 1777;link zev.conf @/x" << "backup" << "written"
+            << "@/x=old(644) copy=old(644) zev.conf->@/x";
+        QTest::newRow("import list: another user's link") << "link list @/x;nobody list" << "chosen" << "refused" << "";
+        QTest::newRow("import list: own link") << "link list @/x" << "chosen" << "read old" << "";
         QTest::newRow("read-only zev.conf, saved by root") << "file zev.conf;mode zev.conf 444" << "save D1"
             << "config refused (modified)" << lock + ".zev-previous/(700) @/x=old(644) zev.conf=old(444)";
         QTest::newRow("read-only zev.conf, saved by its owner") << "file zev.conf;mode zev.conf 444;nobody zev.conf;nobody ."
