@@ -21,9 +21,10 @@ const QString kLoadingTitle = QStringLiteral("ZEV - Loading Configuration");
 const QString kSavingTitle = QStringLiteral("ZEV - Saving Configuration");
 const QString kDeviceTitle = QStringLiteral("Creating thinclient configuration");
 
-QString failureLine(const QString& path, const FileError& error)
+QString failureLine(const QString& path, const FileError& error, const QString& advice = {})
 {
-    return QDir::toNativeSeparators(path) + QStringLiteral(": ") + error.text();
+    return QDir::toNativeSeparators(path) + QStringLiteral(": ") + error.text() +
+           (advice.isEmpty() ? QString() : QStringLiteral("\n    ") + advice);
 }
 
 // Modal, with Cancel; Escape cancels as the button does, even before the dialog
@@ -167,12 +168,12 @@ void report(QWidget* parent, const SaveOutcome& outcome)
     case SaveOutcome::Status::ConfigRefused:
         prompts.information(parent, kSavingTitle,
                             QStringLiteral("\nError opening configuration file; your data has NOT been saved!"),
-                            failureLine(outcome.stoppedAt, outcome.error));
+                            failureLine(outcome.stoppedAt, outcome.error, outcome.advice));
         return;
     case SaveOutcome::Status::DevicesFailed: {
         QStringList lines;
         for (const FileFailure& failure : outcome.failedDevices)
-            lines << failureLine(failure.path, failure.error);
+            lines << failureLine(failure.path, failure.error, failure.advice);
         prompts.information(parent, kDeviceTitle,
                             QStringLiteral("Not all thinclient configuration fileshave been created"),
                             lines.join(u'\n'));

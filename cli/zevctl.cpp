@@ -37,9 +37,11 @@ QTextStream& err()
     return stream;
 }
 
-int trouble(const QString& path, const FileError& error)
+int trouble(const QString& path, const FileError& error, const QString& advice = {})
 {
     err() << QDir::toNativeSeparators(path) << ": " << error.text() << Qt::endl;
+    if (!advice.isEmpty())
+        err() << "    " << advice << Qt::endl;
     return kTrouble;
 }
 
@@ -88,12 +90,12 @@ int save(Workspace& workspace)
         return 1;
     case SaveOutcome::Status::LockRefused:
     case SaveOutcome::Status::ConfigRefused:
-        trouble(saved.stoppedAt, saved.error);
+        trouble(saved.stoppedAt, saved.error, saved.advice);
         err() << "Nothing was written." << Qt::endl;
         return kTrouble;
     case SaveOutcome::Status::DevicesFailed:
         for (const FileFailure& failure : saved.failedDevices)
-            trouble(failure.path, failure.error);
+            trouble(failure.path, failure.error, failure.advice);
         err() << "Not all thinclient configuration files have been created." << Qt::endl;
         return 1;
     }

@@ -1,8 +1,11 @@
 #include "model/BatchSave.h"
 
+#include "model/SharedFolder.h"
+
 #include <QFile>
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -48,15 +51,29 @@ bool grantsNoMore(const struct stat& previous, mode_t mode, uid_t owner, gid_t g
            (previous.st_mode & 07777 & ~mode) == 0 && (previous.st_gid == group || (previous.st_mode & 0070) == 0);
 }
 
+// The kernel tells a lease's holder that someone opens the file with SIGIO,
+// whose default action ends the program: a reader of the previous versions
+// (a backup job, a virus scanner) must not. Nothing here uses the signal.
+void ignoreLeaseBreaks()
+{
+    struct sigaction current {};
+    if (::sigaction(SIGIO, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
+        ::signal(SIGIO, SIG_IGN);
+}
+
 // Nor may anyone hold it open: a handle taken while it was wider, or while it
 // was the live file before a chmod, would reach the new file. The kernel
-// grants a write lease only on a file nobody else has open.
+// grants a write lease only on a file nobody else has open, and breaks it when
+// someone opens the file meanwhile.
 bool openByNobodyElse(int fd)
 {
+    ignoreLeaseBreaks();
     if (::fcntl(fd, F_SETLEASE, F_WRLCK) != 0)
         return false;
+    reached(SaveStep::Leased);
+    const bool kept = ::fcntl(fd, F_GETLEASE) == F_WRLCK;
     ::fcntl(fd, F_SETLEASE, F_UNLCK);
-    return true;
+    return kept;
 }
 
 // The written file gets its owners, then its bits (a change of owner clears set-id bits, not others).
@@ -141,10 +158,12 @@ void BatchSave::openPreviousVersionsFolder()
     if (created) {
         // Readable as the folder is (its group kept for new files too); written only by its
         // owner, whose files alone a save reuses.
-        ::fchmod(opened.get(), folderSeen.st_mode & 02755);
         // Root saving into another user's folder leaves that user a folder they can clear.
         if (own.st_uid != folderSeen.st_uid)
             (void)::fchown(opened.get(), folderSeen.st_uid, folderSeen.st_gid);
+        else
+            (void)::fchown(opened.get(), uid_t(-1), SharedFolder::groupFor(folderSeen));
+        ::fchmod(opened.get(), folderSeen.st_mode & 02755);
     }
     if (::faccessat(opened.get(), ".", W_OK | X_OK, AT_EACCESS) == 0)
         previousVersions = std::move(opened);
@@ -153,7 +172,8 @@ void BatchSave::openPreviousVersionsFolder()
 
 // A replaced file keeps its bits and group, and for root its owner. A new one
 // has this user's umask, with the group's write where the folder's group may
-// write; root gives it to the folder's owner and group.
+// write, and the folder's group where this user belongs to it (set-group-id
+// folder or not); root gives it to the folder's owner and group.
 BatchSave::NewFile BatchSave::newFileFor(const struct stat* target) const
 {
     const bool root = ::geteuid() == 0;
@@ -162,7 +182,7 @@ BatchSave::NewFile BatchSave::newFileFor(const struct stat* target) const
     const mode_t mode = (umaskMode() | ((folderSeen.st_mode & S_IWGRP) ? 0060 : 0)) & kKeptBits & newFileLimit;
     if (root)
         return {mode, folderSeen.st_uid, folderSeen.st_gid};
-    return {mode, ::geteuid(), (folderSeen.st_mode & S_ISGID) ? folderSeen.st_gid : ::getegid()};
+    return {mode, ::geteuid(), SharedFolder::groupFor(folderSeen)};
 }
 
 int BatchSave::openStagingFile(const QByteArray& name, bool targetExists, const NewFile& file, Staged& staging)

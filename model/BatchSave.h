@@ -109,6 +109,7 @@ private:
 };
 
 // For tests: called at each step of a save; false at Sync makes the sync fail
-// as a failing disk would. An empty hook restores the normal course.
-enum class SaveStep { Started, Staged, Sync, Placed };
+// as a failing disk would. An empty hook restores the normal course. Leased:
+// while a previous version about to be reused is checked for readers.
+enum class SaveStep { Started, Staged, Sync, Placed, Leased };
 void setSaveStepHook(std::function<bool(SaveStep)> hook);

@@ -1,5 +1,7 @@
 #include "model/SaveLock.h"
 
+#include "model/SharedFolder.h"
+
 #include <QElapsedTimer>
 
 #include <cerrno>
@@ -17,7 +19,8 @@ mode_t lockFileMode(const struct stat& folder)
     return 0600 | ((folder.st_mode & S_IWGRP) ? 0060 : 0) | ((folder.st_mode & S_IWOTH) ? 0006 : 0);
 }
 
-// A new lock file, made as the folder's owner would have made it.
+// A new lock file, made as the folder's owner would have made it, with the
+// folder's group so that every member may open it.
 Descriptor createLockFile(int folder)
 {
     struct stat seen;
@@ -28,25 +31,42 @@ Descriptor createLockFile(int folder)
         return {};
     if (::geteuid() == 0)
         (void)::fchown(file.get(), seen.st_uid, seen.st_gid);
+    else
+        (void)::fchown(file.get(), uid_t(-1), SharedFolder::groupFor(seen));
     ::fchmod(file.get(), lockFileMode(seen));
     return file;
 }
 
-// The lock file, opened for writing. Anything else found at its name (a link,
-// a pipe, a folder, a second name of another file, or a file this user may not
-// write) is removed and replaced, never opened in a way that could block.
+// The lock file, opened for writing. What no save can hold as its lock (a
+// link, a pipe, a folder, a device) is removed and replaced, never opened in
+// a way that could block. A plain file another save may hold is never
+// removed: when this user cannot open it, there is no lock to be had.
 Descriptor openLockFile(int folder)
 {
-    Descriptor file(::openat(folder, kLockFile, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat seen;
-    if (file.isOpen() && ::fstat(file.get(), &seen) == 0 && S_ISREG(seen.st_mode) && seen.st_nlink == 1)
-        return file;
-    if (!file.isOpen() && errno == ENOENT)
-        return createLockFile(folder);
-    file.reset();
-    if (::unlinkat(folder, kLockFile, 0) != 0 && ::unlinkat(folder, kLockFile, AT_REMOVEDIR) != 0)
-        return {};
-    return createLockFile(folder);
+    // Each round sees what another save or user did meanwhile (created the file first, swapped it).
+    for (int round = 0; round < 100; ++round) {
+        struct stat seen;
+        if (::fstatat(folder, kLockFile, &seen, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno != ENOENT)
+                return {};
+            Descriptor created = createLockFile(folder);
+            if (created.isOpen() || errno != EEXIST)
+                return created;
+            continue;
+        }
+        if (!S_ISREG(seen.st_mode)) {
+            if (::unlinkat(folder, kLockFile, S_ISDIR(seen.st_mode) ? AT_REMOVEDIR : 0) != 0 && errno != ENOENT)
+                return {};
+            continue;
+        }
+        Descriptor file(::openat(folder, kLockFile, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        if (!file.isOpen() && errno != ENOENT && errno != ELOOP && errno != ENXIO)
+            return {};
+        if (file.isOpen() && ::fstat(file.get(), &seen) == 0 && S_ISREG(seen.st_mode))
+            return file;
+    }
+    errno = EAGAIN;
+    return {};
 }
 
 // True when the lock is taken; false with errno EAGAIN or EACCES while another holds it.

@@ -4,6 +4,7 @@
 #include "model/ConfigCheck.h"
 #include "model/ConfigFile.h"
 #include "model/ServerFields.h"
+#include "model/SharedFolder.h"
 #include "model/Server.h"
 #include "model/ThinClient.h"
 
@@ -283,6 +284,8 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
         return stopWith(SaveOutcome::Status::Cancelled);
     case SaveLock::Status::Refused:
         outcome.stoppedAt = path + u'/' + SaveLock::kFileName;
+        if (const QString advice = SharedFolder::advice(folder.get(), SaveLock::kFileName); !advice.isEmpty())
+            outcome.advice = advice + QStringLiteral(", or remove it while nobody is saving");
         return stopWith(SaveOutcome::Status::LockRefused, lock.error());
     }
 
@@ -304,11 +307,13 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
         const QString configName = QFile::decodeName(place.name);
         BatchSave configSave(place.folder.get(), path);
         struct stat written;
-        if (const int error = configSave.stage(configName, config, &written))
+        if (const int error = configSave.stage(configName, config, &written)) {
+            outcome.advice = SharedFolder::advice(place.folder.get(), configName);
             return stopWith(SaveOutcome::Status::ConfigRefused, error);
+        }
 
-        const auto deviceFailed = [&outcome, &questions](const QString& file, int error) {
-            outcome.failedDevices.append({file, error});
+        const auto deviceFailed = [this, &outcome, &questions](const QString& file, int error) {
+            outcome.failedDevices.append({file, error, SharedFolder::advice(folder.get(), QFileInfo(file).fileName())});
             return !questions.continueAfterFailure || questions.continueAfterFailure(file, error);
         };
         BatchSave deviceSave(folder.get(), path); // what it staged is discarded if zev.conf fails

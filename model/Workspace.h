@@ -23,6 +23,7 @@ class ThinClient;
 struct FileFailure {
     QString path;
     FileError error;
+    QString advice; // what its owner can do, for a file an earlier save left unwritable by the team
 };
 
 // What opening the working folder found.
@@ -71,6 +72,7 @@ struct SaveOutcome {
     Status status = Status::Saved;
     FileError error;
     QString stoppedAt; // the file that stopped it: zev.conf, or the lock file
+    QString advice;    // what the owner of that file can do, when the team may not write it
     bool configWritten = false;
     std::optional<MergeOutcome> merged; // another program's changes, merged in before writing
     int devicesWritten = 0;

@@ -35,20 +35,23 @@ bool writeOld(const QString& path, const QByteArray& tail = {})
 // with ";" between steps, "@" for the folder outside and "#" for our process id.
 //   file: holds "old\n"   long: "old\n" and 64 KiB of "x"   dir   fifo   link: to ARG   hard: second name of ARG
 //   nobody: given to another user   team: given to the folder's owner and the team
+//   private: given to the folder's owner and their own group
 //   mode: permissions ARG (octal)   big: 257 MiB   hold: opened for writing now, written "evil" after the operation
 //   swap: when the save reaches step ARG (0 started, 1 staged, 2 sync, 3 placed),
 //         NAME is moved to "moved" and a link to the folder outside takes its place
 //   edit: when the save reaches step ARG, NAME is changed by another program
+//   peek: when the save reaches step ARG (4: a previous version leased), NAME is opened for reading
 void plant(const QString& folder, const QString& outside, const QString& steps, QList<int>& held)
 {
     for (const QString& step : steps.split(u';', Qt::SkipEmptyParts)) {
         const QStringList w = QString(step).replace(u'@', outside).replace(u'#', QString::number(::getpid())).split(u' ');
         const QString path = w[1].startsWith(u'/') ? w[1] : folder + u'/' + w[1];
-        if (w[0] == "swap" || w[0] == "edit") {
+        if (w[0] == "swap" || w[0] == "edit" || w[0] == "peek") {
             setSaveStepHook([=, done = false](SaveStep reached) mutable {
                 if (int(reached) == w[2].toInt() && !done)
-                    done = w[0] == "edit" ? ::truncate(QFile::encodeName(path), 0) == 0
-                                          : QFile::rename(path, folder + "/moved") && QFile::link(outside, path);
+                    done = w[0] == "edit"   ? ::truncate(QFile::encodeName(path), 0) == 0
+                           : w[0] == "peek" ? Descriptor(::open(QFile::encodeName(path), O_RDONLY | O_NONBLOCK)).isOpen() || true
+                                            : QFile::rename(path, folder + "/moved") && QFile::link(outside, path);
                 return true;
             });
             continue;
@@ -66,6 +69,7 @@ void plant(const QString& folder, const QString& outside, const QString& steps, 
                           : kind == "hard"   ? ::link(arg, name) == 0
                           : kind == "nobody" ? ::lchown(name, kNobody, kNobody) == 0
                           : kind == "team"   ? ::lchown(name, kOwner, kTeam) == 0
+                          : kind == "private" ? ::lchown(name, kOwner, kOwner) == 0
                           : kind == "mode"   ? ::chmod(name, w[2].toUInt(nullptr, 8)) == 0
                           : kind == "hold"   ? held.last() >= 0
                                              : writeOld(path) && ::truncate(name, 257LL << 20) == 0;
@@ -113,8 +117,9 @@ QString snapshot(const QString& folder, const QString& outside, ino_t previousVe
 }
 
 // Runs work as who ("nobody", a "colleague" of the team, or the team's folder
-// "owner") in a child process, where file permissions really apply; its
-// answer comes back through a pipe. As root when who is empty.
+// "owner", both members of the team beside their own group) in a child
+// process, where file permissions really apply; its answer comes back through
+// a pipe. As root when who is empty.
 QString runAs(const QString& who, const std::function<QString()>& work)
 {
     if (who.isEmpty())
@@ -124,9 +129,10 @@ QString runAs(const QString& who, const std::function<QString()>& work)
         return "no pipe";
     const pid_t child = ::fork();
     if (child == 0) {
-        const gid_t group = who == "nobody" ? kNobody : kTeam;
         const uid_t user = who == "owner" ? kOwner : kNobody;
-        const bool dropped = ::setgroups(1, &group) == 0 && ::setgid(group) == 0 && ::setuid(user) == 0;
+        const gid_t own = who == "owner" ? kOwner : kNobody;
+        const gid_t groups[] = {own, kTeam};
+        const bool dropped = ::setgroups(who == "nobody" ? 1 : 2, groups) == 0 && ::setgid(own) == 0 && ::setuid(user) == 0;
         const QByteArray said = dropped ? work().toUtf8() : "not dropped";
         ::_exit(::write(answer[1], said.constData(), size_t(said.size())) == said.size() ? 0 : 1);
     }
@@ -162,7 +168,9 @@ struct OpenWorkspace {
     QString save()
     {
         const SaveOutcome outcome = workspace.save();
-        return saveStatus(outcome.status) + (workspace.isModified() ? " (modified)" : "");
+        const QString advice = outcome.failedDevices.isEmpty() ? outcome.advice : outcome.failedDevices.first().advice;
+        return saveStatus(outcome.status) + (workspace.isModified() ? " (modified)" : "") +
+               (advice.isEmpty() ? "" : ": " + advice);
     }
 };
 
@@ -264,6 +272,8 @@ private slots:
             << folder + "file .zev-previous/zev.conf;nobody .zev-previous/zev.conf" << "save" << "saved" << kept;
         // A previous version is not reused when it granted more than the new
         // file will, or someone holds it open: their handle must not reach the new file.
+        QTest::newRow("a reader of the previous version breaks the lease") << previous + "peek .zev-previous/zev.conf 4"
+                                                                          << "save" << "saved" << kept;
         QTest::newRow("previous version wider than the file") << previous + "mode .zev-previous/zev.conf 660" << "save"
                                                               << "saved" << kept;
         QTest::newRow("handle held on the file before a chmod, two saves")
@@ -336,6 +346,23 @@ private slots:
         QTest::newRow("a colleague saves with umask 022") << team << "save D1 as colleague;save as owner" << "saved;saved"
             << ".zev-lock=(660)~+ .zev-previous/(2755)~+ .zev-previous/zev.conf=old(664)%+ @/x=old(644) D1.conf=new(664)%+ "
                "zev.conf=new(664)%+";
+        // Without set-group-id, the files a save creates get the team's group all the same.
+        const QString teamWithoutSetgid = "mode . 775;team .;file zev.conf;mode zev.conf 664;team zev.conf;";
+        QTest::newRow("colleagues save in a team folder without setgid") << teamWithoutSetgid
+            << "save D1 as owner;save D1 as colleague;save D1 as owner" << "saved;saved;saved"
+            << ".zev-lock=(660)%+ .zev-previous/(755)%+ .zev-previous/D1.conf=new(664)~+ .zev-previous/zev.conf=new(664)~+ "
+               "@/x=old(644) D1.conf=new(664)%+ zev.conf=new(664)%+";
+        // What an earlier version left with a private group is named, with what to do; a
+        // lock file another save may hold is never removed.
+        QTest::newRow("a device file with a private group") << teamWithoutSetgid + "file D1.conf;mode D1.conf 644;private D1.conf"
+            << "save D1 as colleague" << "devices failed (modified): D1.conf cannot be written by the folder's group “users”: "
+                                         "its owner “daemon” can run “chgrp users D1.conf && chmod g+rw D1.conf” in the folder"
+            << "";
+        QTest::newRow("a lock file with a private group") << teamWithoutSetgid + "file .zev-lock;mode .zev-lock 600;private .zev-lock"
+            << "save D1 as colleague" << "lock refused (modified): .zev-lock cannot be written by the folder's group “users”: "
+                                         "its owner “daemon” can run “chgrp users .zev-lock && chmod g+rw .zev-lock” in the "
+                                         "folder, or remove it while nobody is saving"
+            << ".zev-lock=old(600)% @/x=old(644) zev.conf=old(664)%+";
         // The lock is held only by someone who may write the folder, and nothing planted at its name blocks it.
         QTest::newRow("lock: someone who may only read the folder") << "mode . 755" << "lock as nobody" << "refused" << "";
         QTest::newRow("lock: pipe planted") << "fifo .zev-lock" << "lock" << "held" << ".zev-lock=(600) @/x=old(644)";
