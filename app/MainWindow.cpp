@@ -20,6 +20,7 @@
 #include "model/ConfigWatcher.h"
 #include "model/RecentFolder.h"
 #include "model/RecordCopies.h"
+#include "model/SaveReport.h"
 #include "model/ThinClient.h"
 #include "ui_mainwindow.h"
 
@@ -357,9 +358,14 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::reportConfigurationProblems()
 {
-    const qsizetype count = workspace.problems(imageLabel->size()).size();
-    if (count > 0)
-        statusBar->showMessage(QStringLiteral("zev.conf: %1 problems — Tools ▸ Check configuration").arg(count));
+    QStringList found;
+    if (const QString behind = SaveReport::devicesBehind(workspace.devicesBehind().size(), QLocale::system());
+        !behind.isEmpty())
+        found << behind;
+    if (const qsizetype count = workspace.problems(imageLabel->size()).size(); count > 0)
+        found << QStringLiteral("zev.conf: %1 problems — Tools ▸ Check configuration").arg(count);
+    if (!found.isEmpty())
+        statusBar->showMessage(found.join(QStringLiteral("; ")));
 }
 
 void MainWindow::checkConfiguration()

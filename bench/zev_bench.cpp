@@ -300,6 +300,13 @@ void benchWindow(const Size& size, int runs, Table& table)
     SyntheticFleet fleet(size.devices, size.servers, size.perDevice);
     QTemporaryDir work(QDir::current().filePath(QStringLiteral("zev-bench-XXXXXX")));
     writeRaw(work.filePath(QStringLiteral("zev.conf")), ConfigFile::serialize(fleet.servers, fleet.thinClients));
+    const Descriptor folder = TrustedNames::openFolder(work.path());
+    BatchSave deviceFiles(folder.get(), work.path());
+    ClientConfigFile::writeAll(deviceFiles, fleet.servers, fleet.thinClients, [](const QString&, int) { return true; });
+    // Loading reads every device file back, to find those a killed save left behind zev.conf.
+    table.row("read back the device files", size.name,
+              medianMs(runs, {}, [&] { ClientConfigFile::filesBehind(folder.get(), fleet.servers, fleet.thinClients); }), 0,
+              "<= 500 ms");
     PictureChooser chooser(writePicture(work));
     std::unique_ptr<MainWindow> window;
     const double open = medianMs(

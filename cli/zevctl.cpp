@@ -107,7 +107,12 @@ int check(const QStringList& arguments)
     Workspace workspace;
     if (!openFolder(workspace, arguments[0]))
         return kTrouble;
-    const QStringList problems = workspace.problems(QSize());
+    QStringList problems = workspace.problems(QSize());
+    for (const ClientConfigFile::FileBehind& file : workspace.devicesBehind())
+        problems << file.name + (file.missing ? QStringLiteral(": missing") : QStringLiteral(": does not match zev.conf"));
+    if (const QString behind = SaveReport::devicesBehind(workspace.devicesBehind().size(), QLocale::c()); !behind.isEmpty())
+        problems << behind;
+    problems << workspace.sharingProblems();
     for (const QString& problem : problems)
         out() << problem << u'\n';
     return problems.isEmpty() ? 0 : 1;

@@ -6,7 +6,15 @@
 #include "model/TextLines.h"
 #include "model/ThinClient.h"
 
+#include <QFile>
 #include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -100,6 +108,39 @@ Staging stageAll(BatchSave& batch, const QList<Server*>& servers, const QList<Th
         }
     }
     return staging;
+}
+
+QList<FileBehind> filesBehind(int folder, const QList<Server*>& servers, const QList<ThinClient*>& thinClients)
+{
+    const ServerBlocks blocks(servers);
+    QList<FileBehind> behind;
+    QSet<QString> seen;
+    QByteArray onDisk;
+    // Two serial numbers may name one file: the last device's content is the one a save writes.
+    for (auto client = thinClients.crbegin(); client != thinClients.crend(); ++client) {
+        const QString name = fileName((*client)->serial_number);
+        if (name.isEmpty() || seen.contains(name))
+            continue;
+        seen.insert(name);
+        const QByteArray expected = blocks.fileFor(**client);
+        const Descriptor file(::openat(folder, QFile::encodeName(name).constData(),
+                                       O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat found;
+        if (!file.isOpen() && errno == ENOENT) {
+            behind.append({name, true});
+            continue;
+        }
+        // Only a regular file of the right size is read: a pipe or a huge file is simply behind.
+        onDisk.resize(expected.size());
+        const bool same = file.isOpen() && ::fstat(file.get(), &found) == 0 && S_ISREG(found.st_mode) &&
+                          found.st_size == expected.size() &&
+                          ::pread(file.get(), onDisk.data(), size_t(onDisk.size()), 0) == onDisk.size() &&
+                          onDisk == expected;
+        if (!same)
+            behind.append({name, false});
+    }
+    std::reverse(behind.begin(), behind.end());
+    return behind;
 }
 
 bool writeAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,

@@ -38,6 +38,15 @@ struct Staging {
 };
 Staging stageAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
                  const ContinueQuestion& continueAfterFailure, const Progress& progress = {});
+// A device file that does not hold what zev.conf gives it (a save killed
+// while putting files in place, or after zev.conf): its name, and whether it
+// is missing or differs.
+struct FileBehind {
+    QString name;
+    bool missing;
+};
+// Reads back every device's file in folder; the devices read them as they are.
+QList<FileBehind> filesBehind(int folder, const QList<Server*>& servers, const QList<ThinClient*>& thinClients);
 // Stages and commits them: true when every device got its file.
 bool writeAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
               const ContinueQuestion& continueAfterFailure);

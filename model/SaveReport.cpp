@@ -38,4 +38,12 @@ QString displacedChange(const SaveOutcome& saved)
                   : QStringLiteral("\n\nIt is kept as:\n%1").arg(QDir::toNativeSeparators(saved.displacedCopy)));
 }
 
+QString devicesBehind(qsizetype count, const QLocale& locale)
+{
+    if (count == 0)
+        return {};
+    return count == 1 ? QStringLiteral("1 device file does not match zev.conf — Save writes it")
+                      : QStringLiteral("%1 device files do not match zev.conf — Save writes them").arg(locale.toString(count));
+}
+
 } // namespace SaveReport

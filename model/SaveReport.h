@@ -17,4 +17,7 @@ QString saved(const SaveOutcome& saved, const QLocale& locale);
 // replaced, and where it is kept; empty when there was none.
 QString displacedChange(const SaveOutcome& saved);
 
+// "1,234 device files do not match zev.conf — Save writes them"; empty for none.
+QString devicesBehind(qsizetype count, const QLocale& locale);
+
 } // namespace SaveReport

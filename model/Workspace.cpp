@@ -64,9 +64,19 @@ LoadOutcome Workspace::open(const QString& folderPath)
     ConfigFile::parse(config.content, serverRecords, clientRecords);
     giveHandles();
     steps.reset(ConfigFile::serialize(serverRecords, clientRecords));
+    noticeFilesBehind();
     emit recordsReset();
     followHistory();
     return outcome;
+}
+
+// Device files that do not hold what zev.conf gives them make the records
+// unsaved: the devices run something zev.conf no longer says until a save.
+void Workspace::noticeFilesBehind()
+{
+    behindFiles = ClientConfigFile::filesBehind(folder.get(), serverRecords, clientRecords);
+    if (!behindFiles.isEmpty())
+        steps.markNothingSaved();
 }
 
 FileRead Workspace::readConfig() const
@@ -352,6 +362,7 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
         outcome.devicesWritten = deviceFiles;
         break;
     }
+    behindFiles.clear();
     steps.markSaved();
     followHistory();
     return outcome;
@@ -458,6 +469,7 @@ bool Workspace::reloadFromDisk(FileError* error)
     steps.record(QStringLiteral("Reload from disk"), ConfigFile::serialize(serverRecords, clientRecords), false,
                  EditHistory::BaseMove{baseBefore, configBase});
     steps.markSaved();
+    noticeFilesBehind();
     followHistory();
     return true;
 }
@@ -465,6 +477,21 @@ bool Workspace::reloadFromDisk(FileError* error)
 QStringList Workspace::problems(const QSize& picture) const
 {
     return configurationProblems(serverRecords, clientRecords, picture, namesIn(folder.get()));
+}
+
+QStringList Workspace::sharingProblems() const
+{
+    QStringList names{kConfigFileName, QString::fromLatin1(SaveLock::kFileName)};
+    for (const ThinClient* client : clientRecords)
+        names << ClientConfigFile::fileName(client->serial_number);
+    names.removeAll(QString());
+    names.removeDuplicates();
+    QStringList problems;
+    for (const QString& name : std::as_const(names)) {
+        if (const QString advice = SharedFolder::advice(folder.get(), name); !advice.isEmpty())
+            problems << advice;
+    }
+    return problems;
 }
 
 BackupOutcome Workspace::backup(const QString& targetPath) const

@@ -154,6 +154,9 @@ public:
     void undo();
     void redo();
     const EditHistory& history() const { return steps; }
+    // Device files found on loading (or reloading) not to hold what zev.conf
+    // gives them; none after a save.
+    const QList<ClientConfigFile::FileBehind>& devicesBehind() const { return behindFiles; }
     bool isModified() const { return modified; }
 
     SaveOutcome save(const SaveQuestions& questions = {});
@@ -173,6 +176,9 @@ public:
     bool reloadFromDisk(FileError* error = nullptr);
     // What "Check configuration" finds in the records and the folder, for a picture of that size.
     QStringList problems(const QSize& picture) const;
+    // Files an earlier save left that the folder's group may not write (so
+    // colleagues' saves fail on them), each with what its owner can do.
+    QStringList sharingProblems() const;
     // Copies zev.conf as it is on disk to a new file at targetPath.
     BackupOutcome backup(const QString& targetPath) const;
 
@@ -197,6 +203,7 @@ private:
     quint64 addServer(const Server& values, const QString& stepName);
     bool replaceThinClients(const QList<ThinClient*>& edited, const QString& stepName);
     void followHistory();
+    void noticeFilesBehind();
     void moveBase(const std::optional<QByteArray>& base);
     // What to expect on disk at the moment zev.conf is replaced; false when
     // the user chose not to go on (outcome says why).
@@ -215,5 +222,6 @@ private:
     DiskStamp configOnDisk;
     QByteArray configText; // zev.conf as last read or written
     QByteArray configBase; // the base of the next merge: configText, unless an undo took back a merge
+    QList<ClientConfigFile::FileBehind> behindFiles;
     bool modified = false;
 };

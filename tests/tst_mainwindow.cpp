@@ -44,6 +44,8 @@ private:
     std::unique_ptr<FakePrompts> prompts;
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<MainWindow> window;
+    qint64 loadedDeviceFile = 0;
+    bool deviceFileMissing = false;
 
     QString workPath(const QString& name) const { return dir->filePath(name); }
     static void trigger(MainWindow& window, const QString& action) { window.findChild<QAction*>(action)->trigger(); }
@@ -57,6 +59,14 @@ private:
         return workPath("topology.png");
     }
 
+    // When the file was last written, to the nanosecond.
+    qint64 writtenAt(const QString& name) const
+    {
+        struct stat seen {};
+        ::stat(QFile::encodeName(workPath(name)).constData(), &seen);
+        return qint64(seen.st_mtim.tv_sec) * 1000000000 + seen.st_mtim.tv_nsec;
+    }
+
     bool writeWorkFile(const QString& name, const QByteArray& content)
     {
         QFile file(workPath(name));
@@ -64,11 +74,20 @@ private:
     }
 
     // A window with the picture loaded through the file dialog, as a user would,
-    // and zev.conf holding content, or no zev.conf when content is null.
+    // and zev.conf holding content (its device files as a save wrote them), or
+    // no zev.conf when content is null.
     MainWindow& open(const QByteArray& content = readTestFile(ZEV_TEST_DATA "/zev_golden.conf"))
     {
-        if (!content.isNull())
+        if (!content.isNull()) {
             writeWorkFile("zev.conf", content);
+            const SampleFleet fleet(content);
+            for (const ThinClient* client : fleet.thinClients)
+                writeWorkFile(ClientConfigFile::fileName(client->serial_number),
+                              ClientConfigFile::serialize(*client, fleet.servers));
+            loadedDeviceFile = writtenAt("AB12.conf"); // a save puts a new file in its place
+            if (deviceFileMissing) // as a save killed midway leaves it
+                QFile::remove(workPath("CD34.conf"));
+        }
         window = std::make_unique<MainWindow>();
         prompts->fileNames << picture();
         trigger(*window, "btnLoadImage");
@@ -78,8 +97,8 @@ private:
     }
 
     // zev.conf and copy.conf as "golden" (as loaded), "saved" (the window's
-    // records) or "other"; AB12.conf when it is the device file of the golden
-    // records; MINE1.conf when written.
+    // records) or "other"; AB12.conf when a save wrote it as the device file of
+    // the golden records; MINE1.conf when written.
     QString onDisk(MainWindow& window) const
     {
         const QByteArray golden = readTestFile(ZEV_TEST_DATA "/zev_golden.conf");
@@ -90,7 +109,8 @@ private:
             if (QFileInfo(workPath(name)).isFile())
                 seen << name + "=" + (content == golden ? "golden" : content == records ? "saved" : "other");
         }
-        if (readTestFile(workPath("AB12.conf")) == readTestFile(ZEV_TEST_DATA "/client_golden.conf"))
+        if (readTestFile(workPath("AB12.conf")) == readTestFile(ZEV_TEST_DATA "/client_golden.conf") &&
+            writtenAt("AB12.conf") != loadedDeviceFile)
             seen << "AB12.conf";
         if (QFileInfo(workPath("MINE1.conf")).isFile())
             seen << "MINE1.conf";
@@ -129,6 +149,7 @@ private slots:
         QSettings(QStringLiteral("Quorvane"), QStringLiteral("ZEV")).clear();
         prompts = std::make_unique<FakePrompts>();
         dir = std::make_unique<QTemporaryDir>();
+        deviceFileMissing = false;
     }
 
     void cleanup()
@@ -223,6 +244,8 @@ private slots:
         QTest::newRow("another save under way, Escape") << "locked" << "actionSave" << "" << "" << golden << "modified";
         QTest::newRow("slow save") << "slow" << "actionSave" << "" << "" << all << "clean";
         QTest::newRow("slow save, Escape") << "slow:Escape" << "actionSave" << "" << "" << golden << "modified";
+        QTest::newRow("a device file behind zev.conf") << "behind unmodified" << "actionSave" << "" << ""
+                                                       << "zev.conf=golden AB12.conf" << "clean";
         QTest::newRow("close unmodified") << "unmodified" << "close" << "" << "" << golden << "clean";
         QTest::newRow("close, Yes") << "" << "close" << "Yes" << "Save changes" << all << "clean";
         QTest::newRow("close, No") << "" << "close" << "No" << "Save changes" << golden << "modified";
@@ -293,7 +316,11 @@ private slots:
             QVERIFY(QDir(dir->path()).mkdir("zev.conf"));
         const qsizetype firstDevice = golden.indexOf("[THINCLIENT]");
         const QByteArray repeated = golden + golden.mid(firstDevice, golden.indexOf("[THINCLIENT]", firstDevice + 1) - firstDevice);
+        deviceFileMissing = scene == "behind unmodified";
         MainWindow& window = open(scene == "folder" || scene == "created" ? QByteArray() : scene == "repeated" ? repeated : golden);
+        if (deviceFileMissing)
+            QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage().section(';', 0, 0),
+                     "1 device file does not match zev.conf — Save writes it");
         if (scene == "full") {
             RecordCopies<ThinClient> devices(window.thinClientList());
             for (int i = 0; i < 4000; ++i)

@@ -28,10 +28,18 @@ status 64 check "$site" extra
 status 64 frobnicate "$site"
 status 0 --version
 status 0 check --help
-status 0 check "$site"
+# A device file missing or not what zev.conf gives it (a save killed midway) is named until written.
+status 1 check "$site"
+grep -qx "A1.conf: missing" "$work/out" || fail "check did not name the missing device file"
 status 2 check "$work/nowhere"
 status 0 write "$site"
 [ -f "$site/A1.conf" ] && grep -qx "display_name=One" "$site/A1.conf" || fail "write made no device file"
+status 0 check "$site"
+echo "display_name=Old" >>"$site/A1.conf"
+status 1 check "$site"
+grep -qx "1 device file does not match zev.conf — Save writes it" "$work/out" || fail "check did not count the stale device file"
+status 0 write "$site"
+status 0 check "$site"
 printf 'b2,,,Desk B\nbad/x,,,Nope\n' >"$work/list.txt"
 status 0 import "$site" "$work/list.txt"
 grep -q "Rejected entries:	1" "$work/out" && grep -q "bad/x" "$work/out" || fail "import did not report its counts"
