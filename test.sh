@@ -8,9 +8,10 @@ cd "$(dirname "$0")"
 # Xvfb and xdotool drive the real window; the validators check the desktop files;
 # lintian, dpkg-dev and groff check the Debian package and the manual page; clang
 # and its runtime build the fuzzers; git runs the command line's merge driver; the
-# accessibility bus and its Python binding let the end-to-end test walk what a screen reader sees.
+# accessibility bus and its Python binding let the end-to-end test walk what a screen reader sees;
+# nginx, tftpd-hpa and their clients serve a working folder as the README says.
 scripts/install-deps.sh xvfb xdotool x11-utils imagemagick desktop-file-utils appstream lintian dpkg-dev groff-base \
-    clang libclang-rt-14-dev git at-spi2-core python3-pyatspi dbus
+    clang libclang-rt-14-dev git at-spi2-core python3-pyatspi dbus nginx-light tftpd-hpa tftp-hpa curl
 
 if [ "${1:-}" = "--sanitize" ]; then
     build=build-sanitize
