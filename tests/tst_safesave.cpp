@@ -207,6 +207,30 @@ QString run(const QString& op, const QString& dir, const QString& outside)
         const bool staged = batch.stage("zev.conf", "new\n") == 0 && (op != "batch twice" || batch.stage("zev.conf", "new\n") == 0);
         return staged && batch.commit() ? "saved" : "refused";
     }
+    if (op == "lock race") { // first saves starting together, 40 times: none may fail to make the lock file
+        int refused = 0;
+        for (int round = 0; round < 40; ++round) {
+            QFile::remove(dir + "/.zev-lock");
+            const qint64 start = QDateTime::currentMSecsSinceEpoch() + 20;
+            QList<pid_t> children;
+            for (int i = 0; i < 4; ++i) {
+                const pid_t child = ::fork();
+                if (child == 0) {
+                    const Descriptor folder = TrustedNames::openFolder(dir);
+                    while (QDateTime::currentMSecsSinceEpoch() < start) {
+                    }
+                    ::_exit(SaveLock(folder.get(), {}, 2000).status() == SaveLock::Status::Refused ? 1 : 0);
+                }
+                children << child;
+            }
+            for (const pid_t child : children) {
+                int status = 0;
+                ::waitpid(child, &status, 0);
+                refused += WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+            }
+        }
+        return "refused " + QString::number(refused);
+    }
     if (op == "lock") {
         const Descriptor folder = TrustedNames::openFolder(dir);
         const char* names[] = {"held", "busy", "cancelled", "refused"};
@@ -365,6 +389,7 @@ private slots:
             << ".zev-lock=old(600)% @/x=old(644) zev.conf=old(664)%+";
         // The lock is held only by someone who may write the folder, and nothing planted at its name blocks it.
         QTest::newRow("lock: someone who may only read the folder") << "mode . 755" << "lock as nobody" << "refused" << "";
+        QTest::newRow("lock: first saves starting together") << "" << "lock race" << "refused 0" << "";
         QTest::newRow("lock: pipe planted") << "fifo .zev-lock" << "lock" << "held" << ".zev-lock=(600) @/x=old(644)";
         QTest::newRow("lock: link planted") << "link .zev-lock @/x" << "lock" << "held" << ".zev-lock=(600) @/x=old(644)";
         QTest::newRow("backup") << "file zev.conf;mode zev.conf 640" << "backup" << "written"
