@@ -20,21 +20,34 @@ mode_t lockFileMode(const struct stat& folder)
 }
 
 // A new lock file, made as the folder's owner would have made it, with the
-// folder's group so that every member may open it.
+// folder's group so that every member may open it. It is made whole under a
+// name of its own and only then given its name: a save that finds it there
+// can always open it. errno EEXIST: another save made it first.
 Descriptor createLockFile(int folder)
 {
     struct stat seen;
     if (::fstat(folder, &seen) != 0)
         return {};
-    Descriptor file(::openat(folder, kLockFile, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-    if (!file.isOpen())
-        return {};
-    if (::geteuid() == 0)
-        (void)::fchown(file.get(), seen.st_uid, seen.st_gid);
-    else
-        (void)::fchown(file.get(), uid_t(-1), SharedFolder::groupFor(seen));
-    ::fchmod(file.get(), lockFileMode(seen));
-    return file;
+    const QByteArray prefix = QByteArray(kLockFile) + ".new-" + QByteArray::number(::getpid());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray draft = attempt == 0 ? prefix : prefix + '-' + QByteArray::number(attempt);
+        Descriptor file(::openat(folder, draft.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        if (!file.isOpen() && errno == EEXIST)
+            continue; // a name someone else has taken is passed over
+        if (!file.isOpen())
+            return {};
+        if (::geteuid() == 0)
+            (void)::fchown(file.get(), seen.st_uid, seen.st_gid);
+        else
+            (void)::fchown(file.get(), uid_t(-1), SharedFolder::groupFor(seen));
+        ::fchmod(file.get(), lockFileMode(seen));
+        const bool named = ::linkat(folder, draft.constData(), folder, kLockFile, 0) == 0;
+        const int error = errno;
+        ::unlinkat(folder, draft.constData(), 0);
+        errno = error;
+        return named ? std::move(file) : Descriptor();
+    }
+    return {};
 }
 
 // The lock file, opened for writing. What no save can hold as its lock (a
