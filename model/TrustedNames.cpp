@@ -43,8 +43,9 @@ QByteArray readLink(int folder, const QByteArray& name)
     return size > 0 ? target.left(size) : QByteArray();
 }
 
-// Opens the folder at path, relative to from, following only trusted links.
-Descriptor openFolderAt(int from, const QByteArray& path, int& linksLeft)
+// Opens the folder at path, relative to from, following only trusted links;
+// untrusted says when one of another user's links stopped it.
+Descriptor openFolderAt(int from, const QByteArray& path, int& linksLeft, bool& untrusted)
 {
     Descriptor current =
         path.startsWith('/') ? Descriptor(::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC)) : duplicate(from);
@@ -54,10 +55,16 @@ Descriptor openFolderAt(int from, const QByteArray& path, int& linksLeft)
         Descriptor next(::openat(current.get(), part.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (!next.isOpen()) {
             struct stat seen;
-            if (::fstatat(current.get(), part.constData(), &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISLNK(seen.st_mode) ||
-                !isTrustedLink(seen, current.get()) || --linksLeft < 0)
+            if (::fstatat(current.get(), part.constData(), &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISLNK(seen.st_mode))
                 return {};
-            next = openFolderAt(current.get(), readLink(current.get(), part), linksLeft);
+            untrusted = !isTrustedLink(seen, current.get());
+            if (untrusted)
+                return {};
+            if (--linksLeft < 0) {
+                errno = ELOOP;
+                return {};
+            }
+            next = openFolderAt(current.get(), readLink(current.get(), part), linksLeft, untrusted);
             if (!next.isOpen())
                 return {};
         }
@@ -157,6 +164,15 @@ Descriptor openFolder(const QString& path)
 }
 
 
+Descriptor openChosenFolder(const QString& path, FileError& error)
+{
+    int linksLeft = kMaxLinks;
+    bool untrusted = false;
+    Descriptor folder = openFolderAt(-1, nativeName(QFileInfo(path).absoluteFilePath()), linksLeft, untrusted);
+    error = folder.isOpen() ? 0 : untrusted ? int(kUntrustedLink) : errno;
+    return folder;
+}
+
 Place followTrustedLinks(int folder, const QByteArray& name)
 {
     Place place{duplicate(folder), name};
@@ -169,8 +185,9 @@ Place followTrustedLinks(int folder, const QByteArray& name)
         if (!isTrustedLink(seen, place.folder.get()) || --linksLeft < 0 || target.isEmpty() || target.endsWith('/'))
             return {};
         const qsizetype slash = target.lastIndexOf('/');
+        bool untrusted = false;
         if (slash >= 0)
-            place.folder = openFolderAt(place.folder.get(), target.left(slash + 1), linksLeft);
+            place.folder = openFolderAt(place.folder.get(), target.left(slash + 1), linksLeft, untrusted);
         place.name = target.mid(slash + 1);
     }
     return place;
@@ -213,14 +230,13 @@ QStringList namesIn(int folder)
 
 FileRead readChosenFile(const QString& path, qint64 maxSize)
 {
-    // The folder the user chose is followed as given; the file's own name, when
-    // it is a link, only by the rule for links in the working folder.
     const QFileInfo chosen(path);
-    const Descriptor folder = TrustedNames::openFolder(chosen.absolutePath());
+    FileError error;
+    const Descriptor folder = TrustedNames::openChosenFolder(chosen.absolutePath(), error);
     if (!folder.isOpen()) {
         FileRead unreadable;
-        unreadable.error = errno;
-        unreadable.status = unreadable.error.code() == ENOENT ? FileRead::Status::Missing : FileRead::Status::Refused;
+        unreadable.error = error;
+        unreadable.status = error.code() == ENOENT ? FileRead::Status::Missing : FileRead::Status::Refused;
         return unreadable;
     }
     return readFileAt(folder.get(), chosen.fileName(), maxSize);

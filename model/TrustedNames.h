@@ -70,6 +70,11 @@ Descriptor duplicate(int fd);
 // The folder at path, followed as the user gave it: the one time a path is resolved.
 Descriptor openFolder(const QString& path);
 
+// A folder the user chose outside the working folder (for an import list or
+// a backup), its whole path followed by the rule for links in the working
+// folder: no link of another user's on the way.
+Descriptor openChosenFolder(const QString& path, FileError& error);
+
 // Where name in folder leads: the folder and name of the file itself, past the
 // trusted links on the way. The folder is not open when an untrusted link (or
 // a loop of links) is on the way.
@@ -98,6 +103,6 @@ FileRead readFileAt(int folder, const QString& name, qint64 maxSize,
                     const std::function<bool(const struct stat&)>& unchanged = {});
 // The names in folder, sorted, without the hidden ones.
 QStringList namesIn(int folder);
-// A file the user chose outside the working folder (an import list): its
-// folder as given, the file itself by the same rules.
+// A file the user chose outside the working folder (an import list), by the
+// same rules, its path too.
 FileRead readChosenFile(const QString& path, qint64 maxSize);

@@ -504,9 +504,10 @@ BackupOutcome Workspace::backup(const QString& targetPath) const
         return outcome;
     };
     const QFileInfo target(targetPath);
-    const Descriptor targetFolder = TrustedNames::openFolder(target.absolutePath());
+    FileError folderError;
+    const Descriptor targetFolder = TrustedNames::openChosenFolder(target.absolutePath(), folderError);
     if (!targetFolder.isOpen())
-        return failed(BackupOutcome::Status::Failed, errno);
+        return failed(BackupOutcome::Status::Failed, folderError);
     // A new file only: never over an existing one, never through a link at that name.
     struct stat seen;
     if (::fstatat(targetFolder.get(), TrustedNames::nativeName(target.fileName()).constData(), &seen,

@@ -201,8 +201,8 @@ QString run(const QString& op, const QString& dir, const QString& outside)
                : read.status == FileRead::Status::Missing ? "missing"
                                                           : "refused";
     }
-    if (op == "chosen") { // the import list the user chose
-        const FileRead read = readChosenFile(dir + "/list", 256);
+    if (op.startsWith("chosen")) { // the import list the user chose: "list", or the name given
+        const FileRead read = readChosenFile(dir + "/" + (op == "chosen" ? "list" : op.mid(7)), 256);
         return read.status == FileRead::Status::Read ? "read " + read.content.trimmed() : "refused";
     }
     if (op.startsWith("batch")) { // "twice": one name staged twice, as two serial numbers differing in case do
@@ -342,6 +342,9 @@ private slots:
             << "@/x=old(644) copy=old(644) zev.conf->@/x";
         QTest::newRow("import list: another user's link") << "link list @/x;nobody list" << "chosen" << "refused" << "";
         QTest::newRow("import list: own link") << "link list @/x" << "chosen" << "read old" << "";
+        QTest::newRow("import list: another user's folder link on the way") << "link in @;nobody in" << "chosen in/x"
+                                                                          << "refused" << "";
+        QTest::newRow("import list: own folder link on the way") << "link in @" << "chosen in/x" << "read old" << "";
         QTest::newRow("read-only zev.conf, saved by root") << "file zev.conf;mode zev.conf 444" << "save D1"
             << "config refused (modified)" << lock + ".zev-previous/(700) @/x=old(644) zev.conf=old(444)";
         QTest::newRow("read-only zev.conf, saved by its owner") << "file zev.conf;mode zev.conf 444;nobody zev.conf;nobody ."
