@@ -50,6 +50,24 @@ public:
         return out;
     }
 
+    // Whether bytes are exactly the file for client, compared piece by piece
+    // without making it.
+    bool isFileFor(const ThinClient& client, QByteArrayView bytes) const
+    {
+        if (!bytes.startsWith(header))
+            return false;
+        qsizetype at = header.size();
+        for (const QString& id : client.server_ids) {
+            if (const Server* server = index.find(id)) {
+                const QByteArray& block = blockOf(*server);
+                if (bytes.sliced(at).first(qMin(block.size(), bytes.size() - at)) != block)
+                    return false;
+                at += block.size();
+            }
+        }
+        return at == bytes.size();
+    }
+
 private:
     const QByteArray& blockOf(const Server& server) const
     {
@@ -63,6 +81,15 @@ private:
     ServerIndex index;
     mutable QHash<const Server*, QByteArray> blocks;
 };
+
+// A device file longer than this is not one ZEV wrote.
+constexpr qint64 kLargestDeviceFile = 16 * 1024 * 1024;
+
+bool readWhole(int fd, qint64 size, QByteArray& bytes)
+{
+    bytes.resize(size);
+    return ::pread(fd, bytes.data(), size_t(size), 0) == size;
+}
 
 } // namespace
 
@@ -122,20 +149,17 @@ QList<FileBehind> filesBehind(int folder, const QList<Server*>& servers, const Q
         if (name.isEmpty() || seen.contains(name))
             continue;
         seen.insert(name);
-        const QByteArray expected = blocks.fileFor(**client);
         const Descriptor file(::openat(folder, QFile::encodeName(name).constData(),
                                        O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        struct stat found;
         if (!file.isOpen() && errno == ENOENT) {
             behind.append({name, true});
             continue;
         }
-        // Only a regular file of the right size is read: a pipe or a huge file is simply behind.
-        onDisk.resize(expected.size());
+        // Only a regular file of at most that size is read through: a pipe or a huge file is simply behind.
+        struct stat found;
         const bool same = file.isOpen() && ::fstat(file.get(), &found) == 0 && S_ISREG(found.st_mode) &&
-                          found.st_size == expected.size() &&
-                          ::pread(file.get(), onDisk.data(), size_t(onDisk.size()), 0) == onDisk.size() &&
-                          onDisk == expected;
+                          found.st_size <= kLargestDeviceFile && readWhole(file.get(), found.st_size, onDisk) &&
+                          blocks.isFileFor(**client, onDisk);
         if (!same)
             behind.append({name, false});
     }

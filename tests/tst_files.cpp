@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 // The records as one line: every server field, then each device.
@@ -191,6 +193,56 @@ private slots:
             QCOMPARE(readTestFile(dir + "/AB12.conf"), readTestFile(ZEV_TEST_DATA "/client_golden.conf"));
         QVERIFY(!QFileInfo::exists(parent.filePath("OUTSIDE.conf")));
         QCOMPARE(QDir(dir + "/.zev-previous").entryList(QDir::Files), QStringList()); // nothing staged is left behind
+    }
+
+    // Device files read back against what zev.conf gives them: only an exact
+    // copy counts, and of two serial numbers naming one file, the last device's.
+    void filesBehind_data()
+    {
+        QTest::addColumn<QString>("change"); // made after every device file was written
+        QTest::addColumn<QString>("behind");
+        QTest::newRow("as written") << "" << "";
+        QTest::newRow("missing") << "remove CD34.conf" << "CD34.conf (missing)";
+        QTest::newRow("one byte changed") << "flip AB12.conf" << "AB12.conf";
+        QTest::newRow("shorter") << "chop AB12.conf" << "AB12.conf";
+        QTest::newRow("longer") << "append AB12.conf" << "AB12.conf";
+        QTest::newRow("a pipe") << "pipe CD34.conf" << "CD34.conf";
+        QTest::newRow("a link to a copy") << "link AB12.conf" << "AB12.conf";
+        QTest::newRow("one file for two serial numbers") << "repeat ab12" << "";
+    }
+
+    void filesBehind()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, behind);
+        QTemporaryDir dir;
+        SampleFleet fleet;
+        if (change == "repeat ab12") // the last device's servers are what its file holds
+            fleet.thinClients << new ThinClient(QStringLiteral("again"), QStringLiteral("ab12"));
+        const Descriptor folder = TrustedNames::openFolder(dir.path());
+        BatchSave batch(folder.get(), dir.path());
+        QVERIFY(ClientConfigFile::writeAll(batch, fleet.servers, fleet.thinClients, [](const QString&, int) { return false; }));
+        const QString path = dir.filePath(change.section(u' ', 1));
+        const QByteArray name = QFile::encodeName(path);
+        QByteArray content = readTestFile(path);
+        const QString how = change.section(u' ', 0, 0);
+        if (how == "flip")
+            content[content.size() / 2] = '#';
+        else if (how == "chop")
+            content.chop(1);
+        else if (how == "append")
+            content += '\n';
+        if (how == "flip" || how == "chop" || how == "append") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        }
+        QVERIFY(how != "remove" || QFile::remove(path));
+        QVERIFY(how != "pipe" || (QFile::remove(path) && ::mkfifo(name.constData(), 0644) == 0));
+        QVERIFY(how != "link" || (QFile::rename(path, path + ".copy") && QFile::link(path + ".copy", path)));
+        QStringList found;
+        for (const ClientConfigFile::FileBehind& file : ClientConfigFile::filesBehind(folder.get(), fleet.servers, fleet.thinClients))
+            found << file.name + (file.missing ? " (missing)" : "");
+        QCOMPARE(found.join(u' '), behind);
     }
 
     void importMerge_data()
