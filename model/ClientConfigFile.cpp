@@ -43,10 +43,8 @@ public:
     QByteArray fileFor(const ThinClient& client) const
     {
         QByteArray out = header;
-        for (const QString& id : client.server_ids) {
-            if (const Server* server = index.find(id))
-                out += blockOf(*server);
-        }
+        for (const QString& id : client.server_ids)
+            out += blockFor(id);
         return out;
     }
 
@@ -58,17 +56,27 @@ public:
             return false;
         qsizetype at = header.size();
         for (const QString& id : client.server_ids) {
-            if (const Server* server = index.find(id)) {
-                const QByteArray& block = blockOf(*server);
-                if (bytes.sliced(at).first(qMin(block.size(), bytes.size() - at)) != block)
-                    return false;
-                at += block.size();
-            }
+            const QByteArray block = blockFor(id);
+            if (bytes.sliced(at).first(qMin(block.size(), bytes.size() - at)) != block)
+                return false;
+            at += block.size();
         }
         return at == bytes.size();
     }
 
 private:
+    // The block of the server a device names by id (empty for none), looked up
+    // once per id as devices write it, not once per device.
+    QByteArray blockFor(const QString& id) const
+    {
+        auto known = blockOfId.constFind(id);
+        if (known == blockOfId.cend()) {
+            const Server* server = index.find(id);
+            known = blockOfId.insert(id, server ? blockOf(*server) : QByteArray());
+        }
+        return *known;
+    }
+
     const QByteArray& blockOf(const Server& server) const
     {
         auto found = blocks.find(&server);
@@ -80,6 +88,7 @@ private:
     QByteArray header;
     ServerIndex index;
     mutable QHash<const Server*, QByteArray> blocks;
+    mutable QHash<QString, QByteArray> blockOfId;
 };
 
 // A device file longer than this is not one ZEV wrote.
@@ -142,6 +151,7 @@ QList<FileBehind> filesBehind(int folder, const QList<Server*>& servers, const Q
     const ServerBlocks blocks(servers);
     QList<FileBehind> behind;
     QSet<QString> seen;
+    seen.reserve(thinClients.size());
     QByteArray onDisk;
     // Two serial numbers may name one file: the last device's content is the one a save writes.
     for (auto client = thinClients.crbegin(); client != thinClients.crend(); ++client) {
