@@ -382,9 +382,9 @@ private slots:
         // Without set-group-id, the files a save creates get the team's group all the same.
         const QString teamWithoutSetgid = "mode . 775;team .;file zev.conf;mode zev.conf 664;team zev.conf;";
         QTest::newRow("colleagues save in a team folder without setgid") << teamWithoutSetgid
-            << "save D1 as owner;save D1 as colleague;save D1 as owner" << "saved;saved;saved"
-            << ".zev-lock=(660)%+ .zev-previous/(755)%+ .zev-previous/D1.conf=new(664)~+ .zev-previous/zev.conf=new(664)~+ "
-               "@/x=old(644) D1.conf=new(664)%+ zev.conf=new(664)%+";
+            << "save D1 as colleague;save D1 as owner;save D1 as colleague" << "saved;saved;saved"
+            << ".zev-lock=(660)~+ .zev-previous/(755)~+ .zev-previous/D1.conf=new(664)%+ .zev-previous/zev.conf=new(664)%+ "
+               "@/x=old(644) D1.conf=new(664)~+ zev.conf=new(664)~+";
         // What an earlier version left with a private group is named, with what to do; a
         // lock file another save may hold is never removed.
         QTest::newRow("a device file with a private group") << teamWithoutSetgid + "file D1.conf;mode D1.conf 644;private D1.conf"
