@@ -25,5 +25,6 @@ void runThinClientImport(QWidget* parent, Workspace& workspace)
             prompts.information(parent, QStringLiteral("Import error"),
                                 QStringLiteral("Invalid serial number found, discarding following entry:\n\n") + line);
         });
-    prompts.information(parent, QStringLiteral("Import status"), ThinClientImport::statusText(stats));
+    prompts.information(parent, QStringLiteral("Import status"), ThinClientImport::statusText(stats),
+                        stats.skipped.join(u'\n'));
 }

@@ -136,7 +136,10 @@ int import(const QStringList& arguments)
         out() << "Invalid serial number found, discarding following entry: " << line << Qt::endl;
     });
     out() << ThinClientImport::statusText(stats) << Qt::endl;
-    return save(workspace);
+    for (const QString& line : stats.skipped)
+        err() << "Skipped line (not SERIAL,,,Description): " << line << Qt::endl;
+    const int saved = save(workspace);
+    return saved == 0 && !stats.skipped.isEmpty() ? 1 : saved;
 }
 
 int diff(const QStringList& arguments)

@@ -13,11 +13,13 @@ Stats merge(const QByteArray& content, QList<ThinClient*>& thinClients,
     SerialIndex index(thinClients);
     Stats stats;
     forEachLine(content, [&](QStringView line) {
-        if (line.startsWith(u'#'))
+        if (line.startsWith(u'#') || line.trimmed().isEmpty())
             return;
         const QList<QStringView> parts = line.split(u",,,");
-        if (parts.size() != 2)
+        if (parts.size() != 2) {
+            stats.skipped << line.toString();
             return;
+        }
         // The serial number names the device's file, so it must be usable as a file name.
         if (!ClientConfigFile::isUsableSerial(parts[0])) {
             ++stats.rejected;
@@ -40,11 +42,14 @@ Stats merge(const QByteArray& content, QList<ThinClient*>& thinClients,
 
 QString statusText(const Stats& stats)
 {
-    return QStringLiteral("\nImport completed. Here are the stats:\n\nNew entries:\t\t%1\nUpdated entries:\t%2\n"
-                          "Rejected entries:\t%3")
-        .arg(stats.added)
-        .arg(stats.updated)
-        .arg(stats.rejected);
+    const QString counts = QStringLiteral("\nImport completed. Here are the stats:\n\nNew entries:\t\t%1\nUpdated entries:\t%2\n"
+                                          "Rejected entries:\t%3")
+                               .arg(stats.added)
+                               .arg(stats.updated)
+                               .arg(stats.rejected);
+    if (stats.skipped.isEmpty())
+        return counts;
+    return counts + QStringLiteral("\nSkipped lines (not SERIAL,,,Description): %1").arg(stats.skipped.size());
 }
 
 } // namespace ThinClientImport

@@ -249,19 +249,22 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("after"); // the list started as AB12=Old@s1;ISS=Other
-        QTest::addColumn<QString>("result"); // added, updated, rejected: the lines rejected
+        QTest::addColumn<QString>("result"); // added, updated, rejected: the lines rejected; the lines skipped
         const QString start = "AB12=Old@s1;ISS=Other";
-        QTest::newRow("comments and noise") << QByteArray("#X1,,,comment\n\nno separator\nA,,,B,,,C\nX,,Y\n") << start << "0 0 0:";
+        QTest::newRow("comments, blanks and noise") << QByteArray("#X1,,,comment\n\n  \nno separator\nA,,,B,,,C\nX,,Y\n") << start
+                                                    << "0 0 0:; no separator|A,,,B,,,C|X,,Y";
+        QTest::newRow("separator mistyped") << QByteArray("EF300\nEF301,Desc two\nEF302,,,ok\n") << start + ";EF302=ok"
+                                            << "1 0 0:; EF300|EF301,Desc two";
         QTest::newRow("new upper-cased, known in other case, same twice, byte-order mark and CRLF")
             << QByteArray("\xEF\xBB\xBF" "cd34,,,Front desk\r\nab12,,,New text\nX1,,,first\nx1,,,second\n")
-            << "AB12=New text@s1;ISS=Other;CD34=Front desk;X1=second" << "2 2 0:";
+            << "AB12=New text@s1;ISS=Other;CD34=Front desk;X1=second" << "2 2 0:; ";
         QTest::newRow("unusable serials rejected")
             << QByteArray(",,,nobody\nY1,,,y\n../evil,,,x\na\\b,,,z\nn\0l,,,w\n", 45) << start + ";Y1=y"
-            << "1 0 4:,,,nobody|../evil,,,x|a\\b,,,z|n" + QString(QChar(0)) + "l,,,w";
+            << "1 0 4:,,,nobody|../evil,,,x|a\\b,,,z|n" + QString(QChar(0)) + "l,,,w; ";
         QTest::newRow("values untrimmed") << QByteArray("Z9,,,,word\n ab12,,,blank\nE1,,,\n")
-                                          << start + ";Z9=,word; AB12=blank;E1=" << "3 0 0:";
+                                          << start + ";Z9=,word; AB12=blank;E1=" << "3 0 0:; ";
         QTest::newRow("sharp s and dotless i name the files of SS and ISS")
-            << QByteArray("SS,,,one\n\xC3\x9F,,,two\n\xC4\xB1\xC3\x9F,,,three\n") << "AB12=Old@s1;ISS=three;SS=two" << "1 2 0:";
+            << QByteArray("SS,,,one\n\xC3\x9F,,,two\n\xC4\xB1\xC3\x9F,,,three\n") << "AB12=Old@s1;ISS=three;SS=two" << "1 2 0:; ";
     }
 
     void importMerge()
@@ -279,7 +282,9 @@ private slots:
             now << c->serial_number + "=" + c->desc + (c->server_ids.isEmpty() ? "" : "@" + c->server_ids.join(','));
         qDeleteAll(clients);
         QCOMPARE(now.join(u';'), after);
-        QCOMPARE(QStringLiteral("%1 %2 %3:").arg(merged.added).arg(merged.updated).arg(merged.rejected) + rejected.join(u'|'), result);
+        QCOMPARE(QStringLiteral("%1 %2 %3:").arg(merged.added).arg(merged.updated).arg(merged.rejected) + rejected.join(u'|') +
+                     "; " + merged.skipped.join(u'|'),
+                 result);
     }
 
     // An id is the moment's month, day, year and time without leading zeros: the 1st

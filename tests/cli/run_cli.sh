@@ -44,6 +44,12 @@ printf 'b2,,,Desk B\nbad/x,,,Nope\n' >"$work/list.txt"
 status 0 import "$site" "$work/list.txt"
 grep -q "Rejected entries:	1" "$work/out" && grep -q "bad/x" "$work/out" || fail "import did not report its counts"
 [ -f "$site/B2.conf" ] || fail "import saved no device file for B2"
+# A line that is no entry at all is said, and the import is not a success; the rest is saved.
+printf 'c3,,,Desk C\nEF300\n\n# note\n' >"$work/typo.txt"
+status 1 import "$site" "$work/typo.txt"
+grep -q "Skipped lines (not SERIAL,,,Description): 1" "$work/out" && grep -qx "Skipped line (not SERIAL,,,Description): EF300" "$work/err" ||
+    fail "import did not say the skipped line"
+[ -f "$site/C3.conf" ] || fail "import with a skipped line saved no device file for C3"
 { server 1 One one.example 0; server 2 Two one.example 100; device "Desk A" a1 1; } >"$work/problems.conf"
 mkdir "$work/bad" && cp "$work/problems.conf" "$work/bad/zev.conf"
 status 1 check "$work/bad"
