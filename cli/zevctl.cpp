@@ -63,8 +63,10 @@ bool openFolder(Workspace& workspace, const QString& folder)
     const LoadOutcome opened = workspace.open(folder);
     if (opened.folderError.isError())
         trouble(folder, opened.folderError);
+    else if (opened.config == FileRead::Status::Missing)
+        trouble(workspace.configPath(), ENOENT, QStringLiteral("zevctl init FOLDER makes a new working folder"));
     else if (opened.config != FileRead::Status::Read)
-        trouble(workspace.configPath(), opened.config == FileRead::Status::Missing ? FileError(ENOENT) : opened.configError);
+        trouble(workspace.configPath(), opened.configError);
     return !opened.folderError.isError() && opened.config == FileRead::Status::Read;
 }
 
@@ -195,6 +197,14 @@ int merge(const QStringList& arguments)
     return written ? 0 : trouble(arguments[1], error);
 }
 
+int init(const QStringList& arguments)
+{
+    if (const FileError error = Workspace::createFolder(arguments[0]); error.isError())
+        return trouble(QDir(arguments[0]).filePath(Workspace::kConfigFileName), error);
+    out() << "Made " << QDir::toNativeSeparators(QDir(arguments[0]).filePath(Workspace::kConfigFileName)) << Qt::endl;
+    return 0;
+}
+
 struct Command {
     const char* name;
     const char* arguments;
@@ -209,6 +219,7 @@ const Command kCommands[] = {
     {"diff", "OLD NEW", "what changed between two zev.conf files, record by record; 1 when any", diff},
     {"show", "FILE", "a zev.conf as sorted records, a line per field (a git textconv)", show},
     {"merge", "BASE OURS THEIRS", "three-way merge into OURS; 1 with conflicts (a git merge driver)", merge},
+    {"init", "FOLDER", "makes a new working folder: an empty zev.conf (never over one)", init},
 };
 
 QString usageLine(const Command& command)
@@ -224,10 +235,20 @@ QString usage()
     return text;
 }
 
-int wrongCall(const QString& usageText)
+// What was wrong, then the short usage: the whole list is --help's.
+int wrongCall(const QString& what, const QString& usageText)
 {
-    err() << usageText << Qt::endl;
+    err() << "zevctl: " << what << u'\n' << usageText << Qt::endl;
     return kUsageError;
+}
+
+QString shortUsage()
+{
+    QStringList names;
+    for (const Command& command : kCommands)
+        names << QLatin1String(command.name);
+    return QStringLiteral("usage: zevctl COMMAND ARGUMENTS...\n       zevctl [COMMAND] --help | --version\n"
+                          "commands: ") + names.join(u' ');
 }
 
 } // namespace
@@ -251,12 +272,17 @@ int main(int argc, char* argv[])
               << Qt::endl;
         return 0;
     }
+    if (arguments.isEmpty())
+        return wrongCall(QStringLiteral("no command given"), shortUsage());
     if (!command)
-        return wrongCall(usage());
+        return wrongCall(QStringLiteral("unknown command “%1”").arg(arguments[0]), shortUsage());
     const QStringList rest = arguments.mid(1);
-    const bool optionGiven = std::any_of(rest.begin(), rest.end(), [](const QString& a) { return a.startsWith(u'-'); });
-    if (optionGiven || rest.size() != QString::fromLatin1(command->arguments).count(u' ') + 1)
-        return wrongCall(QStringLiteral("usage: ") + usageLine(*command));
+    const auto option = std::find_if(rest.begin(), rest.end(), [](const QString& a) { return a.startsWith(u'-'); });
+    if (option != rest.end())
+        return wrongCall(QStringLiteral("unknown option “%1”").arg(*option), QStringLiteral("usage: ") + usageLine(*command));
+    if (rest.size() != QString::fromLatin1(command->arguments).count(u' ') + 1)
+        return wrongCall(QStringLiteral("%1 takes %2").arg(QLatin1String(command->name), QLatin1String(command->arguments)),
+                         QStringLiteral("usage: ") + usageLine(*command));
     const int status = command->run(rest);
     out().flush(); // long listings go out a buffer at a time, not a line at a time
     return status;

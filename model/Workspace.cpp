@@ -13,6 +13,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -77,6 +78,28 @@ void Workspace::noticeFilesBehind()
     behindFiles = ClientConfigFile::filesBehind(folder.get(), serverRecords, clientRecords);
     if (!behindFiles.isEmpty())
         steps.markNothingSaved();
+}
+
+FileError Workspace::createFolder(const QString& folderPath)
+{
+    if (::mkdir(TrustedNames::nativeName(folderPath).constData(), 0777) != 0 && errno != EEXIST)
+        return errno;
+    const Descriptor created = TrustedNames::openFolder(folderPath);
+    if (!created.isOpen())
+        return errno;
+    BatchSave config(created.get(), folderPath, BatchSave::PreviousVersions::NotKept);
+    config.keepExistingFiles(); // never over a zev.conf, nor through a link at its name
+    struct stat seen;
+    if (::fstatat(created.get(), kConfigFileName.toUtf8().constData(), &seen, AT_SYMLINK_NOFOLLOW) == 0)
+        return EEXIST;
+    if (const int error = config.stage(kConfigFileName, ConfigFile::serialize({}, {})))
+        return error;
+    int error = 0;
+    config.commit([&error](const QString&, int why) {
+        error = why;
+        return false;
+    });
+    return error;
 }
 
 FileRead Workspace::readConfig() const

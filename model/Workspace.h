@@ -124,6 +124,9 @@ public:
     LoadOutcome load(const QString& picturePath);
     // The same without a picture: the folder and its zev.conf (the command line's way in).
     LoadOutcome open(const QString& folderPath);
+    // Makes a new working folder at folderPath (the folder when missing) with
+    // a zev.conf holding no records; EEXIST when there is one already.
+    static FileError createFolder(const QString& folderPath);
     bool isOpen() const { return folder.isOpen(); }
     const QString& folderPath() const { return path; }
     QString configPath() const { return path + u'/' + kConfigFileName; }

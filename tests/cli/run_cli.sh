@@ -23,11 +23,20 @@ mkdir "$site"
 { server 1 One one.example 0; server 2 Two two.example 100; device "Desk A" a1 1; } >"$site/zev.conf"
 
 status 64
+grep -q "no command given" "$work/err" || fail "a missing command was not said"
 status 64 check
 status 64 check "$site" extra
 status 64 frobnicate "$site"
+grep -q "unknown command “frobnicate”" "$work/err" && [ "$(wc -l <"$work/err")" -le 4 ] || fail "a wrong command was not said shortly"
 status 0 --version
 status 0 check --help
+# A new folder from a script: init makes it, never over a zev.conf; an import fills it.
+status 0 init "$work/new"
+status 2 init "$work/new"
+printf 'n1,,,New desk\n' >"$work/n1.txt"
+status 0 import "$work/new" "$work/n1.txt"
+[ -f "$work/new/N1.conf" ] && status 0 check "$work/new" || fail "a folder made by init took no import"
+
 # A device file missing or not what zev.conf gives it (a save killed midway) is named until written.
 status 1 check "$site"
 grep -qx "A1.conf: missing" "$work/out" || fail "check did not name the missing device file"
