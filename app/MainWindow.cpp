@@ -313,7 +313,7 @@ void MainWindow::on_btnLoadImage_triggered()
 void MainWindow::loadPicture(const QString& fileName)
 {
     const LoadOutcome loaded = workspace.load(fileName);
-    if (!reportFolder(this, loaded))
+    if (!reportFolder(this, loaded) || !reportUnresolvedConflicts(this, loaded))
         return;
     workingDir = workspace.folderPath();
     RecentFolder::remember(workingDir);

@@ -205,6 +205,17 @@ bool reportPicture(QWidget* parent, const QString& picturePath, const LoadOutcom
     return read && decoded;
 }
 
+bool reportUnresolvedConflicts(QWidget* parent, const LoadOutcome& loaded)
+{
+    if (loaded.conflictLine > 0)
+        Prompts::current().warning(
+            parent, kLoadingTitle,
+            QStringLiteral("\nzev.conf holds unresolved merge conflicts, line %1.\n\nSettle them (in an editor, with git "
+                           "mergetool, or with zevctl merge --ours or --theirs), then load the picture again.")
+                .arg(loaded.conflictLine));
+    return loaded.conflictLine == 0;
+}
+
 bool reportConfig(QWidget* parent, const QString& configPath, const LoadOutcome& loaded)
 {
     // Starting empty in silence would let the next save replace a file the user still has.

@@ -10,6 +10,8 @@ class QWidget;
 bool reportFolder(QWidget* parent, const LoadOutcome& loaded);
 // decoded: whether the bytes read made a picture.
 bool reportPicture(QWidget* parent, const QString& picturePath, const LoadOutcome& loaded, bool decoded);
+// zev.conf holds merge conflict markers: said, and nothing is loaded. False then.
+bool reportUnresolvedConflicts(QWidget* parent, const LoadOutcome& loaded);
 bool reportConfig(QWidget* parent, const QString& configPath, const LoadOutcome& loaded);
 
 // A save from the window: the workspace asks its questions through the boxes

@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <algorithm>
@@ -61,13 +62,17 @@ bool readArgument(const QString& path, QByteArray& content)
 bool openFolder(Workspace& workspace, const QString& folder)
 {
     const LoadOutcome opened = workspace.open(folder);
-    if (opened.folderError.isError())
+    if (opened.conflictLine > 0)
+        trouble(QDir(folder).filePath(Workspace::kConfigFileName), kUnresolvedConflicts,
+                QStringLiteral("line %1: settle them (an editor, git mergetool, or zevctl merge --ours or --theirs)")
+                    .arg(opened.conflictLine));
+    else if (opened.folderError.isError())
         trouble(folder, opened.folderError);
     else if (opened.config == FileRead::Status::Missing)
         trouble(workspace.configPath(), ENOENT, QStringLiteral("zevctl init FOLDER makes a new working folder"));
     else if (opened.config != FileRead::Status::Read)
         trouble(workspace.configPath(), opened.configError);
-    return !opened.folderError.isError() && opened.config == FileRead::Status::Read;
+    return opened.conflictLine == 0 && !opened.folderError.isError() && opened.config == FileRead::Status::Read;
 }
 
 // A save as the window makes one, nothing asked: a device file that cannot be
@@ -166,35 +171,70 @@ int show(const QStringList& arguments)
     return 0;
 }
 
-// As a merge driver: the result goes to OURS, replaced whole; with conflicts
-// OURS stays as it was and they are listed.
-int merge(const QStringList& arguments)
+// What was wrong, then the short usage: the whole list is --help's.
+int wrongCall(const QString& what, const QString& usageText)
 {
-    QByteArray base;
-    QByteArray ours;
-    QByteArray theirs;
-    if (!readArgument(arguments[0], base) || !readArgument(arguments[1], ours) || !readArgument(arguments[2], theirs))
-        return kTrouble;
-    const MergeResult merged = mergeConfigurations(base, ours, theirs);
-    if (!merged.conflicts.isEmpty()) {
-        for (const MergeConflict& conflict : merged.conflicts)
-            err() << "conflict: " << conflict.record << ": " << conflict.field << ": before " << conflict.base
-                  << ", ours " << conflict.mine << ", theirs " << conflict.theirs << Qt::endl;
-        return 1;
-    }
-    const QFileInfo target(arguments[1]);
+    err() << "zevctl: " << what << u'\n' << usageText << Qt::endl;
+    return kUsageError;
+}
+
+// The merge's result in place of the file at path, replaced whole.
+int writeMerged(const QString& path, const QByteArray& text)
+{
+    const QFileInfo target(path);
     const Descriptor folder = TrustedNames::openFolder(target.absolutePath());
     if (!folder.isOpen())
         return trouble(target.absolutePath(), errno);
     BatchSave file(folder.get(), target.absolutePath(), BatchSave::PreviousVersions::NotKept);
-    if (const int error = file.stage(target.fileName(), merged.text()))
-        return trouble(arguments[1], error);
+    if (const int error = file.stage(target.fileName(), text))
+        return trouble(path, error);
     int error = 0;
     const bool written = file.commit([&error](const QString&, int why) {
         error = why;
         return false;
     });
-    return written ? 0 : trouble(arguments[1], error);
+    return written ? 0 : trouble(path, error);
+}
+
+// The value of option "--name=" among arguments, or fallback.
+QString optionValue(const QStringList& arguments, const QString& name, const QString& fallback)
+{
+    for (const QString& argument : arguments) {
+        if (argument.startsWith(name))
+            return argument.mid(name.size());
+    }
+    return fallback;
+}
+
+// As a merge driver: the result goes to OURS, replaced whole: every change
+// without a conflict applied, and each conflict marked in its record (exit 1)
+// or, with --ours or --theirs, settled that way.
+int merge(const QStringList& arguments)
+{
+    const QStringList files = arguments.filter(QRegularExpression(QStringLiteral("^(?!--)")));
+    bool sized = false;
+    const int markerSize = optionValue(arguments, QStringLiteral("--marker-size="), QStringLiteral("7")).toInt(&sized);
+    if (!sized || markerSize < 1 || markerSize > 100)
+        return wrongCall(QStringLiteral("--marker-size takes a number from 1 to 100"),
+                         QStringLiteral("usage: zevctl merge [--ours | --theirs] [--marker-size=N] BASE OURS THEIRS"));
+    QByteArray base;
+    QByteArray ours;
+    QByteArray theirs;
+    if (!readArgument(files[0], base) || !readArgument(files[1], ours) || !readArgument(files[2], theirs))
+        return kTrouble;
+    MergeResult merged = mergeConfigurations(base, ours, theirs);
+    const bool settleForTheirs = arguments.contains(QStringLiteral("--theirs"));
+    const bool settled = settleForTheirs || arguments.contains(QStringLiteral("--ours"));
+    for (MergeConflict& conflict : merged.conflicts) {
+        conflict.takeTheirs = settleForTheirs;
+        err() << "conflict: " << conflict.record << ": " << conflict.field << ": before " << conflict.base
+              << ", ours " << conflict.mine << ", theirs " << conflict.theirs
+              << (settled ? (settleForTheirs ? " (theirs taken)" : " (ours kept)") : "") << Qt::endl;
+    }
+    const bool marked = !settled && !merged.conflicts.isEmpty();
+    if (const int status = writeMerged(files[1], marked ? merged.markedText(markerSize) : merged.text()))
+        return status;
+    return marked ? 1 : 0;
 }
 
 int init(const QStringList& arguments)
@@ -207,24 +247,38 @@ int init(const QStringList& arguments)
 
 struct Command {
     const char* name;
-    const char* arguments;
+    const char* arguments; // the names of its arguments, one word each
+    const char* options;   // the options it takes, as "[--a | --b] [--c=N]"
     const char* summary;
     int (*run)(const QStringList& arguments);
 };
 
 const Command kCommands[] = {
-    {"check", "FOLDER", "the configuration check: a problem a line; 0 none, 1 some, 2 unreadable", check},
-    {"write", "FOLDER", "writes zev.conf and every device file, as a save in the window does", write},
-    {"import", "FOLDER LIST", "imports a device list (SERIAL,,,Description lines), then saves", import},
-    {"diff", "OLD NEW", "what changed between two zev.conf files, record by record; 1 when any", diff},
-    {"show", "FILE", "a zev.conf as sorted records, a line per field (a git textconv)", show},
-    {"merge", "BASE OURS THEIRS", "three-way merge into OURS; 1 with conflicts (a git merge driver)", merge},
-    {"init", "FOLDER", "makes a new working folder: an empty zev.conf (never over one)", init},
+    {"check", "FOLDER", "", "the configuration check: a problem a line; 0 none, 1 some, 2 unreadable", check},
+    {"write", "FOLDER", "", "writes zev.conf and every device file, as a save in the window does", write},
+    {"import", "FOLDER LIST", "", "imports a device list (SERIAL,,,Description lines), then saves", import},
+    {"diff", "OLD NEW", "", "what changed between two zev.conf files, record by record; 1 when any", diff},
+    {"show", "FILE", "", "a zev.conf as sorted records, a line per field (a git textconv)", show},
+    {"merge", "BASE OURS THEIRS", "[--ours | --theirs] [--marker-size=N]",
+     "three-way merge into OURS, conflicts marked (1) or settled one way (a git merge driver)", merge},
+    {"init", "FOLDER", "", "makes a new working folder: an empty zev.conf (never over one)", init},
 };
 
 QString usageLine(const Command& command)
 {
-    return QStringLiteral("zevctl %1 %2").arg(QLatin1String(command.name), QLatin1String(command.arguments));
+    const QString options = QLatin1String(command.options);
+    return QStringLiteral("zevctl %1 %2%3")
+        .arg(QLatin1String(command.name), options.isEmpty() ? QString() : options + u' ', QLatin1String(command.arguments));
+}
+
+// Whether the command takes option ("--marker-size=8" is "--marker-size=N").
+bool takesOption(const Command& command, const QString& option)
+{
+    const QStringList taken = QString::fromLatin1(command.options).split(QRegularExpression(QStringLiteral("[\\[\\]| ]+")),
+                                                                       Qt::SkipEmptyParts);
+    return std::any_of(taken.begin(), taken.end(), [&option](const QString& known) {
+        return known.contains(u'=') ? option.startsWith(known.section(u'=', 0, 0) + u'=') : option == known;
+    });
 }
 
 QString usage()
@@ -233,13 +287,6 @@ QString usage()
     for (const Command& command : kCommands)
         text += QStringLiteral("  %1\n      %2\n").arg(usageLine(command), QLatin1String(command.summary));
     return text;
-}
-
-// What was wrong, then the short usage: the whole list is --help's.
-int wrongCall(const QString& what, const QString& usageText)
-{
-    err() << "zevctl: " << what << u'\n' << usageText << Qt::endl;
-    return kUsageError;
 }
 
 QString shortUsage()
@@ -277,10 +324,12 @@ int main(int argc, char* argv[])
     if (!command)
         return wrongCall(QStringLiteral("unknown command “%1”").arg(arguments[0]), shortUsage());
     const QStringList rest = arguments.mid(1);
-    const auto option = std::find_if(rest.begin(), rest.end(), [](const QString& a) { return a.startsWith(u'-'); });
+    const auto option = std::find_if(rest.begin(), rest.end(),
+                                     [command](const QString& a) { return a.startsWith(u'-') && !takesOption(*command, a); });
     if (option != rest.end())
         return wrongCall(QStringLiteral("unknown option “%1”").arg(*option), QStringLiteral("usage: ") + usageLine(*command));
-    if (rest.size() != QString::fromLatin1(command->arguments).count(u' ') + 1)
+    const qsizetype options = std::count_if(rest.begin(), rest.end(), [](const QString& a) { return a.startsWith(u'-'); });
+    if (rest.size() - options != QString::fromLatin1(command->arguments).count(u' ') + 1)
         return wrongCall(QStringLiteral("%1 takes %2").arg(QLatin1String(command->name), QLatin1String(command->arguments)),
                          QStringLiteral("usage: ") + usageLine(*command));
     const int status = command->run(rest);

@@ -107,6 +107,33 @@ void appendThinClient(QString& out, const ThinClient& client)
 
 namespace ConfigFile {
 
+QString serverBlock(const Server& server)
+{
+    QString out;
+    appendServer(out, server);
+    return out;
+}
+
+QString thinClientBlock(const ThinClient& client)
+{
+    QString out;
+    appendThinClient(out, client);
+    return out;
+}
+
+qsizetype conflictMarkerLine(const QByteArray& content)
+{
+    qsizetype number = 0;
+    qsizetype found = 0;
+    forEachLine(content, [&number, &found](QStringView line) {
+        ++number;
+        if (found == 0 && (line.startsWith(QLatin1StringView("<<<<<<<")) || line.startsWith(QLatin1StringView(">>>>>>>")) ||
+                           line.startsWith(QLatin1StringView("======="))))
+            found = number;
+    });
+    return found;
+}
+
 QByteArray serialize(const QList<Server*>& servers, const QList<ThinClient*>& thinClients)
 {
     QString out = configFileHeader("zev.conf");

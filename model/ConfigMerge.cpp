@@ -2,11 +2,15 @@
 
 #include "model/ConfigFile.h"
 #include "model/Lookup.h"
+#include "model/Server.h"
 #include "model/ServerFields.h"
 #include "model/ThinClient.h"
 
 #include <QHash>
 #include <QSet>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -207,24 +211,43 @@ private:
     MergeResult& result;
 };
 
+Server* serverFrom(const Record& record)
+{
+    auto* server = new Server;
+    for (qsizetype i = 0; i < record.values.size(); ++i)
+        serverFields()[size_t(i)].assign(*server, record.values[i]);
+    return server;
+}
+
+ThinClient* deviceFrom(const Record& record)
+{
+    auto* device = new ThinClient(record.values[0], record.values[1]);
+    device->server_ids = record.serverIds;
+    return device;
+}
+
+// A record's block as zev.conf holds it: its kind's header line, then a line per value.
+QString blockOf(Kind kind, const Record& record)
+{
+    if (kind == Kind::Server) {
+        const std::unique_ptr<Server> server(serverFrom(record));
+        return ConfigFile::serverBlock(*server);
+    }
+    const std::unique_ptr<ThinClient> device(deviceFrom(record));
+    return ConfigFile::thinClientBlock(*device);
+}
+
 QByteArray written(const QList<Record>& servers, const QList<Record>& devices, const QSet<QString>& leftOut)
 {
     QList<Server*> serverRecords;
     for (const Record& record : servers) {
-        if (leftOut.contains(u's' + record.key))
-            continue;
-        auto* server = new Server;
-        for (qsizetype i = 0; i < record.values.size(); ++i)
-            serverFields()[size_t(i)].assign(*server, record.values[i]);
-        serverRecords << server;
+        if (!leftOut.contains(u's' + record.key))
+            serverRecords << serverFrom(record);
     }
     QList<ThinClient*> deviceRecords;
     for (const Record& record : devices) {
-        if (leftOut.contains(u'd' + record.key))
-            continue;
-        auto* device = new ThinClient(record.values[0], record.values[1]);
-        device->server_ids = record.serverIds;
-        deviceRecords << device;
+        if (!leftOut.contains(u'd' + record.key))
+            deviceRecords << deviceFrom(record);
     }
     const QByteArray text = ConfigFile::serialize(serverRecords, deviceRecords);
     qDeleteAll(serverRecords);
@@ -273,6 +296,90 @@ QByteArray MergeResult::text() const
         }
     }
     return written(settled.servers.list, settled.devices.list, leftOut);
+}
+
+namespace {
+
+// Conflict markers as git writes them, markerSize characters long.
+class Markers {
+public:
+    explicit Markers(int markerSize)
+        : ours(QString(markerSize, u'<') + QStringLiteral(" ours\n")), middle(QString(markerSize, u'=') + u'\n'),
+          theirs(QString(markerSize, u'>') + QStringLiteral(" theirs\n"))
+    {
+    }
+    QString around(const QString& mine, const QString& their) const { return ours + mine + middle + their + theirs; }
+
+private:
+    QString ours;
+    QString middle;
+    QString theirs;
+};
+
+// A record's block with each conflicting field group marked: the lines of
+// both sides between markers, in the group's place. The lines of a group
+// follow one another, each value on the line after the header line.
+QString markedFields(Kind kind, const Record& mine, const QList<const MergeConflict*>& fieldConflicts, const Markers& markers)
+{
+    const QStringList mineLines = blockOf(kind, mine).split(u'\n');
+    const QStringList theirLines = blockOf(kind, *fieldConflicts.first()->theirsRecord).split(u'\n');
+    QHash<qsizetype, const Group*> groupStarting; // line -> the conflicting group whose first line it is
+    QSet<qsizetype> inGroup;
+    for (const MergeConflict* conflict : fieldConflicts) {
+        if (const Group* group = groupNamed(kind, conflict->field)) {
+            groupStarting.insert(1 + group->fields.first(), group);
+            for (qsizetype field : group->fields)
+                inGroup.insert(1 + field);
+        }
+    }
+    QString out;
+    for (qsizetype line = 0; line + 1 < mineLines.size(); ++line) {
+        if (const Group* group = groupStarting.value(line)) {
+            QString mineSide;
+            QString theirSide;
+            for (qsizetype field : group->fields) {
+                mineSide += mineLines[1 + field] + u'\n';
+                theirSide += theirLines.value(1 + field) + u'\n';
+            }
+            out += markers.around(mineSide, theirSide);
+        } else if (!inGroup.contains(line)) {
+            out += mineLines[line] + u'\n';
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QByteArray MergeResult::markedText(int markerSize) const
+{
+    const Markers markers(markerSize);
+    QHash<QString, QList<const MergeConflict*>> byRecord; // a kind's letter, then the key
+    for (const MergeConflict& conflict : conflicts)
+        byRecord[kindLetter(conflict.kind) + conflict.key] << &conflict;
+    QString out = configFileHeader("zev.conf");
+    for (const Kind kind : {Kind::Server, Kind::Device}) {
+        const Records& records = kind == Kind::Server ? merged.servers : merged.devices;
+        for (const Record& record : records.list) {
+            const QList<const MergeConflict*> found = byRecord.value(kindLetter(kind) + record.key);
+            const bool whole = std::any_of(found.begin(), found.end(), [](const MergeConflict* conflict) {
+                return conflict->field == kWholeRecord || conflict->field == kRepeated;
+            });
+            if (found.isEmpty())
+                out += blockOf(kind, record);
+            else if (whole)
+                out += markers.around(blockOf(kind, record),
+                                      found.first()->theirsRecord ? blockOf(kind, *found.first()->theirsRecord) : QString());
+            else
+                out += markedFields(kind, record, found, markers);
+        }
+        // Deleted here and changed there: theirs alone holds the record.
+        for (const MergeConflict& conflict : conflicts) {
+            if (conflict.kind == kind && conflict.field == kWholeRecord && conflict.theirsRecord && !records.find(conflict.key))
+                out += markers.around(QString(), blockOf(kind, *conflict.theirsRecord));
+        }
+    }
+    return out.toUtf8();
 }
 
 QList<MergeChange> MergeResult::changes() const

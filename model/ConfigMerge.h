@@ -40,6 +40,11 @@ struct MergeResult {
 
     // The merged zev.conf, each conflict settled as its choice says.
     QByteArray text() const;
+    // The merged zev.conf with each conflict marked as git marks one, for a
+    // person or a merge tool to settle: the differing field lines of both
+    // sides between "<<<<<<< ours", "=======" and ">>>>>>> theirs" (whole
+    // records where the conflict is about the record), everything else merged.
+    QByteArray markedText(int markerSize = 7) const;
     // What came from theirs and how each conflict was settled.
     QList<MergeChange> changes() const;
     // How many records of a kind took anything from theirs.

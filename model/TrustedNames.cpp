@@ -139,6 +139,8 @@ QString FileError::text() const
         return QStringLiteral("a link another user made or could have moved here");
     case kReadOnly:
         return QStringLiteral("read-only (no write permission set)");
+    case kUnresolvedConflicts:
+        return QStringLiteral("holds unresolved merge conflicts");
     case kUnusableName:
         return QStringLiteral("not a usable file name");
     default:

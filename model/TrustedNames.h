@@ -43,6 +43,7 @@ enum FileRefusal : int {
     kUntrustedLink = -3,
     kReadOnly = -4,
     kUnusableName = -5,
+    kUnresolvedConflicts = -6, // a zev.conf holding merge conflict markers
 };
 
 // Why a file could not be read or written: an errno value or a FileRefusal,

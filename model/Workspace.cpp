@@ -54,11 +54,15 @@ LoadOutcome Workspace::open(const QString& folderPath)
         outcome.folderError = errno;
         return outcome;
     }
+    const FileRead config = readConfigAt(opened.get());
+    if (config.error.code() == kUnresolvedConflicts) {
+        outcome.conflictLine = ConfigFile::conflictMarkerLine(config.content);
+        return outcome;
+    }
     folder = std::move(opened);
     path = QFileInfo(folderPath).absoluteFilePath();
 
     clearRecords();
-    const FileRead config = readConfig();
     outcome.config = config.status;
     outcome.configError = config.error;
     takeAsBase(config);
@@ -104,7 +108,19 @@ FileError Workspace::createFolder(const QString& folderPath)
 
 FileRead Workspace::readConfig() const
 {
-    return readFileAt(folder.get(), kConfigFileName, ConfigFile::kLargestConfig);
+    return readConfigAt(folder.get());
+}
+
+// A zev.conf holding conflict markers is refused as unreadable: read as records it
+// would mix both sides. Its content stays, to say where the markers are.
+FileRead Workspace::readConfigAt(int at)
+{
+    FileRead config = readFileAt(at, kConfigFileName, ConfigFile::kLargestConfig);
+    if (config.status == FileRead::Status::Read && ConfigFile::conflictMarkerLine(config.content) > 0) {
+        config.status = FileRead::Status::Refused;
+        config.error = kUnresolvedConflicts;
+    }
+    return config;
 }
 
 void Workspace::takeAsBase(const FileRead& config)

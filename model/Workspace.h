@@ -33,6 +33,9 @@ struct LoadOutcome {
     FileRead picture;    // its bytes, to be decoded by the caller
     FileRead::Status config = FileRead::Status::Missing;
     FileError configError;
+    // zev.conf holds merge conflict markers from this line on: it is two
+    // versions at once, and nothing was loaded (the folder was not opened).
+    qsizetype conflictLine = 0;
 };
 
 // How zev.conf on disk differs from what the records were last merged with.
@@ -213,6 +216,7 @@ private:
     bool settleChangeOnDisk(const SaveQuestions& questions, SaveOutcome& outcome, DiskStamp& expected);
     // zev.conf as it is on disk now, through the folder.
     FileRead readConfig() const;
+    static FileRead readConfigAt(int folder);
     // zev.conf as read now becomes what the records are compared with.
     void takeAsBase(const FileRead& config);
 

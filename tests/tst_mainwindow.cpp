@@ -212,6 +212,14 @@ private slots:
         prompts->fileNames << workPath("text.png");
         trigger(notPicture, "btnLoadImage");
         QCOMPARE(prompts->details.mid(prompts->details.size() - 2, 1), QStringList("not a PNG, BMP or JPEG picture"));
+        // A zev.conf a merge left with conflict markers is two versions at once: nothing is loaded.
+        QVERIFY(QDir(workPath("zev.conf")).removeRecursively() &&
+                writeWorkFile("zev.conf", "[THINCLIENT]\n<<<<<<< ours\ndesc=A\n=======\ndesc=B\n>>>>>>> theirs\n"));
+        MainWindow marked;
+        prompts->fileNames << picture();
+        trigger(marked, "btnLoadImage");
+        QVERIFY(prompts->texts.last().contains("zev.conf holds unresolved merge conflicts, line 2."));
+        QVERIFY(marked.topologyLabel() == nullptr && marked.findChild<QAction*>("btnLoadImage")->isEnabled());
     }
 
     // Every way a save starts: Save, closing with changes (the fake question, or

@@ -65,6 +65,25 @@ status 1 check "$work/bad"
 status 1 diff "$site/zev.conf" "$work/problems.conf"
 status 0 diff "$site/zev.conf" "$site/zev.conf"
 
+# A merge with a conflict writes everything else and marks the conflict in its record; a marked
+# file is no configuration; --ours and --theirs settle every conflict one way.
+mkdir "$work/marked"
+{ server 1 One one.example 0; server 2 Two two.example 100; device "Desk A" a1 1; device "Desk B" b2 2; } >"$work/base.conf"
+{ server 1 One one.example 0; server 2 Two two.example 300; device "Desk A mine" a1 1; device "Desk B" b2 2; } >"$work/marked/zev.conf"
+{ server 1 One host.example 0; server 2 Two two.example 100; device "Desk A theirs" a1 1; device "New" c3 1; } >"$work/theirs.conf"
+cp "$work/marked/zev.conf" "$work/mine.conf"
+status 1 merge "$work/base.conf" "$work/marked/zev.conf" "$work/theirs.conf"
+grep -qx "rps_hostname_port=host.example" "$work/marked/zev.conf" && grep -qx "xpos=300" "$work/marked/zev.conf" &&
+    grep -qx "serial_number=c3" "$work/marked/zev.conf" || fail "the merge did not apply the changes without a conflict"
+[ "$(grep -A4 -x '<<<<<<< ours' "$work/marked/zev.conf" | tr '\n' '|')" = "<<<<<<< ours|desc=Desk A mine|=======|desc=Desk A theirs|>>>>>>> theirs|" ] ||
+    fail "the conflict was not marked in its record"
+status 2 check "$work/marked"
+grep -q "holds unresolved merge conflicts" "$work/err" || fail "check took a marked file for a configuration"
+cp "$work/mine.conf" "$work/marked/zev.conf"
+status 0 merge --theirs "$work/base.conf" "$work/marked/zev.conf" "$work/theirs.conf"
+grep -qx "desc=Desk A theirs" "$work/marked/zev.conf" && grep -qx "xpos=300" "$work/marked/zev.conf" || fail "--theirs did not settle for theirs"
+status 0 write "$work/marked"
+
 # git: two branches each change another record; the driver merges them, the text converter shows the result.
 repo=$work/repo
 git init -q -b main "$repo"
