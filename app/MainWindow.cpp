@@ -18,6 +18,7 @@
 #include "dialogs/thinclient/DlgThinClient.h"
 #include "model/Server.h"
 #include "model/ConfigWatcher.h"
+#include "model/GitSetup.h"
 #include "model/RecentFolder.h"
 #include "model/RecordCopies.h"
 #include "model/SaveReport.h"
@@ -364,6 +365,8 @@ void MainWindow::reportConfigurationProblems()
         found << behind;
     if (const qsizetype count = workspace.problems(imageLabel->size()).size(); count > 0)
         found << QStringLiteral("zev.conf: %1 problems — Tools ▸ Check configuration").arg(count);
+    if (const QString git = GitSetup::missing(workspace.folderPath()); !git.isEmpty())
+        found << git;
     if (!found.isEmpty())
         statusBar->showMessage(found.join(QStringLiteral("; ")));
 }

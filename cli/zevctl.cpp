@@ -7,6 +7,7 @@
 #include "model/ConfigCompare.h"
 #include "model/ConfigFile.h"
 #include "model/ConfigMerge.h"
+#include "model/GitSetup.h"
 #include "model/SaveReport.h"
 #include "model/ThinClientImport.h"
 #include "model/TrustedNames.h"
@@ -120,6 +121,8 @@ int check(const QStringList& arguments)
     if (const QString behind = SaveReport::devicesBehind(workspace.devicesBehind().size(), QLocale::c()); !behind.isEmpty())
         problems << behind;
     problems << workspace.sharingProblems();
+    if (const QString git = GitSetup::missing(arguments[0]); !git.isEmpty())
+        problems << git;
     for (const QString& problem : problems)
         out() << problem << u'\n';
     return problems.isEmpty() ? 0 : 1;
@@ -245,6 +248,35 @@ int init(const QStringList& arguments)
     return 0;
 }
 
+int gitSetup(const QStringList& arguments)
+{
+    const GitSetup::Outcome outcome = GitSetup::setUp(arguments[0], QCoreApplication::applicationFilePath());
+    for (const QString& line : outcome.lines)
+        (outcome.done ? out() : err()) << line << Qt::endl;
+    return outcome.done ? 0 : kTrouble;
+}
+
+// Run by the hooks git-setup installs, in the work tree's top folder: each
+// set-up folder whose device files do not follow its zev.conf is written.
+int gitHook(const QStringList&)
+{
+    for (const QString& folder : GitSetup::folders(QDir::currentPath())) {
+        Workspace workspace;
+        const LoadOutcome opened = workspace.open(folder);
+        if (opened.conflictLine > 0) {
+            err() << "zevctl: " << QDir(folder).filePath(Workspace::kConfigFileName)
+                  << " holds unresolved merge conflicts: its device files are written once they are settled and committed"
+                  << Qt::endl;
+            continue;
+        }
+        if (opened.config == FileRead::Status::Read && !workspace.devicesBehind().isEmpty()) {
+            out() << "zevctl: " << QDir::toNativeSeparators(folder) << ": ";
+            save(workspace);
+        }
+    }
+    return 0;
+}
+
 struct Command {
     const char* name;
     const char* arguments; // the names of its arguments, one word each
@@ -262,6 +294,8 @@ const Command kCommands[] = {
     {"merge", "BASE OURS THEIRS", "[--ours | --theirs] [--marker-size=N]",
      "three-way merge into OURS, conflicts marked (1) or settled one way (a git merge driver)", merge},
     {"init", "FOLDER", "", "makes a new working folder: an empty zev.conf (never over one)", init},
+    {"git-setup", "FOLDER", "", "sets up the git work tree around FOLDER: attributes, ignores, the driver, the hooks", gitSetup},
+    {"git-hook", "", "", "run by the hooks git-setup installs: writes device files that do not follow zev.conf", gitHook},
 };
 
 QString usageLine(const Command& command)
@@ -329,7 +363,8 @@ int main(int argc, char* argv[])
     if (option != rest.end())
         return wrongCall(QStringLiteral("unknown option “%1”").arg(*option), QStringLiteral("usage: ") + usageLine(*command));
     const qsizetype options = std::count_if(rest.begin(), rest.end(), [](const QString& a) { return a.startsWith(u'-'); });
-    if (rest.size() - options != QString::fromLatin1(command->arguments).count(u' ') + 1)
+    const QString wanted = QString::fromLatin1(command->arguments);
+    if (rest.size() - options != (wanted.isEmpty() ? 0 : wanted.count(u' ') + 1))
         return wrongCall(QStringLiteral("%1 takes %2").arg(QLatin1String(command->name), QLatin1String(command->arguments)),
                          QStringLiteral("usage: ") + usageLine(*command));
     const int status = command->run(rest);
