@@ -11,11 +11,7 @@ namespace {
 
 using namespace ConfigRecords;
 
-struct KindOf {
-    Kind kind;
-    const char* word; // as describe() names the record
-};
-const KindOf kKinds[] = {{Kind::Server, "server"}, {Kind::Device, "device"}};
+const Kind kKinds[] = {Kind::Server, Kind::Device};
 
 const Records& recordsOf(const Side& side, Kind kind)
 {
@@ -40,8 +36,50 @@ QString quoted(const QString& value)
     return u'“' + value + u'”';
 }
 
+// Servers by name, for people: "“Terminal farm”", with the id where two
+// servers share the name, and the id alone for a server neither file holds.
+class ServerNames {
+public:
+    explicit ServerNames(const QList<const Records*>& sides)
+    {
+        QHash<QString, int> uses;
+        for (const Records* records : sides) {
+            for (const Record& record : records->list) {
+                if (!nameOf.contains(record.key)) {
+                    nameOf.insert(record.key, record.values[1]);
+                    ++uses[record.values[1]];
+                }
+            }
+        }
+        for (auto it = uses.cbegin(); it != uses.cend(); ++it) {
+            if (it.value() > 1)
+                shared.insert(it.key());
+        }
+    }
+
+    QString operator()(const QString& id) const
+    {
+        const auto found = nameOf.constFind(caseInsensitiveKey(id));
+        if (found == nameOf.cend())
+            return id;
+        return shared.contains(*found) ? quoted(*found) + QStringLiteral(" (") + id + u')' : quoted(*found);
+    }
+
+    QString list(const QStringList& ids) const
+    {
+        QStringList names;
+        for (const QString& id : ids)
+            names << (*this)(id);
+        return names.join(QStringLiteral(", "));
+    }
+
+private:
+    QHash<QString, QString> nameOf; // by id key
+    QSet<QString> shared;
+};
+
 // The servers a device gained and lost, letter case aside.
-QString serverChanges(const QStringList& older, const QStringList& newer)
+QString serverChanges(const QStringList& older, const QStringList& newer, const ServerNames& names)
 {
     const QSet<QString> before = serverIdKeys(older);
     const QSet<QString> after = serverIdKeys(newer);
@@ -55,9 +93,9 @@ QString serverChanges(const QStringList& older, const QStringList& newer)
             removed << id;
     QStringList parts;
     if (!added.isEmpty())
-        parts << QStringLiteral("servers added ") + added.join(QStringLiteral(", "));
+        parts << QStringLiteral("servers added ") + names.list(added);
     if (!removed.isEmpty())
-        parts << QStringLiteral("servers removed ") + removed.join(QStringLiteral(", "));
+        parts << QStringLiteral("servers removed ") + names.list(removed);
     const auto inOrder = [](const QStringList& ids) {
         QStringList keys;
         for (const QString& id : ids)
@@ -76,18 +114,18 @@ namespace ConfigCompare {
 QStringList describe(const QByteArray& text)
 {
     const Side side = readRecords(text);
+    const ServerNames serverNames({&side.servers});
     QStringList lines;
-    for (const KindOf& kind : kKinds) {
-        const Records& records = recordsOf(side, kind.kind);
-        const QStringList names = fieldNames(kind.kind);
+    for (const Kind kind : kKinds) {
+        const Records& records = recordsOf(side, kind);
+        const QStringList names = fieldNames(kind);
         for (const QString& key : sortedKeys(records)) {
             const Record& record = *records.find(key);
-            const QString head = QStringLiteral("%1 %2: ").arg(QLatin1String(kind.word),
-                                                               record.values[kind.kind == Kind::Server ? 0 : 1]);
+            const QString head = recordName(kind, record) + QStringLiteral(": ");
             for (qsizetype i = 0; i < names.size(); ++i)
                 lines << head + names[i] + QStringLiteral(" = ") + record.values[i];
-            if (kind.kind == Kind::Device)
-                lines << head + QStringLiteral("servers = ") + record.serverIds.join(QStringLiteral(", "));
+            if (kind == Kind::Device)
+                lines << head + QStringLiteral("servers = ") + serverNames.list(record.serverIds);
         }
     }
     return lines;
@@ -97,24 +135,25 @@ QStringList differences(const QByteArray& older, const QByteArray& newer)
 {
     const Side before = readRecords(older);
     const Side after = readRecords(newer);
+    const ServerNames serverNames({&after.servers, &before.servers});
     QStringList lines;
-    for (const KindOf& kind : kKinds) {
-        const Records& was = recordsOf(before, kind.kind);
-        const Records& is = recordsOf(after, kind.kind);
-        const QStringList names = fieldNames(kind.kind);
+    for (const Kind kind : kKinds) {
+        const Records& was = recordsOf(before, kind);
+        const Records& is = recordsOf(after, kind);
+        const QStringList names = fieldNames(kind);
         for (const QString& key : sortedKeys(was, is)) {
             const Record* old = was.find(key);
             const Record* now = is.find(key);
             if (!old || !now) {
-                lines << recordName(kind.kind, old ? *old : *now) + (old ? QStringLiteral(" removed") : QStringLiteral(" added"));
+                lines << recordName(kind, old ? *old : *now) + (old ? QStringLiteral(" removed") : QStringLiteral(" added"));
                 continue;
             }
-            const QString name = recordName(kind.kind, *now) + QStringLiteral(": ");
+            const QString name = recordName(kind, *now) + QStringLiteral(": ");
             for (qsizetype i = 0; i < names.size(); ++i) {
                 if (old->values[i] != now->values[i])
                     lines << name + names[i] + u' ' + quoted(old->values[i]) + QStringLiteral(" → ") + quoted(now->values[i]);
             }
-            if (const QString servers = serverChanges(old->serverIds, now->serverIds); !servers.isEmpty())
+            if (const QString servers = serverChanges(old->serverIds, now->serverIds, serverNames); !servers.isEmpty())
                 lines << name + servers;
         }
     }

@@ -456,6 +456,7 @@ private slots:
             {"field changed", "a=A@1", "a=B@2", "Server “B” (a): display_name “A” → “B”; Server “B” (a): xpos “1” → “2”"},
             {"servers gained and lost", "| x:a,b", "| x:b,c", "Thinclient “x”: servers added c; servers removed a"},
             {"servers reordered", "| x:a,b", "| x:b,a", "Thinclient “x”: servers reordered"},
+            {"servers by name", "a=A b=B c=A | x:a", "a=A b=B c=A | x:b,c", "Thinclient “x”: servers added “B”, “A” (c); servers removed “A” (a)"},
             {"letter case only", "a=A | x:a", "A=A | X:A", "Server “A” (A): server_id “a” → “A”; Thinclient “X”: serial_number “x” → “X”"},
             {"same records, other order", "a=A b=B | x: y:", "b=B a=A | y: x:", ""},
             {"a device repeated", "| x:", "| x: X:", "Thinclient “X” (repeated) added"}};

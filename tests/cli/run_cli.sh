@@ -103,5 +103,5 @@ git commit -qam "Desk renamed"
 git merge -q --no-edit theirs >/dev/null || fail "the merge driver left a conflict"
 grep -qx "xpos=300" zev.conf && grep -qx "desc=Front desk" zev.conf || fail "the merge lost a side's change"
 git show HEAD~1:zev.conf >/dev/null
-git diff HEAD~2 HEAD -- zev.conf | grep -q "^+server 2: xpos = 300" || fail "the text converter did not show the change"
+git diff HEAD~2 HEAD -- zev.conf | grep -q "^+Server “Two” (2): xpos = 300" || fail "the text converter did not show the change"
 echo "cli: passed"
