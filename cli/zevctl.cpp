@@ -76,14 +76,9 @@ bool openFolder(Workspace& workspace, const QString& folder)
     return opened.conflictLine == 0 && !opened.folderError.isError() && opened.config == FileRead::Status::Read;
 }
 
-// A save as the window makes one, nothing asked: a device file that cannot be
-// written is reported and the next one tried; another program's change to
-// zev.conf since it was read stops the save.
-int save(Workspace& workspace)
+// What a save did, in the words and exit status of the command line.
+int reportSave(const SaveOutcome& saved)
 {
-    SaveQuestions questions;
-    questions.changedConfig = [](ConfigChange) { return ChangedConfigAnswer::Cancel; };
-    const SaveOutcome saved = workspace.save(questions);
     switch (saved.status) {
     case SaveOutcome::Status::Saved:
         out() << SaveReport::saved(saved, QLocale::c()) << Qt::endl;
@@ -108,6 +103,16 @@ int save(Workspace& workspace)
         return 1;
     }
     return 1;
+}
+
+// A save as the window makes one, nothing asked: a device file that cannot be
+// written is reported and the next one tried; another program's change to
+// zev.conf since it was read stops the save.
+int save(Workspace& workspace)
+{
+    SaveQuestions questions;
+    questions.changedConfig = [](ConfigChange) { return ChangedConfigAnswer::Cancel; };
+    return reportSave(workspace.save(questions));
 }
 
 int check(const QStringList& arguments)
@@ -158,6 +163,10 @@ int diff(const QStringList& arguments)
     QByteArray newer;
     if (!readArgument(arguments[0], older) || !readArgument(arguments[1], newer))
         return kTrouble;
+    for (const auto& [path, text] : {std::pair(arguments[0], &older), std::pair(arguments[1], &newer)}) {
+        if (const qsizetype line = ConfigFile::conflictMarkerLine(*text); line > 0)
+            return trouble(path, kUnresolvedConflicts, QStringLiteral("line %1").arg(line));
+    }
     const QStringList lines = ConfigCompare::differences(older, newer);
     for (const QString& line : lines)
         out() << line << u'\n';
@@ -169,6 +178,11 @@ int show(const QStringList& arguments)
     QByteArray text;
     if (!readArgument(arguments[0], text))
         return kTrouble;
+    // During a conflicted merge git shows the file through here: its markers must show.
+    if (ConfigFile::conflictMarkerLine(text) > 0) {
+        out() << QString::fromUtf8(text);
+        return 0;
+    }
     for (const QString& line : ConfigCompare::describe(text))
         out() << line << u'\n';
     return 0;
@@ -269,9 +283,10 @@ int gitHook(const QStringList&)
                   << Qt::endl;
             continue;
         }
+        // zev.conf stays as git checked it out: rewritten, it would look changed to git.
         if (opened.config == FileRead::Status::Read && !workspace.devicesBehind().isEmpty()) {
             out() << "zevctl: " << QDir::toNativeSeparators(folder) << ": ";
-            save(workspace);
+            reportSave(workspace.writeDeviceFiles());
         }
     }
     return 0;
@@ -300,9 +315,10 @@ const Command kCommands[] = {
 
 QString usageLine(const Command& command)
 {
-    const QString options = QLatin1String(command.options);
-    return QStringLiteral("zevctl %1 %2%3")
-        .arg(QLatin1String(command.name), options.isEmpty() ? QString() : options + u' ', QLatin1String(command.arguments));
+    QStringList parts{QStringLiteral("zevctl"), QLatin1String(command.name), QLatin1String(command.options),
+                      QLatin1String(command.arguments)};
+    parts.removeAll(QString());
+    return parts.join(u' ');
 }
 
 // Whether the command takes option ("--marker-size=8" is "--marker-size=N").

@@ -37,19 +37,26 @@ QString quoted(const QString& program)
     return u'\'' + QString(program).replace(u'\'', QStringLiteral("'\\''")) + u'\'';
 }
 
-// The lines of a text file, made to hold each of wanted after what it holds;
-// false when it could not be written.
-bool holdLines(const QString& path, const QStringList& wanted, const QString& firstLine, QStringList& said)
+// The lines of a text file, made to hold each of wanted after what it holds,
+// in place of any earlier line ending in replaced (a hook's call of another
+// zevctl); false when it could not be written.
+bool holdLines(const QString& path, const QStringList& wanted, const QString& firstLine, QStringList& said,
+               const QString& replaced = {})
 {
     QFile existing(path);
     QString text = existing.open(QIODevice::ReadOnly) ? QString::fromUtf8(existing.readAll()) : QString();
-    const QStringList lines = text.split(u'\n');
+    QStringList lines = text.split(u'\n');
+    const qsizetype before = lines.size();
+    if (!replaced.isEmpty())
+        lines.removeIf([&](const QString& line) { return line.endsWith(replaced) && !wanted.contains(line); });
+    if (lines.size() != before)
+        text = lines.join(u'\n');
     QStringList missing;
     for (const QString& line : wanted) {
         if (!lines.contains(line))
             missing << line;
     }
-    if (missing.isEmpty())
+    if (missing.isEmpty() && lines.size() == before)
         return true;
     if (text.isEmpty())
         text = firstLine;
@@ -61,7 +68,9 @@ bool holdLines(const QString& path, const QStringList& wanted, const QString& fi
     BatchSave file(folder.get(), target.absolutePath(), BatchSave::PreviousVersions::NotKept);
     if (!folder.isOpen() || file.stage(target.fileName(), text.toUtf8()) != 0 || !file.commit())
         return false;
-    said << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), missing.join(QStringLiteral(", ")));
+    said << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
+                                         missing.isEmpty() ? QStringLiteral("an earlier zevctl's line replaced")
+                                                           : missing.join(QStringLiteral(", ")));
     return true;
 }
 
@@ -127,7 +136,7 @@ Outcome setUp(const QString& folder, const QString& zevctl)
         done = done && QDir().mkpath(hooks) &&
                holdLines(path, {quoted(zevctl) + u' ' + kHookCall},
                          QStringLiteral("#!/bin/sh\n# Writes the device files of each ZEV working folder whose zev.conf changed.\n"),
-                         said) &&
+                         said, QStringLiteral("' ") + kHookCall) &&
                QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
     }
     outcome.done = done;

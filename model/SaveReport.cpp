@@ -22,9 +22,10 @@ QString merged(const MergeOutcome& merged, const QLocale& locale)
 
 QString saved(const SaveOutcome& saved, const QLocale& locale)
 {
-    const QString written = saved.configWritten ? QStringLiteral("Saved zev.conf and %1")
-                                                      .arg(counted(locale, saved.devicesWritten, "device file", "device files"))
-                                                : QStringLiteral("Saved: nothing to write");
+    const QString devices = counted(locale, saved.devicesWritten, "device file", "device files");
+    const QString written = saved.configWritten        ? QStringLiteral("Saved zev.conf and %1").arg(devices)
+                            : saved.devicesWritten > 0 ? QStringLiteral("Saved %1").arg(devices)
+                                                       : QStringLiteral("Saved: nothing to write");
     return saved.merged ? merged(*saved.merged, locale) + QStringLiteral("; ") + written : written;
 }
 

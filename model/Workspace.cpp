@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -324,19 +325,8 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
         return outcome;
     };
     const SaveLock lock(folder.get(), questions.keepWaiting);
-    switch (lock.status()) {
-    case SaveLock::Status::Held:
-        break;
-    case SaveLock::Status::Busy:
-        return stopWith(SaveOutcome::Status::Busy);
-    case SaveLock::Status::Cancelled:
-        return stopWith(SaveOutcome::Status::Cancelled);
-    case SaveLock::Status::Refused:
-        outcome.stoppedAt = path + u'/' + SaveLock::kFileName;
-        if (const QString advice = SharedFolder::advice(folder.get(), SaveLock::kFileName); !advice.isEmpty())
-            outcome.advice = advice + QStringLiteral(", or remove it while nobody is saving");
-        return stopWith(SaveOutcome::Status::LockRefused, lock.error());
-    }
+    if (!isHeld(lock, outcome))
+        return outcome;
 
     // Another program's change found while the files were being written is
     // asked about as one found before: nothing is put in place meanwhile.
@@ -362,7 +352,7 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
         }
 
         const auto deviceFailed = [this, &outcome, &questions](const QString& file, int error) {
-            outcome.failedDevices.append({file, error, SharedFolder::advice(folder.get(), QFileInfo(file).fileName())});
+            outcome.failedDevices.append(failure(file, error));
             return !questions.continueAfterFailure || questions.continueAfterFailure(file, error);
         };
         BatchSave deviceSave(folder.get(), path); // what it staged is discarded if zev.conf fails
@@ -404,6 +394,65 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
     behindFiles.clear();
     steps.markSaved();
     followHistory();
+    return outcome;
+}
+
+// Whether the lock is held; otherwise outcome says why not.
+bool Workspace::isHeld(const SaveLock& lock, SaveOutcome& outcome) const
+{
+    switch (lock.status()) {
+    case SaveLock::Status::Held:
+        return true;
+    case SaveLock::Status::Busy:
+        outcome.status = SaveOutcome::Status::Busy;
+        return false;
+    case SaveLock::Status::Cancelled:
+        outcome.status = SaveOutcome::Status::Cancelled;
+        return false;
+    case SaveLock::Status::Refused:
+        outcome.status = SaveOutcome::Status::LockRefused;
+        outcome.error = lock.error();
+        outcome.stoppedAt = path + u'/' + SaveLock::kFileName;
+        if (const QString advice = SharedFolder::advice(folder.get(), SaveLock::kFileName); !advice.isEmpty())
+            outcome.advice = advice + QStringLiteral(", or remove it while nobody is saving");
+        return false;
+    }
+    return false;
+}
+
+FileFailure Workspace::failure(const QString& file, int error) const
+{
+    return {file, error, SharedFolder::advice(folder.get(), QFileInfo(file).fileName())};
+}
+
+SaveOutcome Workspace::writeDeviceFiles()
+{
+    SaveOutcome outcome;
+    outcome.stoppedAt = configPath();
+    const SaveLock lock(folder.get());
+    if (!isHeld(lock, outcome))
+        return outcome;
+    // The device files of another version than the one read would be wrong.
+    if (!configOnDisk.stillMatches(folder.get(), kConfigFileName)) {
+        outcome.status = SaveOutcome::Status::Cancelled;
+        return outcome;
+    }
+    BatchSave deviceSave(folder.get(), path);
+    const bool complete = ClientConfigFile::writeAll(deviceSave, serverRecords, clientRecords,
+                                                     [this, &outcome](const QString& file, int error) {
+                                                         outcome.failedDevices.append(failure(file, error));
+                                                         return true;
+                                                     });
+    QSet<QString> files; // two serial numbers may name one file
+    for (const ThinClient* client : std::as_const(clientRecords))
+        files.insert(ClientConfigFile::fileName(client->serial_number));
+    files.remove(QString());
+    outcome.devicesWritten = int(files.size() - outcome.failedDevices.size());
+    if (!complete) {
+        outcome.status = SaveOutcome::Status::DevicesFailed;
+        return outcome;
+    }
+    behindFiles.clear();
     return outcome;
 }
 

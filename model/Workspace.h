@@ -166,6 +166,10 @@ public:
     bool isModified() const { return modified; }
 
     SaveOutcome save(const SaveQuestions& questions = {});
+    // The device files alone, from zev.conf as it was read, under the same
+    // lock; zev.conf itself is left as it is (version control compares it).
+    // Cancelled when zev.conf changed since it was read.
+    SaveOutcome writeDeviceFiles();
     // Whether zev.conf on disk holds what the records were last merged with:
     // another program changed it since it was last read or written, or an undo
     // took back a merge of its changes.
@@ -210,6 +214,8 @@ private:
     bool replaceThinClients(const QList<ThinClient*>& edited, const QString& stepName);
     void followHistory();
     void noticeFilesBehind();
+    bool isHeld(const SaveLock& lock, SaveOutcome& outcome) const;
+    FileFailure failure(const QString& file, int error) const;
     void moveBase(const std::optional<QByteArray>& base);
     // What to expect on disk at the moment zev.conf is replaced; false when
     // the user chose not to go on (outcome says why).

@@ -71,4 +71,16 @@ cd "$work/a"
 git pull -q --no-edit 2>/dev/null
 grep -qx "desc=Reception" site/zev.conf && grep -qx "rps_hostname_port=one.site-b.example" site/zev.conf || fail "site a did not get the merge"
 devices_follow "$work/a" || fail "site a's device files do not follow zev.conf after the pull"
+
+# A rebase runs the hooks at every step: they write device files only, never zev.conf, so git goes on.
+sed -i 's/^desc=Desk B$/desc=Stock room/' site/zev.conf
+printf '\n' >>site/zev.conf # as an editor may leave it: the hook must not rewrite it
+git commit -qam "Site a again" && git push -q origin main 2>/dev/null
+[ -z "$(git status --porcelain)" ] || fail "the commit hook rewrote zev.conf"
+cd "$work/b"
+sed -i 's/^rps_hostname_port=two.example$/rps_hostname_port=two.site-b.example/' site/zev.conf
+git commit -qam "Site b again"
+git pull -q --rebase >"$work/pull" 2>&1 || fail "a rebase without a conflict stopped: $(cat "$work/pull")"
+grep -qx "desc=Stock room" site/zev.conf && grep -qx "rps_hostname_port=two.site-b.example" site/zev.conf || fail "the rebase lost a change"
+devices_follow "$work/b" || fail "site b's device files do not follow zev.conf after the rebase"
 echo "sites: passed"
