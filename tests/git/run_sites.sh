@@ -30,7 +30,9 @@ git clone -q "$work/central.git" "$work/a" 2>/dev/null
 cd "$work/a"
 "$zevctl" init site >/dev/null
 { server 1 One one.example 0; server 2 Two two.example 100; device "Desk A" TC1001 1; device "Desk B" TC1002 2; } >site/zev.conf
+printf '*.bak' >site/.gitignore # the team's own, without a last line break
 "$zevctl" git-setup site >/dev/null
+grep -qx '\*.bak' site/.gitignore && grep -qx '/.zev-lock' site/.gitignore || fail "git-setup mixed its lines with the team's"
 "$zevctl" git-setup site | grep -qx "Already set up: nothing changed" || fail "git-setup run twice changed something"
 "$zevctl" write site >/dev/null
 git add site && git commit -qm "The fleet" && git push -q origin main 2>/dev/null
