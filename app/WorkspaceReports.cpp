@@ -210,8 +210,8 @@ bool reportUnresolvedConflicts(QWidget* parent, const LoadOutcome& loaded)
     if (loaded.conflictLine > 0)
         Prompts::current().warning(
             parent, kLoadingTitle,
-            QStringLiteral("\nzev.conf holds unresolved merge conflicts, line %1.\n\nSettle them (in an editor, with git "
-                           "mergetool, or with zevctl merge --ours or --theirs), then load the picture again.")
+            QStringLiteral("\nzev.conf holds unresolved merge conflicts, line %1.\n\nSettle them in an editor or with git "
+                           "mergetool, or all at once with\nzevctl merge --ours or --theirs,\nthen load the picture again.")
                 .arg(loaded.conflictLine));
     return loaded.conflictLine == 0;
 }

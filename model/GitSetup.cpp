@@ -175,8 +175,8 @@ QString missing(const QString& folder)
     if (git(folder, {QStringLiteral("config"), QStringLiteral("--get"), QStringLiteral("merge.zev.driver")}, &driver) &&
         folders(folder).contains(folderInTree) && hasHooks(folder))
         return {};
-    return QStringLiteral("zev.conf is kept in git here without zevctl git-setup in this clone: run “zevctl git-setup %1” "
-                          "so that merges go by record and the device files follow zev.conf")
+    return QStringLiteral("Run “zevctl git-setup %1”: zev.conf is in git, but this clone lacks the merge driver and "
+                          "hooks that merge it by record and keep the device files following it")
         .arg(QDir::toNativeSeparators(folder));
 }
 

@@ -43,7 +43,7 @@ git clone -q "$work/central.git" "$work/b"
 cd "$work/b"
 status=0
 "$zevctl" check site >"$work/out" || status=$?
-[ "$status" = 1 ] && grep -q "without zevctl git-setup" "$work/out" || fail "check did not say the clone lacks git-setup"
+[ "$status" = 1 ] && grep -q "^Run “zevctl git-setup site”: zev.conf is in git, but this clone lacks" "$work/out" || fail "check did not say the clone lacks git-setup"
 "$zevctl" git-setup site >/dev/null
 "$zevctl" write site >/dev/null
 
