@@ -159,10 +159,7 @@ void BatchSave::openPreviousVersionsFolder()
         // Readable as the folder is (its group kept for new files too); written only by its
         // owner, whose files alone a save reuses.
         // Root saving into another user's folder leaves that user a folder they can clear.
-        if (::geteuid() == 0 && own.st_uid != folderSeen.st_uid)
-            (void)::fchown(opened.get(), folderSeen.st_uid, folderSeen.st_gid);
-        else
-            (void)::fchown(opened.get(), uid_t(-1), SharedFolder::groupFor(folderSeen));
+        SharedFolder::giveToFolder(opened.get(), folderSeen);
         ::fchmod(opened.get(), folderSeen.st_mode & 02755);
     }
     if (::faccessat(opened.get(), ".", W_OK | X_OK, AT_EACCESS) == 0)

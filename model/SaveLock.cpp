@@ -36,10 +36,7 @@ Descriptor createLockFile(int folder)
             continue; // a name someone else has taken is passed over
         if (!file.isOpen())
             return {};
-        if (::geteuid() == 0)
-            (void)::fchown(file.get(), seen.st_uid, seen.st_gid);
-        else
-            (void)::fchown(file.get(), uid_t(-1), SharedFolder::groupFor(seen));
+        SharedFolder::giveToFolder(file.get(), seen);
         ::fchmod(file.get(), lockFileMode(seen));
         const bool named = ::linkat(folder, draft.constData(), folder, kLockFile, 0) == 0;
         const int error = errno;

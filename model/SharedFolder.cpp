@@ -43,6 +43,14 @@ gid_t groupFor(const struct stat& folder)
     return belongsTo(folder.st_gid) ? folder.st_gid : ::getegid();
 }
 
+void giveToFolder(int fd, const struct stat& folder)
+{
+    if (::geteuid() == 0)
+        (void)::fchown(fd, folder.st_uid, folder.st_gid);
+    else
+        (void)::fchown(fd, uid_t(-1), groupFor(folder));
+}
+
 QString advice(int folder, const QString& name)
 {
     struct stat holder;

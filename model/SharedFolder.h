@@ -14,6 +14,11 @@ namespace SharedFolder {
 // this user is root or belongs to it, otherwise this user's own.
 gid_t groupFor(const struct stat& folder);
 
+// Gives a file or folder this user has just made in folder the owners the
+// team expects: root gives it to the folder's owner and group, anyone else
+// gives it groupFor(folder).
+void giveToFolder(int fd, const struct stat& folder);
+
 // What the owner of name in folder can do so that the folder's group may
 // write it again (a file an earlier save left with a private group); empty
 // when the folder's group may write it, or the folder gives its group no write.
