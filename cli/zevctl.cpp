@@ -203,14 +203,8 @@ int writeMerged(const QString& path, const QByteArray& text)
     if (!folder.isOpen())
         return trouble(target.absolutePath(), errno);
     BatchSave file(folder.get(), target.absolutePath(), BatchSave::PreviousVersions::NotKept);
-    if (const int error = file.stage(target.fileName(), text))
-        return trouble(path, error);
-    int error = 0;
-    const bool written = file.commit([&error](const QString&, int why) {
-        error = why;
-        return false;
-    });
-    return written ? 0 : trouble(path, error);
+    const int error = file.save(target.fileName(), text);
+    return error == 0 ? 0 : trouble(path, error);
 }
 
 // The value of option "--name=" among arguments, or fallback.

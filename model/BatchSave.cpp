@@ -351,6 +351,22 @@ bool BatchSave::commit(const Failed& failed)
     return allInPlace;
 }
 
+int BatchSave::commitOrFail()
+{
+    int error = 0;
+    commit([&error](const QString&, int why) {
+        error = why;
+        return false;
+    });
+    return error;
+}
+
+int BatchSave::save(const QString& fileName, const QByteArray& bytes)
+{
+    const int error = stage(fileName, bytes);
+    return error != 0 ? error : commitOrFail();
+}
+
 void BatchSave::discard(const Staged& file) const
 {
     ::unlinkat(stagingFolder(file), file.stagingName.constData(), 0);

@@ -57,6 +57,10 @@ public:
     // the rest. Returns true only when every staged file was put in place.
     using Failed = std::function<bool(const QString& path, int error)>;
     bool commit(const Failed& failed = {});
+    // The same, stopping at the first file that cannot be put in place: 0, or why.
+    int commitOrFail();
+    // One file alone, staged and put in place at once: 0, or why it failed.
+    int save(const QString& fileName, const QByteArray& bytes);
 
     QString targetPath(const QString& fileName) const;
     // How many files are staged: a name staged twice counts once.

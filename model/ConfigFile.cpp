@@ -123,15 +123,14 @@ QString thinClientBlock(const ThinClient& client)
 
 qsizetype conflictMarkerLine(const QByteArray& content)
 {
-    qsizetype number = 0;
-    qsizetype found = 0;
-    forEachLine(content, [&number, &found](QStringView line) {
-        ++number;
-        if (found == 0 && (line.startsWith(QLatin1StringView("<<<<<<<")) || line.startsWith(QLatin1StringView(">>>>>>>")) ||
-                           line.startsWith(QLatin1StringView("======="))))
-            found = number;
-    });
-    return found;
+    // Read on every load: the bytes are searched, not decoded line by line.
+    qsizetype first = -1;
+    for (const QByteArrayView marker : {QByteArrayView("<<<<<<<"), QByteArrayView("======="), QByteArrayView(">>>>>>>")}) {
+        const qsizetype at = content.startsWith(marker) ? 0 : content.indexOf('\n' + marker.toByteArray());
+        if (at >= 0 && (first < 0 || at < first))
+            first = at;
+    }
+    return first < 0 ? 0 : QByteArrayView(content).first(first + 1).count('\n') + 1;
 }
 
 QByteArray serialize(const QList<Server*>& servers, const QList<ThinClient*>& thinClients)

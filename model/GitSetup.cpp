@@ -66,7 +66,7 @@ bool holdLines(const QString& path, const QStringList& wanted, const QString& fi
     const QFileInfo target(path);
     const Descriptor folder = TrustedNames::openFolder(target.absolutePath());
     BatchSave file(folder.get(), target.absolutePath(), BatchSave::PreviousVersions::NotKept);
-    if (!folder.isOpen() || file.stage(target.fileName(), text.toUtf8()) != 0 || !file.commit())
+    if (!folder.isOpen() || file.save(target.fileName(), text.toUtf8()) != 0)
         return false;
     said << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
                                          missing.isEmpty() ? QStringLiteral("an earlier zevctl's line replaced")
@@ -83,6 +83,15 @@ bool setConfig(const QString& folder, const QString& key, const QString& value, 
         return false;
     said << QStringLiteral("git config %1 %2").arg(key, value);
     return true;
+}
+
+// Where folder is in its work tree, as git-setup lists it ("." for the top); empty outside git.
+QString placeInTree(const QString& folder)
+{
+    QString prefix;
+    if (!git(folder, {QStringLiteral("rev-parse"), QStringLiteral("--show-prefix")}, &prefix))
+        return {};
+    return prefix.isEmpty() ? QStringLiteral(".") : prefix.chopped(1);
 }
 
 QString hooksFolder(const QString& folder)
@@ -111,12 +120,11 @@ namespace GitSetup {
 Outcome setUp(const QString& folder, const QString& zevctl)
 {
     Outcome outcome;
-    QString prefix;
-    if (!git(folder, {QStringLiteral("rev-parse"), QStringLiteral("--show-prefix")}, &prefix)) {
+    const QString folderInTree = placeInTree(folder);
+    if (folderInTree.isEmpty()) {
         outcome.lines << QStringLiteral("%1: not in a git work tree").arg(QDir::toNativeSeparators(folder));
         return outcome;
     }
-    const QString folderInTree = prefix.isEmpty() ? QStringLiteral(".") : prefix.chopped(1);
     QStringList& said = outcome.lines;
     bool done = holdLines(QDir(folder).filePath(QStringLiteral(".gitattributes")), kAttributes, QString(), said) &&
                 holdLines(QDir(folder).filePath(QStringLiteral(".gitignore")), kIgnored, QString(), said);
@@ -149,10 +157,7 @@ Outcome setUp(const QString& folder, const QString& zevctl)
 
 QStringList folders(const QString& folder)
 {
-    QString top;
     QString listed;
-    if (!git(folder, {QStringLiteral("rev-parse"), QStringLiteral("--show-toplevel")}, &top))
-        return {};
     git(folder, {QStringLiteral("config"), QStringLiteral("--get-all"), QStringLiteral("zev.folder")}, &listed);
     return listed.split(u'\n', Qt::SkipEmptyParts);
 }
@@ -167,11 +172,10 @@ QString missing(const QString& folder)
     } while (!inRepository && up.cdUp());
     if (!inRepository)
         return {};
-    QString prefix;
-    if (!git(folder, {QStringLiteral("rev-parse"), QStringLiteral("--show-prefix")}, &prefix))
+    const QString folderInTree = placeInTree(folder);
+    if (folderInTree.isEmpty())
         return {};
     QString driver;
-    const QString folderInTree = prefix.isEmpty() ? QStringLiteral(".") : prefix.chopped(1);
     if (git(folder, {QStringLiteral("config"), QStringLiteral("--get"), QStringLiteral("merge.zev.driver")}, &driver) &&
         folders(folder).contains(folderInTree) && hasHooks(folder))
         return {};

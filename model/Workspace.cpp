@@ -10,7 +10,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -97,14 +96,7 @@ FileError Workspace::createFolder(const QString& folderPath)
     struct stat seen;
     if (::fstatat(created.get(), kConfigFileName.toUtf8().constData(), &seen, AT_SYMLINK_NOFOLLOW) == 0)
         return EEXIST;
-    if (const int error = config.stage(kConfigFileName, ConfigFile::serialize({}, {})))
-        return error;
-    int error = 0;
-    config.commit([&error](const QString&, int why) {
-        error = why;
-        return false;
-    });
-    return error;
+    return config.save(kConfigFileName, ConfigFile::serialize({}, {}));
 }
 
 FileRead Workspace::readConfig() const
@@ -366,11 +358,7 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
         }
 
         const int deviceFiles = int(deviceSave.stagedFiles()); // two serial numbers may name one file
-        int configError = 0;
-        if (!configSave.commit([&configError](const QString&, int error) {
-                configError = error;
-                return false;
-            }))
+        if (const int configError = configSave.commitOrFail())
             return stopWith(SaveOutcome::Status::ConfigRefused, configError);
         // What the swap displaced is what was expected there, or another program's late change.
         if (const int displacedIn = configSave.displacedFolder(configName); displacedIn >= 0) {
@@ -438,20 +426,18 @@ SaveOutcome Workspace::writeDeviceFiles()
         return outcome;
     }
     BatchSave deviceSave(folder.get(), path);
-    const bool complete = ClientConfigFile::writeAll(deviceSave, serverRecords, clientRecords,
-                                                     [this, &outcome](const QString& file, int error) {
-                                                         outcome.failedDevices.append(failure(file, error));
-                                                         return true;
-                                                     });
-    QSet<QString> files; // two serial numbers may name one file
-    for (const ThinClient* client : std::as_const(clientRecords))
-        files.insert(ClientConfigFile::fileName(client->serial_number));
-    files.remove(QString());
-    outcome.devicesWritten = int(files.size() - outcome.failedDevices.size());
-    if (!complete) {
+    const auto deviceFailed = [this, &outcome](const QString& file, int error) {
+        outcome.failedDevices.append(failure(file, error));
+        return true;
+    };
+    const ClientConfigFile::Staging staging =
+        ClientConfigFile::stageAll(deviceSave, serverRecords, clientRecords, deviceFailed);
+    const int deviceFiles = int(deviceSave.stagedFiles()); // two serial numbers may name one file
+    if (!deviceSave.commit(deviceFailed) || !staging.allStaged) {
         outcome.status = SaveOutcome::Status::DevicesFailed;
         return outcome;
     }
+    outcome.devicesWritten = deviceFiles;
     behindFiles.clear();
     return outcome;
 }
@@ -609,13 +595,8 @@ BackupOutcome Workspace::backup(const QString& targetPath) const
     BatchSave file(targetFolder.get(), target.absolutePath(), BatchSave::PreviousVersions::NotKept);
     file.limitNewFiles(config.seen.st_mode & 0664);
     file.keepExistingFiles();
-    if (const int error = file.stage(target.fileName(), config.content))
-        return failed(BackupOutcome::Status::Failed, error);
-    int error = 0;
-    if (!file.commit([&error](const QString&, int why) {
-            error = why;
-            return false;
-        }))
+    // A file made there meanwhile is not replaced: that is "exists" too.
+    if (const int error = file.save(target.fileName(), config.content))
         return failed(error == EEXIST ? BackupOutcome::Status::Exists : BackupOutcome::Status::Failed, error);
     return outcome;
 }
