@@ -6,6 +6,7 @@
 #include "app/ServerCheckDialog.h"
 #include "model/ProductInfo.h"
 #include "app/WorkspaceReports.h"
+#include "prompts/Announcer.h"
 #include "prompts/Prompts.h"
 #include "canvas/ServerLabel.h"
 #include "canvas/TLabel.h"
@@ -38,6 +39,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 
 MainWindow::MainWindow(QWidget* parent)
@@ -56,6 +58,8 @@ MainWindow::MainWindow(QWidget* parent)
     statusBar = new QStatusBar(this);
     statusBar->setObjectName(QStringLiteral("statusBar"));
     setStatusBar(statusBar);
+    // What a sighted user reads in the status bar, a screen reader says.
+    connect(statusBar, &QStatusBar::messageChanged, this, [this](const QString& message) { Announcer::announce(this, message); });
     configWatcher = new ConfigWatcher(workspace, this);
     connect(configWatcher, &ConfigWatcher::changedOnDisk, this, [this](ConfigChange change) {
         reportChangeOnDisk(this, change);
@@ -154,14 +158,23 @@ bool MainWindow::saveConfiguration()
 
 // ---- slots ---------------------------------------------------------------
 
+// Said in the status bar, and so to a screen reader, as the label or record changes back.
 void MainWindow::undo()
 {
+    if (!workspace.history().canUndo())
+        return;
+    const QString step = workspace.history().undoName();
     workspace.undo();
+    setStatusMsg(QStringLiteral("Undone: ") + step);
 }
 
 void MainWindow::redo()
 {
+    if (!workspace.history().canRedo())
+        return;
+    const QString step = workspace.history().redoName();
     workspace.redo();
+    setStatusMsg(QStringLiteral("Redone: ") + step);
 }
 
 void MainWindow::on_actionMerge_from_disk_triggered()
@@ -329,6 +342,19 @@ void MainWindow::loadPicture(const QString& fileName)
         action->setEnabled(true);
     configWatcher->watch();
     reportConfigurationProblems();
+    QTimer::singleShot(0, this, &MainWindow::giveKeyboardToPicture);
+}
+
+// The file dialog has just closed, and what had the keyboard went with the old
+// central widget: the window takes the keyboard back and puts it on the first
+// label in reading order, or on the picture when it has none.
+void MainWindow::giveKeyboardToPicture()
+{
+    activateWindow();
+    if (ServerLabel* first = ServerLabel::firstInReadingOrder(serverLabels))
+        first->setFocus(Qt::OtherFocusReason);
+    else
+        imageLabel->setFocus(Qt::OtherFocusReason);
 }
 
 QString MainWindow::droppedPicture(const QDropEvent* event) const
@@ -385,14 +411,15 @@ void MainWindow::showTopologyImage(const LoadOutcome& loaded, const QString& fil
 {
     const QPixmap picture = QPixmap::fromImage(QImage::fromData(loaded.picture.content));
     reportPicture(this, fileName, loaded, !picture.isNull());
-    imageLabel = new TLabel;
+    scrollArea = new QScrollArea(this);
+    imageLabel = new TLabel(scrollArea);
     imageLabel->setAccessibleDescription(fileName);
     imageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     imageLabel->setPixmap(picture);
     imageLabel->resize(picture.size());
     connect(imageLabel, &TLabel::onLabelClicked, this, &MainWindow::onImageClicked);
 
-    scrollArea = new QScrollArea;
+
     scrollArea->setFocusPolicy(Qt::NoFocus); // Tab goes to the labels; the area follows the one focused
     scrollArea->setBackgroundRole(QPalette::Dark);
     scrollArea->setWidget(imageLabel);

@@ -95,6 +95,7 @@ private:
     void buildStartHint();
     QAction* addToolsCommand(const QString& text, const QString& name, void (MainWindow::*command)());
     void loadPicture(const QString& fileName);
+    void giveKeyboardToPicture();
     QString droppedPicture(const QDropEvent* event) const;
     void checkConfiguration();
     void checkConnection(quint64 handle);

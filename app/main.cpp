@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/WindowActivation.h"
 
 #include <QApplication>
 
@@ -8,6 +9,7 @@ int main(int argc, char* argv[])
     int exitCode = 0;
     {
         QApplication app(argc, argv);
+        keepActiveWindowInStep(app);
         MainWindow window;
         window.show();
         exitCode = app.exec();

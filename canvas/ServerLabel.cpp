@@ -1,9 +1,11 @@
 #include "canvas/ServerLabel.h"
 
+#include "prompts/Announcer.h"
 #include "prompts/Prompts.h"
 #include "canvas/LabelGeometry.h"
 #include "model/Server.h"
 
+#include <QAccessibleWidget>
 #include <QHash>
 #include <QMenu>
 #include <QKeyEvent>
@@ -32,11 +34,56 @@ const QPalette& namePalette()
     return palette;
 }
 
+// What a screen reader makes of a label: a button it can press (its server
+// opens) or open the menu of, named by its server, place and size.
+class ServerLabelAccessible : public QAccessibleWidget {
+public:
+    explicit ServerLabelAccessible(ServerLabel* label) : QAccessibleWidget(label, QAccessible::Button) {}
+
+    static QAccessibleInterface* make(const QString& className, QObject* object)
+    {
+        if (className == QLatin1String("ServerLabel"))
+            return new ServerLabelAccessible(static_cast<ServerLabel*>(object));
+        return nullptr;
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        switch (kind) {
+        case QAccessible::Name:
+            return label()->spokenName();
+        case QAccessible::Description:
+            return QStringLiteral("Arrow keys move it, Control with arrow keys resizes it, Return opens its server, "
+                                  "the Menu key offers more");
+        default:
+            return QAccessibleWidget::text(kind);
+        }
+    }
+
+    QStringList actionNames() const override
+    {
+        return {pressAction(), showMenuAction()};
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            label()->openServer();
+        else if (action == showMenuAction())
+            label()->openMenu();
+    }
+
+private:
+    ServerLabel* label() const { return static_cast<ServerLabel*>(widget()); }
+};
+
 } // namespace
 
 ServerLabel::ServerLabel(QWidget* parent, QRect* bounds, const Server& server)
     : QLabel(parent), handle(server.handle), bounds(bounds)
 {
+    static const bool installed = (QAccessible::installFactory(ServerLabelAccessible::make), true);
+    Q_UNUSED(installed);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     // Horizontal centre with both the vertical-centre and the bottom bit set, as labels always had.
@@ -67,8 +114,11 @@ void ServerLabel::dismiss()
 
 void ServerLabel::setUnanswered(bool notAnswering)
 {
+    if (unanswered == notAnswering)
+        return;
     unanswered = notAnswering;
     update();
+    tellNameChanged();
 }
 
 void ServerLabel::setHighlighted(bool on)
@@ -120,20 +170,48 @@ void ServerLabel::restoreMarks(const QList<ServerLabel*>& labels, const Marks& m
     }
 }
 
+static bool readBefore(const ServerLabel* a, const ServerLabel* b)
+{
+    return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+}
+
 void ServerLabel::setReadingOrder(QList<ServerLabel*> labels)
 {
-    std::stable_sort(labels.begin(), labels.end(), [](const ServerLabel* a, const ServerLabel* b) {
-        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
-    });
+    std::stable_sort(labels.begin(), labels.end(), readBefore);
     for (qsizetype i = 1; i < labels.size(); ++i)
         QWidget::setTabOrder(labels[i - 1], labels[i]);
+}
+
+ServerLabel* ServerLabel::firstInReadingOrder(const QList<ServerLabel*>& labels)
+{
+    const auto first = std::min_element(labels.begin(), labels.end(), readBefore);
+    return first == labels.end() ? nullptr : *first;
+}
+
+QString ServerLabel::spokenName() const
+{
+    QString name = QStringLiteral("Server %1, %2, at %3, %4, %5 by %6")
+                       .arg(text(), hostAndProtocol)
+                       .arg(x())
+                       .arg(y())
+                       .arg(width())
+                       .arg(height());
+    if (unanswered)
+        name += QStringLiteral(", did not answer");
+    return name;
 }
 
 // Its place, and what a screen reader says of it.
 void ServerLabel::showGeometry()
 {
     setGeometry(placedBox());
-    setAccessibleName(QStringLiteral("Server %1, %2, at %3, %4").arg(text(), hostAndProtocol).arg(x()).arg(y()));
+    tellNameChanged();
+}
+
+void ServerLabel::tellNameChanged()
+{
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 QRect ServerLabel::placedBox() const
@@ -165,6 +243,9 @@ void ServerLabel::keyPressEvent(QKeyEvent* event)
             bounds->setSize(parentWidget()->size());
         applyBox(keyStep(*bounds, {box.xpos, box.ypos, box.width, box.height, false, false}, arrows[event->key()], resize));
         keyMoved = true;
+        // Seen at once on the picture; said at once to a screen reader's user.
+        Announcer::announce(this, resize ? QStringLiteral("size %1 by %2").arg(width()).arg(height())
+                                         : QStringLiteral("at %1, %2").arg(x()).arg(y()));
         return;
     }
     const QList<int> modifierKeys{Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta};
@@ -180,11 +261,11 @@ void ServerLabel::keyPressEvent(QKeyEvent* event)
         onDeleteServerClicked();
         return;
     case Qt::Key_Menu:
-        onRightClick(rect().center());
+        openMenu();
         return;
     case Qt::Key_F10:
         if (event->modifiers() & Qt::ShiftModifier) {
-            onRightClick(rect().center());
+            openMenu();
             return;
         }
         break;
@@ -296,6 +377,16 @@ void ServerLabel::openServerDialog(bool clone)
 void ServerLabel::onCloneServerClicked()
 {
     openServerDialog(true);
+}
+
+void ServerLabel::openServer()
+{
+    onEditServerClicked();
+}
+
+void ServerLabel::openMenu()
+{
+    onRightClick(rect().center());
 }
 
 void ServerLabel::onEditServerClicked()

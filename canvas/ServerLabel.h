@@ -23,6 +23,11 @@ public:
     const QString& serverId() const { return id; }
     // The server as it is now: its name, place and what a screen reader says.
     void showServer(const Server& server);
+    // What a screen reader says of it: its server, place and size, and whether it answered.
+    QString spokenName() const;
+    // What Return and the Menu key do.
+    void openServer();
+    void openMenu();
     // A red border while its server has not answered a connection check.
     void setUnanswered(bool notAnswering);
     // Its server is gone: hidden now, destroyed once its menu, if open, has closed.
@@ -37,6 +42,7 @@ public:
     static void restoreMarks(const QList<ServerLabel*>& labels, const Marks& marks);
     // Tab goes through the labels as one reads the picture: top to bottom, then left to right.
     static void setReadingOrder(QList<ServerLabel*> labels);
+    static ServerLabel* firstInReadingOrder(const QList<ServerLabel*>& labels);
 
 signals:
     // One whole drag from press to release, or a key of a run of arrow keys
@@ -67,6 +73,7 @@ protected:
 private:
     void dragTo(const QPoint& pointer);
     void showGeometry();
+    void tellNameChanged();
     void applyBox(const LabelBox& moved);
     // The box as the workspace takes it: within the bounds every label is kept in.
     QRect placedBox() const;

@@ -619,9 +619,9 @@ private slots:
         QVERIFY(!window.isModified());
     }
 
-    // Tab goes through the labels as one reads the picture, top to bottom, then
-    // left to right, from the first Tab after loading; Shift+Tab goes back.
-    // Other keys go on to the picture.
+    // Loading puts the keyboard on the first label as one reads the picture,
+    // top to bottom, then left to right; Tab goes on in that order, Shift+Tab
+    // goes back. Other keys go on to the picture.
     void readingOrder()
     {
         QByteArray conf;
@@ -634,7 +634,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QStringList order;
         for (int press = 0; press < 4; ++press) {
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key_Tab);
+            if (press > 0)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             auto* label = qobject_cast<ServerLabel*>(QApplication::focusWidget());
             order << (label ? label->text() : "-");
         }
