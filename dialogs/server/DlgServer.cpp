@@ -1,6 +1,7 @@
 #include "dialogs/server/DlgServer.h"
 
 #include "dialogs/server/ProtocolTable.h"
+#include "prompts/ReadableComboBox.h"
 #include "model/Lookup.h"
 #include "model/Server.h"
 #include "model/ServerFields.h"
@@ -65,6 +66,7 @@ DlgServer::DlgServer(QWidget* parent, QRect* imageRect, QList<Server*>* serverLi
     : RecordDialog(parent), ui(std::make_unique<Ui::DlgServer>()), serverList(serverList), server(server),
       imageRect(imageRect)
 {
+    installReadableComboBoxes();
     ui->setupUi(this);
     setWindowTitle(title);
 }
@@ -149,6 +151,10 @@ void DlgServer::initDialog()
     setupProtocolOptions(kRdpIndex);
     conxnType = protocolTable()[kRdpIndex].shortName;
 
+    for (QComboBox* box : optionCombos())
+        sayChoices(box);
+    sayChoices(ui->cmbxConxType);
+    sayChoices(ui->cmbxWindowSize);
     connect(ui->cmbxConxType, &QComboBox::currentIndexChanged, this, &DlgServer::onConxnTypeChanged);
     connect(ui->cmbxWindowSize, &QComboBox::currentIndexChanged, this, &DlgServer::onWndSizeChanged);
     connect(ui->btnSetDefaults, &QPushButton::clicked, this, &DlgServer::onSetDefaults);
@@ -185,7 +191,6 @@ void DlgServer::onConxnTypeChanged(int index)
 void DlgServer::setupProtocolOptions(int index)
 {
     const Protocol& protocol = protocolTable()[index];
-    clearOptionCombos();
     if (protocol.remoteAppAllowed)
         enableRemoteApp();
     else
@@ -194,24 +199,28 @@ void DlgServer::setupProtocolOptions(int index)
     const auto combos = optionCombos();
     for (int i = 0; i < kOptionCount; ++i) {
         const OptionChoices& choices = protocol.options[i];
-        if (choices.items.isEmpty())
-            continue;
-        combos[i]->addItems(choices.items);
-        combos[i]->setCurrentIndex(choices.defaultIndex);
+        setChoices(combos[i], choices.items, choices.items.isEmpty() ? -1 : choices.defaultIndex);
     }
-    if (protocol.hasWindowSize) {
-        wndSizeLock = true;
-        ui->cmbxWindowSize->addItems(windowSizeItems());
-        ui->cmbxWindowSize->setCurrentIndex(kWindowSizeDefault);
-        wndSizeLock = false;
-    }
+    wndSizeLock = true;
+    setChoices(ui->cmbxWindowSize, protocol.hasWindowSize ? windowSizeItems() : QStringList(),
+               protocol.hasWindowSize ? kWindowSizeDefault : -1);
+    wndSizeLock = false;
+    ui->tbxWindowPercentage->setEnabled(false); // the default size is never a share of the screen
 }
 
-void DlgServer::clearOptionCombos()
+// A list is filled anew only where the protocol offers other choices: each
+// change is an event for a screen reader, which drops a flood of them unheard.
+void DlgServer::setChoices(QComboBox* box, const QStringList& items, int index)
 {
-    for (QComboBox* combo : optionCombos())
-        combo->clear();
-    ui->cmbxWindowSize->clear();
+    QStringList shown;
+    for (int i = 0; i < box->count(); ++i)
+        shown << box->itemText(i);
+    if (shown != items) {
+        box->clear();
+        box->addItems(items);
+    }
+    if (box->currentIndex() != index)
+        box->setCurrentIndex(index);
 }
 
 void DlgServer::onSetDefaults()

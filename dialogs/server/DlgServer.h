@@ -54,7 +54,7 @@ private:
     void setOptionCombosEnabled(bool enabled);
     void setupProtocolOptions(int index);
     void collectValues(Server* target) const;
-    void clearOptionCombos();
+    static void setChoices(QComboBox* box, const QStringList& items, int index);
     void enableRemoteApp();
     void disableRemoteApp();
     void selectDefaultWindowSize();
