@@ -29,6 +29,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QDesktopServices>
@@ -132,7 +133,9 @@ void MainWindow::buildStartHint()
     auto* hint = new QLabel(QStringLiteral("Load the topology picture of your network to begin: File ▸ Load image"), this);
     hint->setObjectName(QStringLiteral("startHint"));
     hint->setAlignment(Qt::AlignCenter);
+    hint->setFocusPolicy(Qt::TabFocus); // and has the keyboard: a screen reader says it at start
     setCentralWidget(hint);
+    hint->setFocus();
 }
 
 void MainWindow::setSaveActionsEnabled(bool enabled)
@@ -341,7 +344,7 @@ void MainWindow::loadPicture(const QString& fileName)
     for (QAction* action : {ui->actionSave_backup, ui->actionMerge_from_disk, ui->actionReload_from_disk})
         action->setEnabled(true);
     configWatcher->watch();
-    reportConfigurationProblems();
+    reportLoaded(fileName);
     QTimer::singleShot(0, this, &MainWindow::giveKeyboardToPicture);
 }
 
@@ -383,9 +386,18 @@ void MainWindow::dropEvent(QDropEvent* event)
     loadPicture(picture);
 }
 
-void MainWindow::reportConfigurationProblems()
+// What was loaded, and what needs looking at: shown until the next message
+// when there is something to look at.
+void MainWindow::reportLoaded(const QString& picturePath)
 {
-    QStringList found;
+    const qsizetype servers = workspace.servers().size();
+    const qsizetype clients = workspace.thinClients().size();
+    QStringList found{QStringLiteral("Loaded %1: %2 %3, %4 %5")
+                          .arg(QFileInfo(picturePath).fileName())
+                          .arg(servers)
+                          .arg(servers == 1 ? QStringLiteral("server") : QStringLiteral("servers"))
+                          .arg(clients)
+                          .arg(clients == 1 ? QStringLiteral("thinclient") : QStringLiteral("thinclients"))};
     if (const QString behind = SaveReport::devicesBehind(workspace.devicesBehind().size(), QLocale::system());
         !behind.isEmpty())
         found << behind;
@@ -393,8 +405,7 @@ void MainWindow::reportConfigurationProblems()
         found << QStringLiteral("zev.conf: %1 problems — Tools ▸ Check configuration").arg(count);
     if (const QString git = GitSetup::missing(workspace.folderPath()); !git.isEmpty())
         found << git;
-    if (!found.isEmpty())
-        statusBar->showMessage(found.join(QStringLiteral("; ")));
+    statusBar->showMessage(found.join(QStringLiteral("; ")), found.size() > 1 ? 0 : 5000);
 }
 
 void MainWindow::checkConfiguration()
@@ -413,6 +424,7 @@ void MainWindow::showTopologyImage(const LoadOutcome& loaded, const QString& fil
     reportPicture(this, fileName, loaded, !picture.isNull());
     scrollArea = new QScrollArea(this);
     imageLabel = new TLabel(scrollArea);
+    imageLabel->setAccessibleName(QStringLiteral("Network topology picture, ") + QFileInfo(fileName).fileName());
     imageLabel->setAccessibleDescription(fileName);
     imageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     imageLabel->setPixmap(picture);

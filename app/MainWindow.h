@@ -101,7 +101,7 @@ private:
     void checkConnection(quint64 handle);
     void checkAllServers();
     void showAnswer(quint64 handle, bool answered);
-    void reportConfigurationProblems();
+    void reportLoaded(const QString& picturePath);
     void followHistory();
     // What the last merge took from another program, behind the status bar's "Details".
     void showMergeDetails(const MergeOutcome& merged);

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/WindowActivation.h"
+#include "prompts/TextFieldFocus.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
     {
         QApplication app(argc, argv);
         keepActiveWindowInStep(app);
+        sayTextFieldsOnFocus(app);
         MainWindow window;
         window.show();
         exitCode = app.exec();

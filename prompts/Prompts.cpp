@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 #include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
 
 namespace {
 
@@ -30,6 +32,29 @@ QMessageBox::StandardButton Prompts::askYesNo(QWidget* parent, const QString& ti
 
 namespace {
 
+// Qt shows a box's details in a text the keyboard cannot reach: it is put in
+// the Tab order, and "Show Details..." hands it the keyboard, so that a screen
+// reader reads the reason. Return and Escape still answer the box from it.
+void makeDetailsReadable(QMessageBox& box)
+{
+    auto* details = box.findChild<QTextEdit*>();
+    if (!details)
+        return;
+    details->setFocusPolicy(Qt::StrongFocus);
+    details->setAccessibleName(QStringLiteral("Details"));
+    for (QAbstractButton* button : box.buttons()) {
+        if (box.buttonRole(button) != QMessageBox::ActionRole)
+            continue;
+        // Once the box has shown the details, which it does on the same click.
+        QObject::connect(button, &QAbstractButton::clicked, details, [details] {
+            QTimer::singleShot(0, details, [details] {
+                if (details->isVisible())
+                    details->setFocus(Qt::OtherFocusReason);
+            });
+        });
+    }
+}
+
 void showBox(QMessageBox::Icon icon, QWidget* parent, const QString& title, const QString& text,
              const QString& details)
 {
@@ -41,6 +66,7 @@ void showBox(QMessageBox::Icon icon, QWidget* parent, const QString& title, cons
             push->setAutoDefault(false);
     }
     box.setDefaultButton(QMessageBox::Ok);
+    makeDetailsReadable(box);
     box.exec();
 }
 

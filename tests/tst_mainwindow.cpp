@@ -8,6 +8,7 @@
 #include "model/ConfigFile.h"
 #include "model/RecordCopies.h"
 #include "model/Workspace.h"
+#include "prompts/Announcer.h"
 #include "support/FakePrompts.h"
 #include "support/GuiTestSupport.h"
 #include "support/SampleRecords.h"
@@ -184,9 +185,12 @@ private slots:
         QVERIFY(writeWorkFile("OLD1.conf", "#\n"));
         MainWindow& window = open();
         QCOMPARE(QSettings(QStringLiteral("Quorvane"), QStringLiteral("ZEV")).value("workingDir").toString(), dir->path());
-        // The three problems: a device assigned the id "gone", a label at -1,-1, and the file of no device.
-        QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(),
-                 "zev.conf: 3 problems — Tools ▸ Check configuration");
+        // What was loaded, and the three problems: a device assigned the id "gone", a label at -1,-1,
+        // and the file of no device; a screen reader is told as much.
+        const QString loaded = "Loaded topology.png: 2 servers, 2 thinclients; zev.conf: 3 problems — Tools ▸ Check configuration";
+        QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage(), loaded);
+        QCOMPARE(Announcer::lastSaid(&window), loaded);
+        QCOMPARE(window.topologyLabel()->accessibleName(), "Network topology picture, topology.png");
         QVERIFY(!window.findChild<QAction*>("btnLoadImage")->isEnabled() && !window.findChild<QAction*>("actionSave")->isEnabled());
         QCOMPARE(window.serverLabelList()[0]->geometry(), QRect(10, 20, 75, 75));
 
@@ -327,7 +331,7 @@ private slots:
         deviceFileMissing = scene == "behind unmodified";
         MainWindow& window = open(scene == "folder" || scene == "created" ? QByteArray() : scene == "repeated" ? repeated : golden);
         if (deviceFileMissing)
-            QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage().section(';', 0, 0),
+            QCOMPARE(static_cast<QMainWindow&>(window).statusBar()->currentMessage().section("; ", 1, 1),
                      "1 device file does not match zev.conf — Save writes it");
         if (scene == "full") {
             RecordCopies<ThinClient> devices(window.thinClientList());

@@ -35,8 +35,10 @@ void DlgEditThinClient::buildWidgets()
     showFile->setObjectName(QStringLiteral("btnShowFile"));
     showFile->setEnabled(false);
     buildFrame(tableWidget,
-               {QStringLiteral("Control click selects entire column"),
-                QStringLiteral("Type inside a description field to change it")},
+               {{QStringLiteral("Control click selects entire column"),
+                 QStringLiteral("Control+Space or a Control click selects the entire column")},
+                {QStringLiteral("Type inside a description field to change it"),
+                 QStringLiteral("Type in a description, or press F2 on it, to change it")}},
                {showFile});
     connect(tableWidget, &QTableWidget::cellClicked, this, &DlgEditThinClient::onCellClicked);
     connect(tableWidget, &QTableWidget::currentCellChanged, this, &DlgEditThinClient::updateShowFile);

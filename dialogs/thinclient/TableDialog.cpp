@@ -1,7 +1,9 @@
 #include "dialogs/thinclient/TableDialog.h"
 
+#include "prompts/Announcer.h"
 #include "prompts/Prompts.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -17,7 +19,7 @@ TableDialog::TableDialog(QWidget* parent) : QDialog(parent) {}
 
 TableDialog::~TableDialog() = default;
 
-void TableDialog::buildFrame(QTableView* table, const QStringList& hints, const QList<QPushButton*>& extraButtons)
+void TableDialog::buildFrame(QTableView* table, const QList<Hint>& hints, const QList<QPushButton*>& extraButtons)
 {
     view = table;
     view->setTabKeyNavigation(false); // the arrows go from cell to cell; Tab on to the buttons
@@ -44,8 +46,11 @@ void TableDialog::buildFrame(QTableView* table, const QStringList& hints, const 
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table);
-    for (const QString& hint : hints)
-        layout->addWidget(new QLabel(hint, this));
+    for (const Hint& hint : hints) {
+        auto* label = new QLabel(hint.shown, this);
+        label->setAccessibleName(hint.spoken);
+        layout->addWidget(label);
+    }
     layout->addLayout(bottomRow);
 
     search = std::make_unique<TableSearch>(table);
@@ -53,6 +58,12 @@ void TableDialog::buildFrame(QTableView* table, const QStringList& hints, const 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     searchField->installEventFilter(this);
     view->installEventFilter(this);
+    connect(view->model(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex& last, const QList<int>& roles) {
+                if (first == last && first == view->currentIndex() && view->hasFocus() &&
+                    (roles.isEmpty() || roles.contains(Qt::CheckStateRole)))
+                    tellCheckChanged(first);
+            });
     connect(searchButton, &QPushButton::clicked, this, &TableDialog::onSearchClicked);
     connect(matchingOnly, &QCheckBox::toggled, this, &TableDialog::applyFilter);
     connect(searchField, &QLineEdit::textChanged, this, [this] {
@@ -97,6 +108,27 @@ void TableDialog::reject()
 void TableDialog::onSearchClicked()
 {
     search->findNext(searchField->text());
+}
+
+// A box ticked or cleared from the keyboard is said as the box it is, ticked or not.
+void TableDialog::tellCheckChanged(const QModelIndex& cell)
+{
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
+    QAccessibleInterface* box = table && table->tableInterface() ? table->tableInterface()->cellAt(cell.row(), cell.column())
+                                                                 : nullptr;
+    if (!box)
+        return;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(box, changed);
+    QAccessible::updateAccessibility(&event);
+    // A screen reader may keep the change of a cell to itself: it is said as well.
+    QString spoken = cell.data(Qt::AccessibleTextRole).toString();
+    if (spoken.isEmpty())
+        spoken = view->model()->headerData(cell.column(), Qt::Horizontal).toString() +
+                 (cell.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStringLiteral(": ticked")
+                                                                       : QStringLiteral(": not ticked"));
+    Announcer::announce(view, spoken);
 }
 
 bool TableDialog::eventFilter(QObject* watched, QEvent* event)

@@ -23,9 +23,16 @@ protected:
     explicit TableDialog(QWidget* parent);
     ~TableDialog() override;
 
+    // A hint under the table as it is shown, and as a screen reader says it:
+    // its keys, for the user who cannot click.
+    struct Hint {
+        QString shown;
+        QString spoken;
+    };
     // The table, its hints, then a row: any extra buttons, the search field,
     // "Show matching only", OK and Cancel.
-    void buildFrame(QTableView* table, const QStringList& hints, const QList<QPushButton*>& extraButtons = {});
+    void buildFrame(QTableView* table, const QList<Hint>& hints, const QList<QPushButton*>& extraButtons = {});
+    void tellCheckChanged(const QModelIndex& cell);
     // Told which rows the filter shows (all when it is off), after it hid the others.
     virtual void rowsShown(const std::vector<bool>& shown) { Q_UNUSED(shown); }
 
