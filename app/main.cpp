@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 #include "app/WindowActivation.h"
+#include "prompts/AccessibleText.h"
+#include "prompts/ReadableComboBox.h"
 #include "prompts/TextFieldFocus.h"
 
 #include <QApplication>
@@ -12,6 +14,8 @@ int main(int argc, char* argv[])
         QApplication app(argc, argv);
         keepActiveWindowInStep(app);
         sayTextFieldsOnFocus(app);
+        installReadableLineEdits();
+        installReadableComboBoxes();
         MainWindow window;
         window.show();
         exitCode = app.exec();

@@ -1,5 +1,6 @@
 #include "prompts/ReadableComboBox.h"
 
+#include "prompts/AccessibleText.h"
 #include "prompts/Announcer.h"
 
 #include <QAbstractItemView>
@@ -8,7 +9,7 @@
 
 namespace {
 
-class ReadableComboBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+class ReadableComboBoxAccessible : public QAccessibleWidget, public SegmentedText {
 public:
     explicit ReadableComboBoxAccessible(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
 
@@ -73,11 +74,6 @@ public:
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* start, int* end) const override
-    {
-        *start = *end = offset;
-        return {};
-    }
 
 private:
     QComboBox* box() const { return static_cast<QComboBox*>(widget()); }

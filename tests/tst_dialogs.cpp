@@ -6,10 +6,13 @@
 #include "dialogs/thinclient/DlgThinClient.h"
 #include "fixtures/RecordText.h"
 #include "model/ClientConfigFile.h"
+#include "prompts/AccessibleText.h"
+#include "prompts/Announcer.h"
 #include "support/FakePrompts.h"
 #include "support/GuiTestSupport.h"
 #include "support/SampleRecords.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -423,6 +426,8 @@ private slots:
         view->setFocus();
         view->setCurrentIndex(view->model()->index(spaceRow, editor ? 2 : 3));
         QTest::keyClick(view, Qt::Key_Space);
+        // A screen reader hears what the box now is.
+        QCOMPARE(Announcer::lastSaid(view), editor ? "Delete device: ticked" : QString("Z3 – : assigned"));
         auto* search = child(*dialog, "tbxSearch");
         search->setFocus();
         QStringList seen;
@@ -460,6 +465,75 @@ private slots:
         QCOMPARE(dialog->isVisible(), after == "open" || after.endsWith("kept"));
         QCOMPARE(changed.size(), after.contains(u'=') ? 1 : 0);
         QCOMPARE(devices(), after.contains(u'=') ? after : before);
+    }
+
+    // What a screen reader reads of a text, piece by piece (Qt 6.4's own reading
+    // froze on some words): "Terminal farm 2" is read at, before (-1) or after (+1) an offset.
+    void readingPieces_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("boundary");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("piece"); // "-" when there is none
+        QTest::addColumn<int>("start");
+        const int word = QAccessible::WordBoundary;
+        QTest::newRow("word at its start") << 0 << word << 0 << "Terminal" << 0;
+        QTest::newRow("word at its middle") << 5 << word << 0 << "Terminal" << 0;
+        QTest::newRow("next word") << 9 << word << 0 << "farm" << 9;
+        QTest::newRow("word at the end") << 15 << word << 0 << "2" << 14;
+        QTest::newRow("word before") << 9 << word << -1 << " " << 8;
+        QTest::newRow("word after") << 0 << word << 1 << " " << 8;
+        QTest::newRow("nothing after the end") << 15 << word << 1 << "-" << -1;
+        QTest::newRow("nothing before the start") << 0 << word << -1 << "-" << -1;
+        QTest::newRow("character") << 3 << int(QAccessible::CharBoundary) << 0 << "m" << 3;
+        QTest::newRow("sentence") << 3 << int(QAccessible::SentenceBoundary) << 0 << "Terminal farm 2" << 0;
+        QTest::newRow("line") << 4 << int(QAccessible::LineBoundary) << 0 << "Terminal farm 2" << 0;
+        QTest::newRow("no line before") << 4 << int(QAccessible::LineBoundary) << -1 << "-" << -1;
+        QTest::newRow("past the end") << 16 << word << 0 << "-" << -1;
+    }
+
+    void readingPieces()
+    {
+        QFETCH(int, offset);
+        QFETCH(int, boundary);
+        QFETCH(int, step);
+        QFETCH(QString, piece);
+        QFETCH(int, start);
+        int from = 0;
+        int to = 0;
+        const QString read = textSegment("Terminal farm 2", offset, QAccessible::TextBoundaryType(boundary), step, &from, &to);
+        QCOMPARE(read.isEmpty() ? "-" : read, piece);
+        QCOMPARE(from, start);
+        QCOMPARE(to, start < 0 ? -1 : start + int(read.size()));
+    }
+
+    // A field and a list as a screen reader reads them: the field's word at
+    // the caret (-2) and the end (-1) in one run of text, the list's value as
+    // text; a new protocol is said.
+    void readableFieldsAndLists()
+    {
+        installReadableLineEdits();
+        DlgServer dialog(nullptr, &bounds, &servers);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* name = child(dialog, "tbxDispName");
+        name->setText("Terminal farm 2");
+        name->setCursorPosition(10);
+        QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(name)->textInterface();
+        int from = 0;
+        int to = 0;
+        QCOMPARE(text->textAtOffset(-2, QAccessible::WordBoundary, &from, &to), "farm");
+        QCOMPARE(text->textAtOffset(-1, QAccessible::WordBoundary, &from, &to), "2");
+        text->attributes(4, &from, &to);
+        QCOMPARE(from, 0);
+        QCOMPARE(to, 15);
+
+        auto* protocol = child<QComboBox>(dialog, "cmbxConxType");
+        protocol->setFocus();
+        QTest::keyClick(protocol, Qt::Key_Down);
+        QAccessibleTextInterface* value = QAccessible::queryAccessibleInterface(protocol)->textInterface();
+        QCOMPARE(value->text(0, value->characterCount()), protocol->currentText());
+        QCOMPARE(Announcer::lastSaid(protocol), protocol->currentText());
     }
 
     // The conflict dialog keeps mine unless told otherwise; "All theirs" and one
