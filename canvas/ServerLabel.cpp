@@ -53,8 +53,7 @@ public:
         case QAccessible::Name:
             return label()->spokenName();
         case QAccessible::Description:
-            return QStringLiteral("Arrow keys move it, Control with arrow keys resizes it, Return opens its server, "
-                                  "the Menu key offers more");
+            return QStringLiteral("Arrows move it, Control with arrows resizes it, Return opens it, Menu key for more");
         default:
             return QAccessibleWidget::text(kind);
         }

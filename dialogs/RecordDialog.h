@@ -23,6 +23,7 @@ protected:
     enum class BoxKind { Information, Warning };
     // Tells the user why the input was refused; always returns false.
     bool refuse(BoxKind kind, const QString& title, const QString& text);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 protected slots:
     void onBtnCancelClicked();

@@ -187,7 +187,8 @@ private slots:
     // What the record dialogs refuse, the boxes they show, and what they save: the
     // server dialog in each mode (fields: name|host|application[|window size
     // index|percentage]) and the device dialog (description|serial number, saved
-    // upper-cased); a last field "Return" presses Return instead of Save. A new or
+    // upper-cased); a last field "Return" presses Return in the field, "Return on
+    // Save" on the Save button, instead of clicking it. A new or
     // cloned server is announced before the change, with a label at (0, 0) or 40
     // up and left of a click; an edited one keeps its place.
     void recordValidation_data()
@@ -223,6 +224,7 @@ private slots:
         QTest::newRow("device of blanks") << "device" << "  | " << "" << " ";
         QTest::newRow("Return in the serial number") << "device" << "Lab 4|cd5|Return" << "" << "CD5";
         QTest::newRow("Return in the host name") << "new" << "N|h|a|2||Return" << "" << QString();
+        QTest::newRow("Return on the Save button") << "new" << "N|h|a|2||Return on Save" << "" << "a";
         QTest::newRow("device without description") << "device" << "|ab12" << taken << QString();
         QTest::newRow("device without serial") << "device" << "d|" << taken << QString();
         QTest::newRow("serial taken in other case") << "device" << "d|xAb1" << taken << QString();
@@ -264,6 +266,9 @@ private slots:
         if (f.last() == "Return") { // in the last field: the device dialog saves, the server dialog presses no button
             dialog->show();
             QTest::keyClick(child(*dialog, mode == "device" ? "tbxSerialNumber" : "tbxHostname"), Qt::Key_Return);
+        } else if (f.last() == "Return on Save") { // a button with the keyboard is pressed by Return as by Space
+            dialog->show();
+            QTest::keyClick(child<QPushButton>(*dialog, "btnSave"), Qt::Key_Return);
         } else {
             child<QPushButton>(*dialog, "btnSave")->click();
         }
