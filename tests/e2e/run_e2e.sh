@@ -19,8 +19,10 @@ zev_pid=""
 xvfb_pid=""
 
 atspi_pid=""
+listener_pid=""
 cleanup() {
     [ -n "$zev_pid" ] && kill "$zev_pid" 2>/dev/null || true
+    [ -n "$listener_pid" ] && kill "$listener_pid" 2>/dev/null || true
     [ -n "$atspi_pid" ] && kill "$atspi_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     [ -n "${E2E_KEEP:-}" ] && cp "$work/zev.log" "$E2E_KEEP" 2>/dev/null; rm -rf "$work"
@@ -51,6 +53,25 @@ mkdir "$work/site"
 cp "$picture" "$work/site/topology.png"
 "$zev" >"$work/zev.log" 2>&1 &
 zev_pid=$!
+
+# What a screen reader hears: the events it builds its speech from, as they come.
+here=$(dirname "$0")
+/usr/bin/python3 "$here/listen_accessibility.py" "$work/events" 2>"$work/listener.log" &
+listener_pid=$!
+for _ in $(seq 100); do grep -q ready "$work/events" 2>/dev/null && break; sleep 0.1; done
+grep -q ready "$work/events" 2>/dev/null || { cat "$work/listener.log" >&2; fail "no accessibility event listener"; }
+# The number of events heard so far, to look only at what comes after.
+heard_so_far() { wc -l <"$work/events"; }
+# Waits up to 3 s for an event (type, role, name, detail, tab-separated) matching the pattern.
+heard() {
+    local from=$1 pattern=$2
+    for _ in $(seq 30); do
+        tail -n +$((from + 1)) "$work/events" | grep -qP "$pattern" && return 0
+        sleep 0.1
+    done
+    tail -n +$((from + 1)) "$work/events" | tail -n 15 >&2
+    return 1
+}
 
 # Waits for a window whose title matches, gives it the keyboard, prints its id.
 window() {
@@ -84,8 +105,13 @@ main=$(window "Quorvane connection manager")
 click_in "$main" 24 42 # Load image
 dialog=$(window "Select network topology image file")
 xdotool type --delay 5 "$work/site/topology.png"
+from=$(heard_so_far)
 xdotool key Return
 settle 1
+# The keyboard is on the picture (it holds no label yet), and what was loaded is said.
+heard "$from" '^focus:\timage\tNetwork topology picture, topology.png\t' || fail "nothing had the keyboard after loading"
+heard "$from" '^object:state-changed:showing\tnotification\tLoaded topology.png: 0 servers, 0 thinclients' ||
+    fail "loading was not said"
 
 # Two servers in a row with Save + New; the display name stays filled, so replace it.
 main=$(window "Quorvane connection manager")
@@ -93,6 +119,17 @@ xdotool key ctrl+shift+n
 server=$(window "Creating new server")
 all_named "in the server dialog"
 xdotool type "One"; xdotool key Tab; xdotool type "one.example"
+# The list after the application field is read with its value; a new choice is
+# said, in a handful of events a screen reader does not drop as a flood.
+xdotool key Tab Tab; settle 0.3
+[ "$(/usr/bin/python3 "$here/focused_text.py" zev)" = "$(printf 'combo box\tConnect using\tRDP')" ] ||
+    fail "Connect using was not read with its value: $(/usr/bin/python3 "$here/focused_text.py" zev)"
+from=$(heard_so_far)
+xdotool key Down; settle 0.5
+heard "$from" '^object:state-changed:showing\tnotification\tVNC\t' || fail "a new protocol was not said"
+flood=$(($(heard_so_far) - from))
+[ "$flood" -le 40 ] || fail "a protocol change sent $flood events"
+xdotool key Up; settle 0.3
 click_in "$server" 333 513 # Save + New
 xdotool key ctrl+a; xdotool type "Two"; xdotool key Tab; xdotool type "two.example"
 click_in "$server" 333 513
@@ -116,6 +153,13 @@ grid=$(window "Assign servers to thinclients")
 all_named "in the assignment grid"
 click_in "$grid" 465 44 shift
 click_in "$grid" 565 74
+# With the keyboard, to that box (B2's for Two): Space clears it and says so, Space ticks it again.
+xdotool key Down Right Right Right; settle 0.2
+from=$(heard_so_far)
+xdotool key space; settle 0.3
+heard "$from" '^object:state-changed:checked\ttable cell\t' || fail "Space in the grid raised no state change"
+heard "$from" '^object:state-changed:showing\tnotification\tB2 – Two: not assigned\t' || fail "Space in the grid was not said"
+xdotool key space; settle 0.3
 # Filter, then apply to what is shown: "b2" shown alone, a Control click on its
 # second box clears that column for B2 only; A1, hidden, keeps its tick.
 click_in "$grid" 144 276 # search field
@@ -134,8 +178,10 @@ for step in $(seq 1 10); do xdotool mousemove --sync $((38 + step * 20)) $((104 
 xdotool mouseup 1
 settle
 
+from=$(heard_so_far)
 xdotool key ctrl+s
 settle 0.5
+heard "$from" '^object:state-changed:showing\tnotification\tSaved zev.conf and 2 device files\t' || fail "the save was not said"
 
 # Undo from the keyboard: the drag undone is saved without it, then redone.
 xdotool key ctrl+z; settle 0.5
@@ -148,7 +194,12 @@ xdotool key ctrl+y; settle 0.5
 main=$(window "Quorvane connection manager")
 all_named "in the main window"
 xdotool key Tab; settle 0.2
+from=$(heard_so_far)
 xdotool key Right Right Right; settle 0.3
+# The label's name follows it, and its new place is said.
+heard "$from" '^object:property-change:accessible-name\tpush button\tServer Two, two.example, RDP, at 80, 0, 75 by 75\t' ||
+    fail "the moved label's name did not follow it"
+heard "$from" '^object:state-changed:showing\tnotification\tat 80, 0\t' || fail "the move was not said"
 
 # Another program adds a device to zev.conf: a save asks first. Escape writes
 # nothing; then Return merges both, and their device gets its file too.
