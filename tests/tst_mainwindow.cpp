@@ -13,6 +13,7 @@
 #include "support/GuiTestSupport.h"
 #include "support/SampleRecords.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -613,8 +614,10 @@ private slots:
         undo->trigger();
         QCOMPARE(state(), before);
         QVERIFY(!window.isModified() && !undo->isEnabled() && redo->text() == "Redo " + step);
+        QCOMPARE(Announcer::lastSaid(&window), "Undone: " + step);
         redo->trigger();
         QCOMPARE(state(), after);
+        QCOMPARE(Announcer::lastSaid(&window), "Redone: " + step);
         QVERIFY(window.isModified() && !redo->isEnabled());
         trigger(window, "actionSave");
         undo->trigger();
@@ -625,12 +628,15 @@ private slots:
 
     // Loading puts the keyboard on the first label as one reads the picture,
     // top to bottom, then left to right; Tab goes on in that order, Shift+Tab
-    // goes back. Other keys go on to the picture.
+    // goes back. A screen reader hears a label as a button named by its server,
+    // place and size, that can be pressed or opened as a menu; an arrow says the
+    // new place and Control with an arrow the new size. Other keys go on to the picture.
     void readingOrder()
     {
         QByteArray conf;
         for (const auto& [name, x, y] : {std::tuple("Low", 300, 200), std::tuple("Top", 100, 20), std::tuple("Left", 50, 200)})
-            conf += QStringLiteral("[SERVER]\nserver_id=%1\ndisplay_name=%1\nxpos=%2\nypos=%3\nwidth=75\nheight=75\n")
+            conf += QStringLiteral("[SERVER]\nserver_id=%1\ndisplay_name=%1\nrps_hostname_port=%1.example\n"
+                                   "rps_connection_type=rdp\nxpos=%2\nypos=%3\nwidth=75\nheight=75\n")
                         .arg(name).arg(x).arg(y).toUtf8();
         MainWindow& window = open(conf);
         window.show();
@@ -646,6 +652,18 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         order << qobject_cast<ServerLabel*>(QApplication::focusWidget())->text();
         QCOMPARE(order.join(u' '), "Top Left Low Top Low");
+
+        auto* low = qobject_cast<ServerLabel*>(QApplication::focusWidget());
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(low);
+        QCOMPARE(heard->role(), QAccessible::Button);
+        QCOMPARE(heard->actionInterface()->actionNames(),
+                 QStringList({QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::showMenuAction()}));
+        QTest::keyClick(low, Qt::Key_Right);
+        QCOMPARE(Announcer::lastSaid(low), "at 301, 200");
+        QTest::keyClick(low, Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(Announcer::lastSaid(low), "size 75 by 76");
+        low->setUnanswered(true);
+        QCOMPARE(heard->text(QAccessible::Name), "Server Low, Low.example, RDP, at 301, 200, 75 by 76, did not answer");
         // Keys a label has no use for reach the picture around it: Page Down scrolls.
         window.resize(200, 150);
         auto* area = window.findChild<QScrollArea*>();
