@@ -6,11 +6,13 @@
 #include "model/TextLines.h"
 #include "model/ThinClient.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
+#include <optional>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -36,8 +38,23 @@ QByteArray serverBlock(const Server& server)
 class ServerBlocks {
 public:
     explicit ServerBlocks(const QList<Server*>& servers)
-        : header(configFileHeader("zev_tc.conf").toUtf8()), index(servers)
+        : header(configFileHeader("zev_tc.conf").toUtf8()), headerDigest(digestOf(header)), index(servers)
     {
+    }
+
+    // What the file for client is made of, without making it: the digests of
+    // its header and blocks in order.
+    QByteArray makingOf(const ThinClient& client) const
+    {
+        QByteArray making = headerDigest;
+        making.reserve(headerDigest.size() * (client.server_ids.size() + 1));
+        for (const QString& id : client.server_ids) {
+            auto known = digestOfId.constFind(id);
+            if (known == digestOfId.cend())
+                known = digestOfId.insert(id, digestOf(blockFor(id)));
+            making += *known;
+        }
+        return making;
     }
 
     QByteArray fileFor(const ThinClient& client) const
@@ -85,11 +102,28 @@ private:
         return *found;
     }
 
+    // 128 bits of SHA-256: no two blocks a fleet holds share one.
+    static QByteArray digestOf(const QByteArray& bytes)
+    {
+        return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).first(16);
+    }
+
     QByteArray header;
+    QByteArray headerDigest;
     ServerIndex index;
     mutable QHash<const Server*, QByteArray> blocks;
     mutable QHash<QString, QByteArray> blockOfId;
+    mutable QHash<QString, QByteArray> digestOfId;
 };
+
+// The stamp of a regular file at name in folder, not through a link.
+std::optional<FileStamp> stampAt(int folder, const QString& name)
+{
+    struct stat seen;
+    if (::fstatat(folder, QFile::encodeName(name).constData(), &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(seen.st_mode))
+        return std::nullopt;
+    return FileStamp::of(seen);
+}
 
 // A device file longer than this is not one ZEV wrote.
 constexpr qint64 kLargestDeviceFile = 16 * 1024 * 1024;
@@ -120,17 +154,37 @@ QByteArray serialize(const ThinClient& client, const QList<Server*>& servers)
     return ServerBlocks(servers).fileFor(client);
 }
 
-Staging stageAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
-                 const ContinueQuestion& continueAfterFailure, const Progress& progress)
+Staging stageAll(BatchSave& batch, int folder, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
+                 const ContinueQuestion& continueAfterFailure, const Progress& progress, const KnownFiles* known)
 {
     const ServerBlocks blocks(servers);
     Staging staging;
-    for (const ThinClient* client : thinClients) {
+    // Two serial numbers may name one file: only the last device's content is written there.
+    QHash<QString, qsizetype> lastOfName;
+    if (known) {
+        lastOfName.reserve(thinClients.size());
+        for (qsizetype i = 0; i < thinClients.size(); ++i)
+            lastOfName.insert(fileName(thinClients[i]->serial_number), i);
+    }
+    for (qsizetype i = 0; i < thinClients.size(); ++i) {
+        const ThinClient* client = thinClients[i];
         const QString name = fileName(client->serial_number);
-        const int error = name.isEmpty() ? int(kUnusableName) : batch.stage(name, blocks.fileFor(*client));
+        int error = name.isEmpty() ? int(kUnusableName) : 0;
+        if (error == 0 && !known) {
+            error = batch.stage(name, blocks.fileFor(*client));
+            staging.staged += error == 0;
+        } else if (error == 0 && lastOfName.value(name) == i) {
+            QByteArray making = blocks.makingOf(*client);
+            const auto was = known->constFind(name);
+            if (was != known->cend() && was->madeOf == making && stampAt(folder, name) == was->stamp) {
+                ++staging.unchanged;
+            } else if (error = batch.stage(name, blocks.fileFor(*client)); error == 0) {
+                ++staging.staged;
+                staging.madeOf.append({name, std::move(making)});
+            }
+        }
         if (error == 0) {
-            ++staging.staged;
-            if (progress && !progress(staging.staged, int(thinClients.size()))) {
+            if (progress && !progress(int(i + 1), int(thinClients.size()))) {
                 staging.stopped = staging.cancelled = true;
                 break;
             }
@@ -146,7 +200,18 @@ Staging stageAll(BatchSave& batch, const QList<Server*>& servers, const QList<Th
     return staging;
 }
 
-QList<FileBehind> filesBehind(int folder, const QList<Server*>& servers, const QList<ThinClient*>& thinClients)
+void remember(int folder, const Staging& staging, KnownFiles& known)
+{
+    for (const auto& [name, making] : staging.madeOf) {
+        if (const std::optional<FileStamp> stamp = stampAt(folder, name))
+            known.insert(name, {*stamp, making});
+        else
+            known.remove(name);
+    }
+}
+
+QList<FileBehind> filesBehind(int folder, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
+                              KnownFiles* known)
 {
     const ServerBlocks blocks(servers);
     QList<FileBehind> behind;
@@ -172,6 +237,8 @@ QList<FileBehind> filesBehind(int folder, const QList<Server*>& servers, const Q
                           blocks.isFileFor(**client, onDisk);
         if (!same)
             behind.append({name, false});
+        else if (known)
+            known->insert(name, {FileStamp::of(found), blocks.makingOf(**client)});
     }
     std::reverse(behind.begin(), behind.end());
     return behind;
@@ -180,7 +247,7 @@ QList<FileBehind> filesBehind(int folder, const QList<Server*>& servers, const Q
 bool writeAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
               const ContinueQuestion& continueAfterFailure)
 {
-    const Staging staging = stageAll(batch, servers, thinClients, continueAfterFailure);
+    const Staging staging = stageAll(batch, -1, servers, thinClients, continueAfterFailure);
     // After a stop, the devices before it keep their files and nothing more is asked.
     return batch.commit(staging.stopped ? BatchSave::Failed() : continueAfterFailure) && staging.allStaged;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "model/DiskStamp.h"
+
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -28,16 +31,32 @@ using ContinueQuestion = std::function<bool(const QString& path, int error)>;
 // there are in all; false cancels: nothing is put in place.
 using Progress = std::function<bool(int written, int total)>;
 
-// Stages one file per device in batch, to be committed after zev.conf. After
-// a stop, the devices before it are staged and the rest are not.
+// A device file as the program last wrote it or found it right: its stamp,
+// and what it is made of (the digests of its header and of the assigned
+// servers' blocks, in order: the same making is the same bytes).
+struct KnownFile {
+    FileStamp stamp;
+    QByteArray madeOf;
+};
+using KnownFiles = QHash<QString, KnownFile>;
+
+// Stages one file per device in batch (folder is the batch's), to be committed
+// after zev.conf. After a stop, the devices before it are staged and the rest
+// are not. With known files, a file whose stamp and making are unchanged is
+// left alone: neither read nor written, it keeps its bytes, inode and times.
 struct Staging {
     bool allStaged = true;
     bool stopped = false;
     bool cancelled = false; // by progress
     int staged = 0;         // device files
+    int unchanged = 0;      // left alone
+    QList<std::pair<QString, QByteArray>> madeOf; // of each file staged, when known files were given
 };
-Staging stageAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
-                 const ContinueQuestion& continueAfterFailure, const Progress& progress = {});
+Staging stageAll(BatchSave& batch, int folder, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
+                 const ContinueQuestion& continueAfterFailure, const Progress& progress = {},
+                 const KnownFiles* known = nullptr);
+// After a commit: the staged files as they are now in place.
+void remember(int folder, const Staging& staging, KnownFiles& known);
 // A device file that does not hold what zev.conf gives it (a save killed
 // while putting files in place, or after zev.conf): its name, and whether it
 // is missing or differs.
@@ -46,7 +65,9 @@ struct FileBehind {
     bool missing;
 };
 // Reads back every device's file in folder; the devices read them as they are.
-QList<FileBehind> filesBehind(int folder, const QList<Server*>& servers, const QList<ThinClient*>& thinClients);
+// The files found right are known from then on.
+QList<FileBehind> filesBehind(int folder, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
+                              KnownFiles* known = nullptr);
 // Stages and commits them: true when every device got its file.
 bool writeAll(BatchSave& batch, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
               const ContinueQuestion& continueAfterFailure);

@@ -12,12 +12,23 @@ QByteArray hashOf(const QByteArray& content)
     return QCryptographicHash::hash(content, QCryptographicHash::Sha256);
 }
 
-bool operator==(const struct timespec& a, const struct timespec& b)
+bool sameTime(const struct timespec& a, const struct timespec& b)
 {
     return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
 
 } // namespace
+
+FileStamp FileStamp::of(const struct stat& seen)
+{
+    return {seen.st_dev, seen.st_ino, seen.st_size, seen.st_mtim, seen.st_ctim};
+}
+
+bool FileStamp::operator==(const FileStamp& other) const
+{
+    return device == other.device && inode == other.inode && size == other.size &&
+           sameTime(modified, other.modified) && sameTime(changed, other.changed);
+}
 
 DiskStamp DiskStamp::of(const FileRead& read)
 {
@@ -36,32 +47,22 @@ DiskStamp DiskStamp::ofWritten(const struct stat& written, const QByteArray& con
 {
     DiskStamp stamp;
     stamp.state = State::Read;
-    stamp.device = written.st_dev;
-    stamp.inode = written.st_ino;
-    stamp.size = written.st_size;
-    stamp.modified = written.st_mtim;
-    stamp.changed = written.st_ctim;
+    stamp.metadata = FileStamp::of(written);
     stamp.hash = hashOf(content);
     return stamp;
-}
-
-bool DiskStamp::sameMetadata(const struct stat& seen) const
-{
-    return seen.st_dev == device && seen.st_ino == inode && seen.st_size == size && seen.st_mtim == modified &&
-           seen.st_ctim == changed;
 }
 
 bool DiskStamp::stillMatches(int folder, const QString& name) const
 {
     const FileRead now = readFileAt(folder, name, ConfigFile::kLargestConfig,
-                                    [this](const struct stat& seen) { return sameMetadata(seen); });
+                                    [this](const struct stat& seen) { return FileStamp::of(seen) == metadata; });
     switch (now.status) {
     case FileRead::Status::Missing:
         return state == State::Missing;
     case FileRead::Status::Refused:
         return state == State::Refused;
     case FileRead::Status::Read:
-        return state == State::Read && (sameMetadata(now.seen) || hashOf(now.content) == hash);
+        return state == State::Read && (FileStamp::of(now.seen) == metadata || hashOf(now.content) == hash);
     }
     return false;
 }

@@ -7,6 +7,19 @@
 
 struct FileRead;
 
+// A file's identity and times: any write, rename or replacement moves them,
+// and no user can set a change time back.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    struct timespec modified {};
+    struct timespec changed {};
+
+    static FileStamp of(const struct stat& seen);
+    bool operator==(const FileStamp& other) const;
+};
+
 // What zev.conf was on disk when the program last read or wrote it, to notice
 // that another program changed it since: its device and inode numbers, size,
 // modification and change times (no user can set a change time back), and the
@@ -25,13 +38,7 @@ public:
 
 private:
     enum class State { Missing, Refused, Read };
-    bool sameMetadata(const struct stat& seen) const;
-
     State state = State::Missing;
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    struct timespec modified {};
-    struct timespec changed {};
+    FileStamp metadata;
     QByteArray hash;
 };

@@ -23,9 +23,11 @@ QString merged(const MergeOutcome& merged, const QLocale& locale)
 QString saved(const SaveOutcome& saved, const QLocale& locale)
 {
     const QString devices = counted(locale, saved.devicesWritten, "device file", "device files");
-    const QString written = saved.configWritten        ? QStringLiteral("Saved zev.conf and %1").arg(devices)
-                            : saved.devicesWritten > 0 ? QStringLiteral("Saved %1").arg(devices)
-                                                       : QStringLiteral("Saved: nothing to write");
+    QString written = saved.configWritten        ? QStringLiteral("Saved zev.conf and %1").arg(devices)
+                      : saved.devicesWritten > 0 ? QStringLiteral("Saved %1").arg(devices)
+                                                 : QStringLiteral("Saved: nothing to write");
+    if (saved.devicesUnchanged > 0)
+        written += QStringLiteral("; %1 already up to date").arg(locale.toString(saved.devicesUnchanged));
     return saved.merged ? merged(*saved.merged, locale) + QStringLiteral("; ") + written : written;
 }
 

@@ -12,7 +12,8 @@ namespace SaveReport {
 // "Merged with the changes on disk: 2 servers, 4 devices"
 QString merged(const MergeOutcome& merged, const QLocale& locale);
 // "Saved zev.conf and 3 device files", "Saved 3 device files" (zev.conf left as it
-// was) or "Saved: nothing to write", after what a merge did first.
+// was) or "Saved: nothing to write", after what a merge did first, and then how
+// many device files needed no writing ("; 97 already up to date").
 QString saved(const SaveOutcome& saved, const QLocale& locale);
 // Another program's change that came in the instant before zev.conf was
 // replaced, and where it is kept; empty when there was none.

@@ -79,7 +79,8 @@ LoadOutcome Workspace::open(const QString& folderPath)
 // unsaved: the devices run something zev.conf no longer says until a save.
 void Workspace::noticeFilesBehind()
 {
-    behindFiles = ClientConfigFile::filesBehind(folder.get(), serverRecords, clientRecords);
+    knownFiles.clear();
+    behindFiles = ClientConfigFile::filesBehind(folder.get(), serverRecords, clientRecords, &knownFiles);
     if (!behindFiles.isEmpty())
         steps.markNothingSaved();
 }
@@ -348,8 +349,8 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
             return !questions.continueAfterFailure || questions.continueAfterFailure(file, error);
         };
         BatchSave deviceSave(folder.get(), path); // what it staged is discarded if zev.conf fails
-        const ClientConfigFile::Staging staging =
-            ClientConfigFile::stageAll(deviceSave, serverRecords, clientRecords, deviceFailed, questions.progress);
+        const ClientConfigFile::Staging staging = ClientConfigFile::stageAll(
+            deviceSave, folder.get(), serverRecords, clientRecords, deviceFailed, questions.progress, &knownFiles);
         if (staging.cancelled)
             return stopWith(SaveOutcome::Status::Cancelled);
         if (!expected.stillMatches(folder.get(), kConfigFileName)) {
@@ -371,18 +372,30 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
         configBase = config;
         outcome.configWritten = true;
         const bool placed = deviceSave.commit(staging.stopped ? BatchSave::Failed() : BatchSave::Failed(deviceFailed));
+        rememberWritten(staging, placed);
         if (!staging.allStaged || !placed) {
             steps.markNothingSaved();
             followHistory();
             return stopWith(SaveOutcome::Status::DevicesFailed);
         }
         outcome.devicesWritten = deviceFiles;
+        outcome.devicesUnchanged = staging.unchanged;
         break;
     }
     behindFiles.clear();
     steps.markSaved();
     followHistory();
     return outcome;
+}
+
+// A file that could not be put in place is not known to be anything: after a
+// failed commit, the next save writes every file again.
+void Workspace::rememberWritten(const ClientConfigFile::Staging& staging, bool placed)
+{
+    if (placed)
+        ClientConfigFile::remember(folder.get(), staging, knownFiles);
+    else
+        knownFiles.clear();
 }
 
 // Whether the lock is held; otherwise outcome says why not.
@@ -431,13 +444,16 @@ SaveOutcome Workspace::writeDeviceFiles()
         return true;
     };
     const ClientConfigFile::Staging staging =
-        ClientConfigFile::stageAll(deviceSave, serverRecords, clientRecords, deviceFailed);
+        ClientConfigFile::stageAll(deviceSave, folder.get(), serverRecords, clientRecords, deviceFailed, {}, &knownFiles);
     const int deviceFiles = int(deviceSave.stagedFiles()); // two serial numbers may name one file
-    if (!deviceSave.commit(deviceFailed) || !staging.allStaged) {
+    const bool placed = deviceSave.commit(deviceFailed);
+    rememberWritten(staging, placed);
+    if (!placed || !staging.allStaged) {
         outcome.status = SaveOutcome::Status::DevicesFailed;
         return outcome;
     }
     outcome.devicesWritten = deviceFiles;
+    outcome.devicesUnchanged = staging.unchanged;
     behindFiles.clear();
     return outcome;
 }

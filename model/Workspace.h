@@ -79,6 +79,7 @@ struct SaveOutcome {
     bool configWritten = false;
     std::optional<MergeOutcome> merged; // another program's changes, merged in before writing
     int devicesWritten = 0;
+    int devicesUnchanged = 0; // files left alone: they already held what they would be given
     QList<FileFailure> failedDevices;
     // Another program changed zev.conf in the instant before it was replaced:
     // where its version is now (empty: nothing of the kind, or it is lost).
@@ -214,6 +215,7 @@ private:
     bool replaceThinClients(const QList<ThinClient*>& edited, const QString& stepName);
     void followHistory();
     void noticeFilesBehind();
+    void rememberWritten(const ClientConfigFile::Staging& staging, bool placed);
     bool isHeld(const SaveLock& lock, SaveOutcome& outcome) const;
     FileFailure failure(const QString& file, int error) const;
     void moveBase(const std::optional<QByteArray>& base);
@@ -236,5 +238,7 @@ private:
     QByteArray configText; // zev.conf as last read or written
     QByteArray configBase; // the base of the next merge: configText, unless an undo took back a merge
     QList<ClientConfigFile::FileBehind> behindFiles;
+    // Device files as last written or found right: a save writes only the others.
+    ClientConfigFile::KnownFiles knownFiles;
     bool modified = false;
 };

@@ -197,6 +197,8 @@ private slots:
 
     // Device files read back against what zev.conf gives them: only an exact
     // copy counts, and of two serial numbers naming one file, the last device's.
+    // A save that knows what it wrote writes those files again, and no other:
+    // after it, every file is what a full rewrite gives.
     void filesBehind_data()
     {
         QTest::addColumn<QString>("change"); // made after every device file was written
@@ -209,6 +211,9 @@ private slots:
         QTest::newRow("a pipe") << "pipe CD34.conf" << "CD34.conf";
         QTest::newRow("a link to a copy") << "link AB12.conf" << "AB12.conf";
         QTest::newRow("one file for two serial numbers") << "repeat ab12" << "";
+        QTest::newRow("a server renamed") << "rename s1" << "AB12.conf";
+        QTest::newRow("a device's servers changed") << "assign CD34" << "CD34.conf";
+        QTest::newRow("same bytes written again") << "rewrite AB12.conf" << "";
     }
 
     void filesBehind()
@@ -220,8 +225,21 @@ private slots:
         if (change == "repeat ab12") // the last device's servers are what its file holds
             fleet.thinClients << new ThinClient(QStringLiteral("again"), QStringLiteral("ab12"));
         const Descriptor folder = TrustedNames::openFolder(dir.path());
-        BatchSave batch(folder.get(), dir.path());
-        QVERIFY(ClientConfigFile::writeAll(batch, fleet.servers, fleet.thinClients, [](const QString&, int) { return false; }));
+        const auto stop = [](const QString&, int) { return false; };
+        ClientConfigFile::KnownFiles known;
+        const auto save = [&] {
+            BatchSave batch(folder.get(), dir.path());
+            const ClientConfigFile::Staging staging =
+                ClientConfigFile::stageAll(batch, folder.get(), fleet.servers, fleet.thinClients, stop, {}, &known);
+            const bool placed = batch.commit();
+            ClientConfigFile::remember(folder.get(), staging, known);
+            QStringList written;
+            for (const auto& [name, making] : staging.madeOf)
+                written << name;
+            written.sort();
+            return placed ? written.join(u' ') : QString("failed");
+        };
+        QCOMPARE(save(), "AB12.conf CD34.conf");
         const QString path = dir.filePath(change.section(u' ', 1));
         const QByteArray name = QFile::encodeName(path);
         QByteArray content = readTestFile(path);
@@ -239,10 +257,21 @@ private slots:
         QVERIFY(how != "remove" || QFile::remove(path));
         QVERIFY(how != "pipe" || (QFile::remove(path) && ::mkfifo(name.constData(), 0644) == 0));
         QVERIFY(how != "link" || (QFile::rename(path, path + ".copy") && QFile::link(path + ".copy", path)));
+        if (how == "rename")
+            fleet.servers[0]->display_name = "Renamed";
+        if (how == "assign")
+            fleet.thinClients[1]->server_ids << fleet.servers[0]->server_id;
+        if (how == "rewrite") { // another program writes the same bytes: a new file, which is rewritten
+            QVERIFY(QFile::remove(path));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        }
         QStringList found;
         for (const ClientConfigFile::FileBehind& file : ClientConfigFile::filesBehind(folder.get(), fleet.servers, fleet.thinClients))
             found << file.name + (file.missing ? " (missing)" : "");
         QCOMPARE(found.join(u' '), behind);
+        QCOMPARE(save(), how == "rewrite" ? "AB12.conf" : QString(behind).remove(" (missing)"));
+        QCOMPARE(ClientConfigFile::filesBehind(folder.get(), fleet.servers, fleet.thinClients).size(), 0);
     }
 
     void importMerge_data()

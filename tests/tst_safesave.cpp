@@ -5,6 +5,7 @@
 #include "model/SaveLock.h"
 #include "model/Server.h"
 #include "model/ThinClient.h"
+#include "model/RecordCopies.h"
 #include "model/Workspace.h"
 #include "support/SampleRecords.h"
 
@@ -158,16 +159,24 @@ QString saveStatus(SaveOutcome::Status status)
 // device D1 when asked): zev.conf is what it holds, D1.conf its file.
 struct OpenWorkspace {
     Workspace workspace;
+    // Each save gives D1 a server of its own, so that its file changes and is written.
     explicit OpenWorkspace(const QString& folder, bool device)
     {
         workspace.load(folder + "/topology.png");
         addServer();
-        if (device)
-            workspace.addThinClient("Desk", "D1");
+        if (!device)
+            return;
+        workspace.addThinClient("Desk", "D1");
+        RecordCopies<ThinClient> devices(workspace.thinClients());
+        devices.list.last()->server_ids = {workspace.servers().last()->server_id};
+        workspace.assignServers(devices.list);
     }
     void addServer()
     {
-        workspace.addServer(Server());
+        static int made = 0;
+        Server server;
+        server.server_id = server.display_name = QStringLiteral("%1-%2").arg(::getpid()).arg(++made);
+        workspace.addServer(server);
     }
     QString save()
     {
@@ -369,14 +378,14 @@ private slots:
         // A team: the folder daemon's, group users, setgid. Root and a colleague
         // with umask 022 save; everyone who could save before still can.
         const QString team = "mode . 2775;team .;file zev.conf;mode zev.conf 664;team zev.conf;";
-        QTest::newRow("root saves in the team's folder") << team << "save D1;save as owner" << "saved;saved"
+        QTest::newRow("root saves in the team's folder") << team << "save D1;save D1 as owner" << "saved;saved"
             << ".zev-lock=(660)%+ .zev-previous/(2755)%+ .zev-previous/D1.conf=new(664)%+ .zev-previous/zev.conf=new(664)%+ "
                "@/x=old(644) D1.conf=new(664)%+ zev.conf=new(664)%+";
-        QTest::newRow("root saves after the owner, in the owner's previous versions") << team << "save D1 as owner;save"
+        QTest::newRow("root saves after the owner, in the owner's previous versions") << team << "save D1 as owner;save D1"
             << "saved;saved"
             << ".zev-lock=(660)%+ .zev-previous/(2755)%+ .zev-previous/D1.conf=new(664)%+ .zev-previous/zev.conf=new(664)%+ "
                "@/x=old(644) D1.conf=new(664)%+ zev.conf=new(664)%+";
-        QTest::newRow("a colleague saves with umask 022") << team << "save D1 as colleague;save as owner" << "saved;saved"
+        QTest::newRow("a colleague saves with umask 022") << team << "save D1 as colleague;save D1 as owner" << "saved;saved"
             << ".zev-lock=(660)~+ .zev-previous/(2755)~+ .zev-previous/zev.conf=old(664)%+ @/x=old(644) D1.conf=new(664)%+ "
                "zev.conf=new(664)%+";
         // Without set-group-id, the files a save creates get the team's group all the same.
