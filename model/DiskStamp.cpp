@@ -5,6 +5,8 @@
 
 #include <QCryptographicHash>
 
+#include <fcntl.h>
+
 namespace {
 
 QByteArray hashOf(const QByteArray& content)
@@ -52,17 +54,43 @@ DiskStamp DiskStamp::ofWritten(const struct stat& written, const QByteArray& con
     return stamp;
 }
 
+void DiskStamp::followPlacing(int folder, const QString& name)
+{
+    struct stat seen;
+    if (state != State::Read || ::fstatat(folder, name.toUtf8().constData(), &seen, AT_SYMLINK_NOFOLLOW) != 0)
+        return;
+    FileStamp placed = FileStamp::of(seen);
+    placed.changed = metadata.changed;
+    if (placed == metadata)
+        metadata.changed = seen.st_ctim;
+}
+
 bool DiskStamp::stillMatches(int folder, const QString& name) const
 {
-    const FileRead now = readFileAt(folder, name, ConfigFile::kLargestConfig,
-                                    [this](const struct stat& seen) { return FileStamp::of(seen) == metadata; });
+    // A file of another size holds other bytes, and one looked at before has
+    // not changed since: neither is read and hashed again.
+    enum class Known { No, Same, Other } known = Known::No;
+    const FileRead now = readFileAt(folder, name, ConfigFile::kLargestConfig, [this, &known](const struct stat& seen) {
+        const FileStamp stamp = FileStamp::of(seen);
+        if (stamp == metadata)
+            known = Known::Same;
+        else if (seen.st_size != metadata.size)
+            known = Known::Other;
+        else if (lookedAt && lookedAt->first == stamp)
+            known = lookedAt->second ? Known::Same : Known::Other;
+        return known != Known::No;
+    });
     switch (now.status) {
     case FileRead::Status::Missing:
         return state == State::Missing;
     case FileRead::Status::Refused:
         return state == State::Refused;
     case FileRead::Status::Read:
-        return state == State::Read && (FileStamp::of(now.seen) == metadata || hashOf(now.content) == hash);
+        if (state != State::Read)
+            return false;
+        if (known == Known::No)
+            lookedAt = {FileStamp::of(now.seen), hashOf(now.content) == hash};
+        return known == Known::Same || (known == Known::No && lookedAt->second);
     }
     return false;
 }

@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+#include <utility>
+
 #include <sys/stat.h>
 
 struct FileRead;
@@ -30,6 +33,11 @@ public:
     static DiskStamp of(const FileRead& read);
     // Of the file as written: its metadata taken from the descriptor written, before it was put in place.
     static DiskStamp ofWritten(const struct stat& written, const QByteArray& content);
+    // Once the written file is in place at name: putting it there moved its
+    // change time. Taken when name still is the file written (same device,
+    // inode, size and modification time), so that the next look need not read
+    // and hash it again.
+    void followPlacing(int folder, const QString& name);
 
     // Whether name in folder still is what this stamp says: one stat, and a
     // read only when the metadata differ (a file rewritten with the same bytes
@@ -41,4 +49,6 @@ private:
     State state = State::Missing;
     FileStamp metadata;
     QByteArray hash;
+    // The file as last read and hashed, and whether it held the same bytes.
+    mutable std::optional<std::pair<FileStamp, bool>> lookedAt;
 };

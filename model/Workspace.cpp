@@ -368,6 +368,7 @@ SaveOutcome Workspace::save(const SaveQuestions& questions)
                 outcome.displacedCopy = configSave.previousVersionPath(configName);
         }
         configOnDisk = DiskStamp::ofWritten(written, config);
+        configOnDisk.followPlacing(place.folder.get(), configName);
         configText = config;
         configBase = config;
         outcome.configWritten = true;

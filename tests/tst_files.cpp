@@ -7,6 +7,8 @@
 #include "model/ConfigCompare.h"
 #include "model/ConfigFile.h"
 #include "model/ConfigMerge.h"
+#include "model/DiskStamp.h"
+#include "model/TrustedNames.h"
 #include "model/EditHistory.h"
 #include "model/BatchSave.h"
 #include "model/ServerAddress.h"
@@ -15,9 +17,12 @@
 #include "support/SampleRecords.h"
 
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -272,6 +277,60 @@ private slots:
         QCOMPARE(found.join(u' '), behind);
         QCOMPARE(save(), how == "rewrite" ? "AB12.conf" : QString(behind).remove(" (missing)"));
         QCOMPARE(ClientConfigFile::filesBehind(folder.get(), fleet.servers, fleet.thinClients).size(), 0);
+    }
+
+    // Whether zev.conf is still what was written: another size is another file
+    // (not read), the same bytes written again are the same, an edit with its
+    // time put back is seen at every look, and the change time a rename into
+    // place moves is taken once the file is there.
+    void stampOfWhatWasWritten_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("untouched") << "" << true;
+        QTest::newRow("same bytes written again") << "rewrite same" << true;
+        QTest::newRow("another size") << "rewrite longer" << false;
+        QTest::newRow("same size, time put back") << "edit" << false;
+        QTest::newRow("removed") << "remove" << false;
+        QTest::newRow("renamed into place") << "place" << true;
+        QTest::newRow("renamed into place, then edited") << "place edit" << false;
+    }
+
+    void stampOfWhatWasWritten()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, matches);
+        QTemporaryDir dir;
+        const QByteArray content("[SERVER]\nserver_id=1\n");
+        const QString path = dir.filePath(change.startsWith("place") ? "staged" : "zev.conf");
+        const auto write = [](const QString& at, const QByteArray& bytes) {
+            QFile file(at);
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        };
+        QVERIFY(write(path, content));
+        struct stat written;
+        QVERIFY(::stat(QFile::encodeName(path).constData(), &written) == 0);
+        DiskStamp stamp = DiskStamp::ofWritten(written, content);
+        const Descriptor folder = TrustedNames::openFolder(dir.path());
+        QThread::msleep(10); // a later write gets a later time
+        if (change.startsWith("place")) {
+            QVERIFY(QFile::rename(path, dir.filePath("zev.conf")));
+            stamp.followPlacing(folder.get(), "zev.conf");
+        }
+        const QString target = dir.filePath("zev.conf");
+        if (change == "rewrite same")
+            QVERIFY(QFile::remove(target) && write(target, content));
+        if (change == "rewrite longer")
+            QVERIFY(write(target, content + "x"));
+        if (change.endsWith("edit")) { // one byte changed in place, its modification time put back
+            const int fd = ::open(QFile::encodeName(target).constData(), O_WRONLY);
+            const struct timespec times[2] = {written.st_atim, written.st_mtim};
+            QVERIFY(fd >= 0 && ::pwrite(fd, "#", 1, 0) == 1 && ::futimens(fd, times) == 0 && ::close(fd) == 0);
+        }
+        if (change == "remove")
+            QVERIFY(QFile::remove(target));
+        QCOMPARE(stamp.stillMatches(folder.get(), "zev.conf"), matches);
+        QCOMPARE(stamp.stillMatches(folder.get(), "zev.conf"), matches); // looked at again, the same answer
     }
 
     void importMerge_data()
