@@ -3,16 +3,10 @@
 #include "model/ConfigFile.h"
 #include "model/TrustedNames.h"
 
-#include <QCryptographicHash>
 
 #include <fcntl.h>
 
 namespace {
-
-QByteArray hashOf(const QByteArray& content)
-{
-    return QCryptographicHash::hash(content, QCryptographicHash::Sha256);
-}
 
 bool sameTime(const struct timespec& a, const struct timespec& b)
 {
@@ -50,7 +44,7 @@ DiskStamp DiskStamp::ofWritten(const struct stat& written, const QByteArray& con
     DiskStamp stamp;
     stamp.state = State::Read;
     stamp.metadata = FileStamp::of(written);
-    stamp.hash = hashOf(content);
+    stamp.bytes = content; // shared with the caller's copy, not copied
     return stamp;
 }
 
@@ -68,7 +62,7 @@ void DiskStamp::followPlacing(int folder, const QString& name)
 bool DiskStamp::stillMatches(int folder, const QString& name) const
 {
     // A file of another size holds other bytes, and one looked at before has
-    // not changed since: neither is read and hashed again.
+    // not changed since: neither is read and compared again.
     enum class Known { No, Same, Other } known = Known::No;
     const FileRead now = readFileAt(folder, name, ConfigFile::kLargestConfig, [this, &known](const struct stat& seen) {
         const FileStamp stamp = FileStamp::of(seen);
@@ -89,7 +83,7 @@ bool DiskStamp::stillMatches(int folder, const QString& name) const
         if (state != State::Read)
             return false;
         if (known == Known::No)
-            lookedAt = {FileStamp::of(now.seen), hashOf(now.content) == hash};
+            lookedAt = {FileStamp::of(now.seen), now.content == bytes};
         return known == Known::Same || (known == Known::No && lookedAt->second);
     }
     return false;

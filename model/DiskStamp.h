@@ -25,8 +25,8 @@ struct FileStamp {
 
 // What zev.conf was on disk when the program last read or wrote it, to notice
 // that another program changed it since: its device and inode numbers, size,
-// modification and change times (no user can set a change time back), and the
-// SHA-256 of its content.
+// modification and change times (no user can set a change time back), and its
+// content (shared with the copy the program holds anyway, never copied).
 class DiskStamp {
 public:
     // Of the file as read: its metadata taken from the descriptor before reading.
@@ -36,7 +36,7 @@ public:
     // Once the written file is in place at name: putting it there moved its
     // change time. Taken when name still is the file written (same device,
     // inode, size and modification time), so that the next look need not read
-    // and hash it again.
+    // and compare it again.
     void followPlacing(int folder, const QString& name);
 
     // Whether name in folder still is what this stamp says: one stat, and a
@@ -48,7 +48,7 @@ private:
     enum class State { Missing, Refused, Read };
     State state = State::Missing;
     FileStamp metadata;
-    QByteArray hash;
-    // The file as last read and hashed, and whether it held the same bytes.
+    QByteArray bytes;
+    // The file as last read and compared, and whether it held the same bytes.
     mutable std::optional<std::pair<FileStamp, bool>> lookedAt;
 };
