@@ -8,6 +8,7 @@
 #include "model/ClientConfigFile.h"
 #include "prompts/AccessibleText.h"
 #include "prompts/Announcer.h"
+#include "prompts/TextFieldFocus.h"
 #include "support/FakePrompts.h"
 #include "support/GuiTestSupport.h"
 #include "support/SampleRecords.h"
@@ -23,6 +24,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <memory>
@@ -470,6 +472,27 @@ private slots:
         QCOMPARE(dialog->isVisible(), after == "open" || after.endsWith("kept"));
         QCOMPARE(changed.size(), after.contains(u'=') ? 1 : 0);
         QCOMPARE(devices(), after.contains(u'=') ? after : before);
+    }
+
+    // A field reached with Tab tells the screen reader before itself; keys typed
+    // at once still replace its text, as without a screen reader.
+    void typingRightAfterTab()
+    {
+        sayTextFieldsOnFocus(*qApp);
+        QWidget form;
+        auto* first = new QLineEdit(&form);
+        auto* serial = new QLineEdit("SERIAL-OLD", &form);
+        auto* layout = new QVBoxLayout(&form);
+        layout->addWidget(first);
+        layout->addWidget(serial);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_Tab);
+        QTest::keyClicks(serial, "AB"); // before the held focus event is handled
+        QCoreApplication::processEvents();
+        QTest::keyClicks(serial, "C123");
+        QCOMPARE(serial->text(), "ABC123");
     }
 
     // What a screen reader reads of a text, piece by piece (Qt 6.4's own reading
