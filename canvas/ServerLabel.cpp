@@ -6,6 +6,9 @@
 #include "model/Server.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
 #include <QHash>
 #include <QMenu>
 #include <QKeyEvent>
@@ -64,12 +67,20 @@ public:
         return {pressAction(), showMenuAction()};
     }
 
+    // As a key would: not while another window holds the keyboard (a save's
+    // progress, a dialog), and once the screen reader has had its answer.
     void doAction(const QString& action) override
     {
-        if (action == pressAction())
-            label()->openServer();
-        else if (action == showMenuAction())
-            label()->openMenu();
+        const QWidget* modal = QApplication::activeModalWidget();
+        if ((modal && modal != label()->window()) || !label()->isVisible())
+            return;
+        const QPointer<ServerLabel> target = label();
+        QTimer::singleShot(0, target, [target, press = action == pressAction(), menu = action == showMenuAction()] {
+            if (press)
+                target->openServer();
+            else if (menu)
+                target->openMenu();
+        });
     }
 
 private:
