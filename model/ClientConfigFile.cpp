@@ -178,9 +178,9 @@ Staging stageAll(BatchSave& batch, int folder, const QList<Server*>& servers, co
             const auto was = known->constFind(name);
             if (was != known->cend() && was->madeOf == making && stampAt(folder, name) == was->stamp) {
                 ++staging.unchanged;
-            } else if (error = batch.stage(name, blocks.fileFor(*client)); error == 0) {
+            } else if (struct stat placed; (error = batch.stage(name, blocks.fileFor(*client), &placed)) == 0) {
                 ++staging.staged;
-                staging.madeOf.append({name, std::move(making)});
+                staging.written.append({name, std::move(making), FileStamp::of(placed)});
             }
         }
         if (error == 0) {
@@ -202,11 +202,18 @@ Staging stageAll(BatchSave& batch, int folder, const QList<Server*>& servers, co
 
 void remember(int folder, const Staging& staging, KnownFiles& known)
 {
-    for (const auto& [name, making] : staging.madeOf) {
-        if (const std::optional<FileStamp> stamp = stampAt(folder, name))
-            known.insert(name, {*stamp, making});
+    for (const Staging::Written& file : staging.written) {
+        std::optional<FileStamp> now = stampAt(folder, file.name);
+        if (now) {
+            FileStamp expected = file.stamp;
+            expected.changed = now->changed;
+            if (!(*now == expected))
+                now.reset();
+        }
+        if (now)
+            known.insert(file.name, {*now, file.madeOf});
         else
-            known.remove(name);
+            known.remove(file.name);
     }
 }
 

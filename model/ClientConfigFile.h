@@ -50,12 +50,19 @@ struct Staging {
     bool cancelled = false; // by progress
     int staged = 0;         // device files
     int unchanged = 0;      // left alone
-    QList<std::pair<QString, QByteArray>> madeOf; // of each file staged, when known files were given
+    // Each file staged when known files were given: its making, and its stamp as written.
+    struct Written {
+        QString name;
+        QByteArray madeOf;
+        FileStamp stamp;
+    };
+    QList<Written> written;
 };
 Staging stageAll(BatchSave& batch, int folder, const QList<Server*>& servers, const QList<ThinClient*>& thinClients,
                  const ContinueQuestion& continueAfterFailure, const Progress& progress = {},
                  const KnownFiles* known = nullptr);
-// After a commit: the staged files as they are now in place.
+// After a commit: the staged files now in place, each while it still is the
+// file written (its rename moved only its change time); any other is forgotten.
 void remember(int folder, const Staging& staging, KnownFiles& known);
 // A device file that does not hold what zev.conf gives it (a save killed
 // while putting files in place, or after zev.conf): its name, and whether it
