@@ -4,6 +4,7 @@
 #include "model/TrustedNames.h"
 
 
+#include <ctime>
 #include <fcntl.h>
 
 namespace {
@@ -18,6 +19,13 @@ bool sameTime(const struct timespec& a, const struct timespec& b)
 FileStamp FileStamp::of(const struct stat& seen)
 {
     return {seen.st_dev, seen.st_ino, seen.st_size, seen.st_mtim, seen.st_ctim};
+}
+
+bool FileStamp::settled() const
+{
+    struct timespec now;
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return now.tv_sec - changed.tv_sec > 1 || (now.tv_sec - changed.tv_sec == 1 && now.tv_nsec >= changed.tv_nsec);
 }
 
 bool FileStamp::operator==(const FileStamp& other) const
@@ -82,9 +90,14 @@ bool DiskStamp::stillMatches(int folder, const QString& name) const
     case FileRead::Status::Read:
         if (state != State::Read)
             return false;
-        if (known == Known::No)
-            lookedAt = {FileStamp::of(now.seen), now.content == bytes};
-        return known == Known::Same || (known == Known::No && lookedAt->second);
+        if (known == Known::No) {
+            const FileStamp seen = FileStamp::of(now.seen);
+            const bool same = now.content == bytes;
+            if (seen.settled())
+                lookedAt = {seen, same};
+            return same;
+        }
+        return known == Known::Same;
     }
     return false;
 }

@@ -21,6 +21,10 @@ struct FileStamp {
 
     static FileStamp of(const struct stat& seen);
     bool operator==(const FileStamp& other) const;
+    // Changed at least a second ago. A file read just after a change might be
+    // changed again within the same clock tick without its stamp moving: what
+    // was read of it is not taken as lasting until then.
+    bool settled() const;
 };
 
 // What zev.conf was on disk when the program last read or wrote it, to notice
