@@ -116,15 +116,6 @@ private:
     mutable QHash<QString, QByteArray> digestOfId;
 };
 
-// The stamp of a regular file at name in folder, not through a link.
-std::optional<FileStamp> stampAt(int folder, const QString& name)
-{
-    struct stat seen;
-    if (::fstatat(folder, QFile::encodeName(name).constData(), &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(seen.st_mode))
-        return std::nullopt;
-    return FileStamp::of(seen);
-}
-
 // A device file longer than this is not one ZEV wrote.
 constexpr qint64 kLargestDeviceFile = 16 * 1024 * 1024;
 
@@ -176,7 +167,7 @@ Staging stageAll(BatchSave& batch, int folder, const QList<Server*>& servers, co
         } else if (error == 0 && lastOfName.value(name) == i) {
             QByteArray making = blocks.makingOf(*client);
             const auto was = known->constFind(name);
-            if (was != known->cend() && was->madeOf == making && stampAt(folder, name) == was->stamp) {
+            if (was != known->cend() && was->madeOf == making && FileStamp::at(folder, name) == was->stamp) {
                 ++staging.unchanged;
             } else if (struct stat placed; (error = batch.stage(name, blocks.fileFor(*client), &placed)) == 0) {
                 ++staging.staged;
@@ -203,15 +194,8 @@ Staging stageAll(BatchSave& batch, int folder, const QList<Server*>& servers, co
 void remember(int folder, const Staging& staging, KnownFiles& known)
 {
     for (const Staging::Written& file : staging.written) {
-        std::optional<FileStamp> now = stampAt(folder, file.name);
-        if (now) {
-            FileStamp expected = file.stamp;
-            expected.changed = now->changed;
-            if (!(*now == expected))
-                now.reset();
-        }
-        if (now)
-            known.insert(file.name, {*now, file.madeOf});
+        if (const std::optional<FileStamp> placed = file.stamp.placedAt(folder, file.name))
+            known.insert(file.name, {*placed, file.madeOf});
         else
             known.remove(file.name);
     }

@@ -3,6 +3,8 @@
 #include "model/ConfigFile.h"
 #include "model/TrustedNames.h"
 
+#include <QFile>
+
 
 #include <ctime>
 #include <fcntl.h>
@@ -19,6 +21,24 @@ bool sameTime(const struct timespec& a, const struct timespec& b)
 FileStamp FileStamp::of(const struct stat& seen)
 {
     return {seen.st_dev, seen.st_ino, seen.st_size, seen.st_mtim, seen.st_ctim};
+}
+
+std::optional<FileStamp> FileStamp::at(int folder, const QString& name)
+{
+    struct stat seen;
+    if (::fstatat(folder, QFile::encodeName(name).constData(), &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(seen.st_mode))
+        return std::nullopt;
+    return of(seen);
+}
+
+std::optional<FileStamp> FileStamp::placedAt(int folder, const QString& name) const
+{
+    std::optional<FileStamp> found = at(folder, name);
+    if (!found)
+        return std::nullopt;
+    FileStamp renamed = *this;
+    renamed.changed = found->changed;
+    return renamed == *found ? found : std::nullopt;
 }
 
 bool FileStamp::settled() const
@@ -58,13 +78,10 @@ DiskStamp DiskStamp::ofWritten(const struct stat& written, const QByteArray& con
 
 void DiskStamp::followPlacing(int folder, const QString& name)
 {
-    struct stat seen;
-    if (state != State::Read || ::fstatat(folder, name.toUtf8().constData(), &seen, AT_SYMLINK_NOFOLLOW) != 0)
+    if (state != State::Read)
         return;
-    FileStamp placed = FileStamp::of(seen);
-    placed.changed = metadata.changed;
-    if (placed == metadata)
-        metadata.changed = seen.st_ctim;
+    if (const std::optional<FileStamp> placed = metadata.placedAt(folder, name))
+        metadata = *placed;
 }
 
 bool DiskStamp::stillMatches(int folder, const QString& name) const

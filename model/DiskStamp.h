@@ -20,7 +20,12 @@ struct FileStamp {
     struct timespec changed {};
 
     static FileStamp of(const struct stat& seen);
+    // Of the regular file at name in folder, not through a link; none for anything else.
+    static std::optional<FileStamp> at(int folder, const QString& name);
     bool operator==(const FileStamp& other) const;
+    // The file written, now put in place: renaming it moves its change time alone.
+    // The stamp found at name, when it is that file.
+    std::optional<FileStamp> placedAt(int folder, const QString& name) const;
     // Changed at least a second ago. A file read just after a change might be
     // changed again within the same clock tick without its stamp moving: what
     // was read of it is not taken as lasting until then.
