@@ -11,14 +11,15 @@ ConnectionCheck::ConnectionCheck(const ServerAddress& address, QObject* parent) 
     // and its answer must come after the caller listens for it.
     if (!address.valid) {
         QTimer::singleShot(0, this, [this, problem = address.problem] {
-            finish(false, QStringLiteral("cannot be checked: ") + problem);
+            //: %1 what is wrong with the server's address
+            finish(false, tr("cannot be checked: %1").arg(problem));
         });
         return;
     }
-    connect(&socket, &QTcpSocket::connected, this, [this] { finish(true, QStringLiteral("answers")); });
+    connect(&socket, &QTcpSocket::connected, this, [this] { finish(true, tr("answers")); });
     connect(&socket, &QTcpSocket::errorOccurred, this, [this] { notAnswering(socket.errorString()); });
     limit.setSingleShot(true);
-    connect(&limit, &QTimer::timeout, this, [this] { notAnswering(QStringLiteral("no answer within 3 seconds")); });
+    connect(&limit, &QTimer::timeout, this, [this] { notAnswering(tr("no answer within 3 seconds")); });
     const QHostAddress literal(address.host);
     if (!literal.isNull()) {
         QTimer::singleShot(0, this, [this, literal, port = address.port] { connectTo(literal, port); });
@@ -33,7 +34,7 @@ ConnectionCheck::ConnectionCheck(const ServerAddress& address, QObject* parent) 
                 connectTo(found.addresses().constFirst(), port);
             else
                 notAnswering(found.error() == QHostInfo::UnknownError ? found.errorString()
-                                                                       : QStringLiteral("Host not found"));
+                                                                       : tr("Host not found"));
         });
     });
 }
@@ -46,7 +47,8 @@ void ConnectionCheck::connectTo(const QHostAddress& host, quint16 port)
 
 void ConnectionCheck::notAnswering(const QString& reason)
 {
-    finish(false, QStringLiteral("does not answer: ") + reason);
+    //: %1 why: the system's reason, or that it did not answer in time
+    finish(false, tr("does not answer: %1").arg(reason));
 }
 
 void ConnectionCheck::finish(bool answered, const QString& result)

@@ -44,15 +44,17 @@
 #include <QUrl>
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), versionText(QString::fromLatin1(kVersionText))
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()),
+      //: The About box's line: %1 the version number
+      versionText(tr("Quorvane Connection Manager Ver %1").arg(QLatin1String(ZEV_VERSION)))
 {
     ui->setupUi(this);
     buildLogoButton();
     buildEditMenu();
     buildStartHint();
-    checkAction = addToolsCommand(QStringLiteral("Check configuration"), QStringLiteral("actionCheck_configuration"),
+    checkAction = addToolsCommand(tr("Check configuration"), QStringLiteral("actionCheck_configuration"),
                                   &MainWindow::checkConfiguration);
-    checkServersAction = addToolsCommand(QStringLiteral("Check all servers"), QStringLiteral("actionCheck_all_servers"),
+    checkServersAction = addToolsCommand(tr("Check all servers"), QStringLiteral("actionCheck_all_servers"),
                                          &MainWindow::checkAllServers);
     setAcceptDrops(true);
 
@@ -102,13 +104,13 @@ void MainWindow::buildLogoButton()
 
 void MainWindow::buildEditMenu()
 {
-    auto* menu = new QMenu(QStringLiteral("&Edit"), this);
+    auto* menu = new QMenu(tr("&Edit"), this);
     menu->setObjectName(QStringLiteral("menuEdit"));
     ui->menuBar->insertMenu(ui->menuTools->menuAction(), menu);
-    undoAction = menu->addAction(QStringLiteral("Undo"), this, &MainWindow::undo);
+    undoAction = menu->addAction(tr("Undo"), this, &MainWindow::undo);
     undoAction->setObjectName(QStringLiteral("actionUndo"));
     undoAction->setShortcuts(QKeySequence::Undo);
-    redoAction = menu->addAction(QStringLiteral("Redo"), this, &MainWindow::redo);
+    redoAction = menu->addAction(tr("Redo"), this, &MainWindow::redo);
     redoAction->setObjectName(QStringLiteral("actionRedo"));
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
     if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
@@ -130,7 +132,7 @@ QAction* MainWindow::addToolsCommand(const QString& text, const QString& name, v
 // The empty window says what to do; the picture replaces the text.
 void MainWindow::buildStartHint()
 {
-    auto* hint = new QLabel(QStringLiteral("Load the topology picture of your network to begin: File ▸ Load image"), this);
+    auto* hint = new QLabel(tr("Load the topology picture of your network to begin: File ▸ Load image"), this);
     hint->setObjectName(QStringLiteral("startHint"));
     hint->setAlignment(Qt::AlignCenter);
     hint->setFocusPolicy(Qt::TabFocus); // and has the keyboard: a screen reader says it at start
@@ -168,7 +170,8 @@ void MainWindow::undo()
         return;
     const QString step = workspace.history().undoName();
     workspace.undo();
-    setStatusMsg(QStringLiteral("Undone: ") + step);
+    //: %1 the name of the step undone
+    setStatusMsg(tr("Undone: %1").arg(step));
 }
 
 void MainWindow::redo()
@@ -177,7 +180,8 @@ void MainWindow::redo()
         return;
     const QString step = workspace.history().redoName();
     workspace.redo();
-    setStatusMsg(QStringLiteral("Redone: ") + step);
+    //: %1 the name of the step redone
+    setStatusMsg(tr("Redone: %1").arg(step));
 }
 
 void MainWindow::on_actionMerge_from_disk_triggered()
@@ -240,12 +244,12 @@ void MainWindow::showMergeDetails(const MergeOutcome& merged)
         return;
     lastMergeDetails = mergeDetails(merged);
     if (!mergeDetailsButton) {
-        mergeDetailsButton = new QPushButton(QStringLiteral("Details"), statusBar);
+        mergeDetailsButton = new QPushButton(tr("Details"), statusBar);
         mergeDetailsButton->setObjectName(QStringLiteral("btnMergeDetails"));
-        mergeDetailsButton->setAccessibleName(QStringLiteral("Details of the last merge"));
+        mergeDetailsButton->setAccessibleName(tr("Details of the last merge"));
         statusBar->addPermanentWidget(mergeDetailsButton);
         connect(mergeDetailsButton, &QPushButton::clicked, this, [this] {
-            TextViewDialog dialog(this, QStringLiteral("Merged changes"), lastMergeDetails);
+            TextViewDialog dialog(this, tr("Merged changes"), lastMergeDetails);
             dialog.exec();
         });
     }
@@ -260,9 +264,11 @@ void MainWindow::followHistory()
     const EditHistory& history = workspace.history();
     setSaveActionsEnabled(workspace.isModified());
     undoAction->setEnabled(history.canUndo());
-    undoAction->setText(history.canUndo() ? QStringLiteral("Undo ") + history.undoName() : QStringLiteral("Undo"));
+    //: The Edit menu's Undo: %1 the name of the step it undoes
+    undoAction->setText(history.canUndo() ? tr("Undo %1").arg(history.undoName()) : tr("Undo"));
     redoAction->setEnabled(history.canRedo());
-    redoAction->setText(history.canRedo() ? QStringLiteral("Redo ") + history.redoName() : QStringLiteral("Redo"));
+    //: The Edit menu's Redo: %1 the name of the step it redoes
+    redoAction->setText(history.canRedo() ? tr("Redo %1").arg(history.redoName()) : tr("Redo"));
 }
 
 void MainWindow::addServerLabel(const Server& server)
@@ -284,14 +290,18 @@ void MainWindow::checkConnection(quint64 handle)
     if (!server)
         return;
     const ServerAddress address = serverAddress(server->rps_hostname_port, server->rps_connection_type);
-    const QString checked = server->display_name + QStringLiteral(": ") + address.text() + u' ';
+    const QString name = server->display_name;
+    const QString where = address.text();
     auto* check = new ConnectionCheck(address, this);
     // An undo or a delete may take the server meanwhile: its handle then shows nothing.
-    connect(check, &ConnectionCheck::finished, this, [this, check, handle, checked](bool answered, const QString& result) {
-        statusBar->showMessage(checked + result);
-        showAnswer(handle, answered);
-        check->deleteLater();
-    });
+    connect(check, &ConnectionCheck::finished, this,
+            [this, check, handle, name, where](bool answered, const QString& result) {
+                //: A connection check's answer: %1 the server's name, %2 its address, %3 the result ("answers",
+                //: "does not answer: …" or "cannot be checked: …")
+                statusBar->showMessage(tr("%1: %2 %3").arg(name, where, result));
+                showAnswer(handle, answered);
+                check->deleteLater();
+            });
 }
 
 void MainWindow::checkAllServers()
@@ -321,8 +331,11 @@ void MainWindow::setStatusMsg(QString msg)
 
 void MainWindow::on_btnLoadImage_triggered()
 {
-    const QString fileName = Prompts::current().openFileName(this, QStringLiteral("Select network topology image file"),
-                                                             workingDir, QStringLiteral("Images (*.png *.bmp *.jpg)"));
+    const QString fileName = Prompts::current().openFileName(this, tr("Select network topology image file"),
+                                                             workingDir,
+                                                             //: The file dialog's filter: the words are translated,
+                                                             //: the patterns in brackets are kept
+                                                             tr("Images (*.png *.bmp *.jpg)"));
     if (!fileName.isEmpty())
         loadPicture(fileName);
 }
@@ -392,17 +405,15 @@ void MainWindow::reportLoaded(const QString& picturePath)
 {
     const qsizetype servers = workspace.servers().size();
     const qsizetype clients = workspace.thinClients().size();
-    QStringList found{QStringLiteral("Loaded %1: %2 %3, %4 %5")
-                          .arg(QFileInfo(picturePath).fileName())
-                          .arg(servers)
-                          .arg(servers == 1 ? QStringLiteral("server") : QStringLiteral("servers"))
-                          .arg(clients)
-                          .arg(clients == 1 ? QStringLiteral("thinclient") : QStringLiteral("thinclients"))};
-    if (const QString behind = SaveReport::devicesBehind(workspace.devicesBehind().size(), QLocale::system());
+    //: What loading found: %1 the picture's file name, %2 how many servers, %3 how many thinclients
+    QStringList found{tr("Loaded %1: %2, %3")
+                          .arg(QFileInfo(picturePath).fileName(), tr("%Ln servers", nullptr, int(servers)),
+                               tr("%Ln thinclients", nullptr, int(clients)))};
+    if (const QString behind = SaveReport::devicesBehind(workspace.devicesBehind().size());
         !behind.isEmpty())
         found << behind;
     if (const qsizetype count = workspace.problems(imageLabel->size()).size(); count > 0)
-        found << QStringLiteral("zev.conf: %1 problems — Tools ▸ Check configuration").arg(count);
+        found << tr("zev.conf: %Ln problems — Tools ▸ Check configuration", nullptr, int(count));
     if (const QString git = GitSetup::missing(workspace.folderPath()); !git.isEmpty())
         found << git;
     statusBar->showMessage(found.join(QStringLiteral("; ")), found.size() > 1 ? 0 : 5000);
@@ -411,8 +422,8 @@ void MainWindow::reportLoaded(const QString& picturePath)
 void MainWindow::checkConfiguration()
 {
     const QStringList problems = workspace.problems(imageLabel->size());
-    TextViewDialog dialog(this, QStringLiteral("Check configuration"),
-                          problems.isEmpty() ? QStringLiteral("No problems found.") : problems.join(u'\n'));
+    TextViewDialog dialog(this, tr("Check configuration"),
+                          problems.isEmpty() ? tr("No problems found.") : problems.join(u'\n'));
     dialog.exec();
 }
 
@@ -424,7 +435,8 @@ void MainWindow::showTopologyImage(const LoadOutcome& loaded, const QString& fil
     reportPicture(this, fileName, loaded, !picture.isNull());
     scrollArea = new QScrollArea(this);
     imageLabel = new TLabel(scrollArea);
-    imageLabel->setAccessibleName(QStringLiteral("Network topology picture, ") + QFileInfo(fileName).fileName());
+    //: %1 the picture's file name
+    imageLabel->setAccessibleName(tr("Network topology picture, %1").arg(QFileInfo(fileName).fileName()));
     imageLabel->setAccessibleDescription(fileName);
     imageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     imageLabel->setPixmap(picture);
@@ -502,8 +514,7 @@ void MainWindow::on_btnServerAssignment_triggered()
 void MainWindow::on_menuEditThinclients_triggered()
 {
     if (workspace.thinClients().isEmpty()) {
-        Prompts::current().information(this, QStringLiteral("Edit Thinclients"),
-                                       QStringLiteral("No thinclients have been defined yet"));
+        Prompts::current().information(this, tr("Edit Thinclients"), tr("No thinclients have been defined yet"));
         return;
     }
     RecordCopies<ThinClient> copies(workspace.thinClients());
@@ -560,8 +571,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Escape and the title bar's close save too: only a plain No throws the changes away.
     if (workspace.isModified() &&
-        Prompts::askYesNo(this, QStringLiteral("Save changes"),
-                          QStringLiteral("\nDo you want to save changes before closing this application?"),
+        Prompts::askYesNo(this, tr("Save changes"),
+                          tr("\nDo you want to save changes before closing this application?"),
                           QMessageBox::Yes) != QMessageBox::No) {
         // The box has just said the data were NOT saved: keep the window, and the data, open.
         if (!saveConfiguration()) {

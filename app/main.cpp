@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/WindowActivation.h"
+#include "model/Translations.h"
 #include "prompts/AccessibleText.h"
 #include "prompts/ReadableComboBox.h"
 #include "prompts/TextFieldFocus.h"
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     int exitCode = 0;
     {
         QApplication app(argc, argv);
+        Translations::install(app);
         keepActiveWindowInStep(app);
         sayTextFieldsOnFocus(app);
         installReadableLineEdits();

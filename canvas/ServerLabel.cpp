@@ -56,7 +56,9 @@ public:
         case QAccessible::Name:
             return label()->spokenName();
         case QAccessible::Description:
-            return QStringLiteral("Arrows move it, Control with arrows resizes it, Return opens it, Menu key for more");
+            //: What a screen reader says a server label's keys do
+            return ServerLabel::tr(
+                "Arrows move it, Control with arrows resizes it, Return opens it, Menu key for more");
         default:
             return QAccessibleWidget::text(kind);
         }
@@ -200,14 +202,15 @@ ServerLabel* ServerLabel::firstInReadingOrder(const QList<ServerLabel*>& labels)
 
 QString ServerLabel::spokenName() const
 {
-    QString name = QStringLiteral("Server %1, %2, at %3, %4, %5 by %6")
-                       .arg(text(), hostAndProtocol)
-                       .arg(x())
-                       .arg(y())
-                       .arg(width())
-                       .arg(height());
+    // One pass: a server's name may hold a % of its own.
+    //: A server label as a screen reader names it: %1 the server's name, %2 its address and protocol
+    //: ("host:3389, RDP"), %3, %4 its place and %5 by %6 its size, in pixels
+    QString name = tr("Server %1, %2, at %3, %4, %5 by %6")
+                       .arg(text(), hostAndProtocol, QString::number(x()), QString::number(y()),
+                            QString::number(width()), QString::number(height()));
     if (unanswered)
-        name += QStringLiteral(", did not answer");
+        //: Ends a server label's spoken name when its server did not answer a connection check
+        name += tr(", did not answer");
     return name;
 }
 
@@ -254,8 +257,12 @@ void ServerLabel::keyPressEvent(QKeyEvent* event)
         applyBox(keyStep(*bounds, {box.xpos, box.ypos, box.width, box.height, false, false}, arrows[event->key()], resize));
         keyMoved = true;
         // Seen at once on the picture; said at once to a screen reader's user.
-        Announcer::announce(this, resize ? QStringLiteral("size %1 by %2").arg(width()).arg(height())
-                                         : QStringLiteral("at %1, %2").arg(x()).arg(y()));
+        if (resize)
+            //: A label's new size in pixels, said as an arrow key resizes it: %1 its width, %2 its height
+            Announcer::announce(this, tr("size %1 by %2").arg(width()).arg(height()));
+        else
+            //: A label's new place in pixels, said as an arrow key moves it
+            Announcer::announce(this, tr("at %1, %2").arg(x()).arg(y()));
         return;
     }
     const QList<int> modifierKeys{Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta};
@@ -362,13 +369,13 @@ void ServerLabel::onRightClick(QPoint point)
     setHighlighted(true);
     inContextMenu = true;
     QMenu menu;
-    connect(menu.addAction(QStringLiteral("Clone this server")), &QAction::triggered, this,
+    connect(menu.addAction(tr("Clone this server")), &QAction::triggered, this,
             &ServerLabel::onCloneServerClicked);
-    connect(menu.addAction(QStringLiteral("Edit server settings")), &QAction::triggered, this,
+    connect(menu.addAction(tr("Edit server settings")), &QAction::triggered, this,
             &ServerLabel::onEditServerClicked);
-    connect(menu.addAction(QStringLiteral("Check connection")), &QAction::triggered, this,
+    connect(menu.addAction(tr("Check connection")), &QAction::triggered, this,
             [this] { emit connectionCheckRequested(handle); });
-    connect(menu.addAction(QStringLiteral("Delete server")), &QAction::triggered, this,
+    connect(menu.addAction(tr("Delete server")), &QAction::triggered, this,
             &ServerLabel::onDeleteServerClicked);
     menu.exec(mapToGlobal(point));
     inContextMenu = false;
@@ -406,8 +413,8 @@ void ServerLabel::onEditServerClicked()
 
 void ServerLabel::onDeleteServerClicked()
 {
-    if (Prompts::askYesNo(window(), QStringLiteral("Confirm delete server"),
-                          QStringLiteral("\nAre you sure you want to delete this server?")) == QMessageBox::No)
+    if (Prompts::askYesNo(window(), tr("Confirm delete server"),
+                          tr("\nAre you sure you want to delete this server?")) == QMessageBox::No)
         return;
     emit deleteRequested(handle);
 }

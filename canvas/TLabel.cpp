@@ -4,7 +4,7 @@
 
 TLabel::TLabel(QWidget* parent) : QLabel(parent)
 {
-    setAccessibleName(QStringLiteral("Network topology picture"));
+    setAccessibleName(tr("Network topology picture"));
 }
 
 void TLabel::mouseReleaseEvent(QMouseEvent* event)

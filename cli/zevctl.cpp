@@ -10,6 +10,7 @@
 #include "model/GitSetup.h"
 #include "model/SaveReport.h"
 #include "model/ThinClientImport.h"
+#include "model/Translations.h"
 #include "model/TrustedNames.h"
 #include "model/Workspace.h"
 
@@ -23,6 +24,12 @@
 #include <cerrno>
 
 namespace {
+
+// Messages and the words of the usage are translated; command names, options,
+// placeholders (FOLDER, OURS) and what show prints are not.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(zevctl)
+};
 
 constexpr int kUsageError = 64; // as sysexits.h names it
 constexpr int kTrouble = 2;     // a file that cannot be read or written
@@ -64,13 +71,15 @@ bool openFolder(Workspace& workspace, const QString& folder)
 {
     const LoadOutcome opened = workspace.open(folder);
     if (opened.conflictLine > 0)
+        //: %1 is a line number; “git mergetool” and “zevctl merge --ours or --theirs” are commands
         trouble(QDir(folder).filePath(Workspace::kConfigFileName), kUnresolvedConflicts,
-                QStringLiteral("line %1: settle them (an editor, git mergetool, or zevctl merge --ours or --theirs)")
+                Text::tr("line %1: settle them (an editor, git mergetool, or zevctl merge --ours or --theirs)")
                     .arg(opened.conflictLine));
     else if (opened.folderError.isError())
         trouble(folder, opened.folderError);
     else if (opened.config == FileRead::Status::Missing)
-        trouble(workspace.configPath(), ENOENT, QStringLiteral("zevctl init FOLDER makes a new working folder"));
+        //: “zevctl init FOLDER” is a command and stays as it is
+        trouble(workspace.configPath(), ENOENT, Text::tr("zevctl init FOLDER makes a new working folder"));
     else if (opened.config != FileRead::Status::Read)
         trouble(workspace.configPath(), opened.configError);
     return opened.conflictLine == 0 && !opened.folderError.isError() && opened.config == FileRead::Status::Read;
@@ -81,25 +90,25 @@ int reportSave(const SaveOutcome& saved)
 {
     switch (saved.status) {
     case SaveOutcome::Status::Saved:
-        out() << SaveReport::saved(saved, QLocale::c()) << Qt::endl;
+        out() << SaveReport::saved(saved) << Qt::endl;
         if (const QString displaced = SaveReport::displacedChange(saved); !displaced.isEmpty())
             err() << displaced << Qt::endl;
         return 0;
     case SaveOutcome::Status::Busy:
-        err() << "Another program is saving into the working folder; nothing was written." << Qt::endl;
+        err() << Text::tr("Another program is saving into the working folder; nothing was written.") << Qt::endl;
         return 1;
     case SaveOutcome::Status::Cancelled:
-        err() << "zev.conf was changed by another program meanwhile; nothing was written." << Qt::endl;
+        err() << Text::tr("zev.conf was changed by another program meanwhile; nothing was written.") << Qt::endl;
         return 1;
     case SaveOutcome::Status::LockRefused:
     case SaveOutcome::Status::ConfigRefused:
         trouble(saved.stoppedAt, saved.error, saved.advice);
-        err() << "Nothing was written." << Qt::endl;
+        err() << Text::tr("Nothing was written.") << Qt::endl;
         return kTrouble;
     case SaveOutcome::Status::DevicesFailed:
         for (const FileFailure& failure : saved.failedDevices)
             trouble(failure.path, failure.error, failure.advice);
-        err() << "Not all thinclient configuration files have been created." << Qt::endl;
+        err() << Text::tr("Not all thinclient configuration files have been created.") << Qt::endl;
         return 1;
     }
     return 1;
@@ -122,8 +131,9 @@ int check(const QStringList& arguments)
         return kTrouble;
     QStringList problems = workspace.problems(QSize());
     for (const ClientConfigFile::FileBehind& file : workspace.devicesBehind())
-        problems << file.name + (file.missing ? QStringLiteral(": missing") : QStringLiteral(": does not match zev.conf"));
-    if (const QString behind = SaveReport::devicesBehind(workspace.devicesBehind().size(), QLocale::c()); !behind.isEmpty())
+        //: %1 is the name of a device file
+        problems << (file.missing ? Text::tr("%1: missing") : Text::tr("%1: does not match zev.conf")).arg(file.name);
+    if (const QString behind = SaveReport::devicesBehind(workspace.devicesBehind().size()); !behind.isEmpty())
         problems << behind;
     problems << workspace.sharingProblems();
     if (const QString git = GitSetup::missing(arguments[0]); !git.isEmpty())
@@ -148,11 +158,12 @@ int import(const QStringList& arguments)
     if (!openFolder(workspace, arguments[0]) || !readArgument(arguments[1], list))
         return kTrouble;
     const ThinClientImport::Stats stats = workspace.importThinClients(list, [](const QString& line) {
-        out() << "Invalid serial number found, discarding following entry: " << line << Qt::endl;
+        out() << Text::tr("Invalid serial number found, discarding following entry: %1").arg(line) << Qt::endl;
     });
     out() << ThinClientImport::statusText(stats) << Qt::endl;
     for (const QString& line : stats.skipped)
-        err() << "Skipped line (not SERIAL,,,Description): " << line << Qt::endl;
+        //: SERIAL,,,Description is the form of a line of the list, and stays as it is
+        err() << Text::tr("Skipped line (not SERIAL,,,Description): %1").arg(line) << Qt::endl;
     const int saved = save(workspace);
     return saved == 0 && !stats.skipped.isEmpty() ? 1 : saved;
 }
@@ -165,7 +176,8 @@ int diff(const QStringList& arguments)
         return kTrouble;
     for (const auto& [path, text] : {std::pair(arguments[0], &older), std::pair(arguments[1], &newer)}) {
         if (const qsizetype line = ConfigFile::conflictMarkerLine(*text); line > 0)
-            return trouble(path, kUnresolvedConflicts, QStringLiteral("line %1").arg(line));
+            //: %1 is a line number
+            return trouble(path, kUnresolvedConflicts, Text::tr("line %1").arg(line));
     }
     const QStringList lines = ConfigCompare::differences(older, newer);
     for (const QString& line : lines)
@@ -186,6 +198,17 @@ int show(const QStringList& arguments)
     for (const QString& line : ConfigCompare::describe(text))
         out() << line << u'\n';
     return 0;
+}
+
+// "usage: " before the first of lines, the others lined up under it.
+QString usageLines(const QStringList& lines)
+{
+    //: %1 is a command line with its placeholders, which stay as they are
+    QString text = Text::tr("usage: %1").arg(lines.first());
+    const QString indent(qMax(text.size() - lines.first().size(), qsizetype(0)), u' ');
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        text += u'\n' + indent + lines[i];
+    return text;
 }
 
 // What was wrong, then the short usage: the whole list is --help's.
@@ -225,9 +248,10 @@ int merge(const QStringList& arguments)
     const QStringList files = arguments.filter(QRegularExpression(QStringLiteral("^(?!--)")));
     bool sized = false;
     const int markerSize = optionValue(arguments, QStringLiteral("--marker-size="), QStringLiteral("7")).toInt(&sized);
-    if (!sized || markerSize < 1 || markerSize > 100)
-        return wrongCall(QStringLiteral("--marker-size takes a number from 1 to 100"),
-                         QStringLiteral("usage: zevctl merge [--ours | --theirs] [--marker-size=N] BASE OURS THEIRS"));
+    if (!sized || markerSize < 1 || markerSize > 100) {
+        const QString line = QStringLiteral("zevctl merge [--ours | --theirs] [--marker-size=N] BASE OURS THEIRS");
+        return wrongCall(Text::tr("--marker-size takes a number from 1 to 100"), usageLines({line}));
+    }
     QByteArray base;
     QByteArray ours;
     QByteArray theirs;
@@ -238,9 +262,12 @@ int merge(const QStringList& arguments)
     const bool settled = settleForTheirs || arguments.contains(QStringLiteral("--ours"));
     for (MergeConflict& conflict : merged.conflicts) {
         conflict.takeTheirs = settleForTheirs;
-        err() << "conflict: " << conflict.record << ": " << conflict.field << ": before " << conflict.base
-              << ", ours " << conflict.mine << ", theirs " << conflict.theirs
-              << (settled ? (settleForTheirs ? " (theirs taken)" : " (ours kept)") : "") << Qt::endl;
+        //: %1 names a server or a thinclient, %2 the keys of zev.conf in conflict, %3 to %5 each side's value
+        const QString text =
+            !settled          ? Text::tr("conflict: %1: %2: before %3, ours %4, theirs %5")
+            : settleForTheirs ? Text::tr("conflict: %1: %2: before %3, ours %4, theirs %5 (theirs taken)")
+                              : Text::tr("conflict: %1: %2: before %3, ours %4, theirs %5 (ours kept)");
+        err() << text.arg(conflict.record, conflict.field, conflict.base, conflict.mine, conflict.theirs) << Qt::endl;
     }
     const bool marked = !settled && !merged.conflicts.isEmpty();
     if (const int status = writeMerged(files[1], marked ? merged.markedText(markerSize) : merged.text()))
@@ -252,7 +279,9 @@ int init(const QStringList& arguments)
 {
     if (const FileError error = Workspace::createFolder(arguments[0]); error.isError())
         return trouble(QDir(arguments[0]).filePath(Workspace::kConfigFileName), error);
-    out() << "Made " << QDir::toNativeSeparators(QDir(arguments[0]).filePath(Workspace::kConfigFileName)) << Qt::endl;
+    //: %1 is the path of the zev.conf made
+    out() << Text::tr("Made %1").arg(QDir::toNativeSeparators(QDir(arguments[0]).filePath(Workspace::kConfigFileName)))
+          << Qt::endl;
     return 0;
 }
 
@@ -272,8 +301,11 @@ int gitHook(const QStringList&)
         Workspace workspace;
         const LoadOutcome opened = workspace.open(folder);
         if (opened.conflictLine > 0) {
-            err() << "zevctl: " << QDir(folder).filePath(Workspace::kConfigFileName)
-                  << " holds unresolved merge conflicts: its device files are written once they are settled and committed"
+            //: %1 is the path of a zev.conf
+            err() << "zevctl: "
+                  << Text::tr("%1 holds unresolved merge conflicts: its device files are written once they are settled "
+                              "and committed")
+                         .arg(QDir(folder).filePath(Workspace::kConfigFileName))
                   << Qt::endl;
             continue;
         }
@@ -290,22 +322,40 @@ struct Command {
     const char* name;
     const char* arguments; // the names of its arguments, one word each
     const char* options;   // the options it takes, as "[--a | --b] [--c=N]"
-    const char* summary;
+    const char* summary;   // marked for translation, translated where shown
     int (*run)(const QStringList& arguments);
 };
 
 const Command kCommands[] = {
-    {"check", "FOLDER", "", "the configuration check: a problem a line; 0 none, 1 some, 2 unreadable", check},
-    {"write", "FOLDER", "", "writes zev.conf and every device file, as a save in the window does", write},
-    {"import", "FOLDER LIST", "", "imports a device list (SERIAL,,,Description lines), then saves", import},
-    {"diff", "OLD NEW", "", "what changed between two zev.conf files, record by record; 1 when any", diff},
-    {"show", "FILE", "", "a zev.conf as sorted records, a line per field (a git textconv)", show},
+    {"check", "FOLDER", "",
+     QT_TRANSLATE_NOOP("zevctl", "the configuration check: a problem a line; 0 none, 1 some, 2 unreadable"), check},
+    {"write", "FOLDER", "",
+     QT_TRANSLATE_NOOP("zevctl", "writes zev.conf and every device file, as a save in the window does"), write},
+    {"import", "FOLDER LIST", "",
+     QT_TRANSLATE_NOOP("zevctl", "imports a device list (SERIAL,,,Description lines), then saves"), import},
+    {"diff", "OLD NEW", "",
+     QT_TRANSLATE_NOOP("zevctl", "what changed between two zev.conf files, record by record; 1 when any"), diff},
+    {"show", "FILE", "", QT_TRANSLATE_NOOP("zevctl", "a zev.conf as sorted records, a line per field (a git textconv)"),
+     show},
     {"merge", "BASE OURS THEIRS", "[--ours | --theirs] [--marker-size=N]",
-     "three-way merge into OURS, conflicts marked (1) or settled one way (a git merge driver)", merge},
-    {"init", "FOLDER", "", "makes a new working folder: an empty zev.conf (never over one)", init},
-    {"git-setup", "FOLDER", "", "sets up the git work tree around FOLDER: attributes, ignores, the driver, the hooks", gitSetup},
-    {"git-hook", "", "", "run by the hooks git-setup installs: writes device files that do not follow zev.conf", gitHook},
+     QT_TRANSLATE_NOOP("zevctl",
+                       "three-way merge into OURS, conflicts marked (1) or settled one way (a git merge driver)"),
+     merge},
+    {"init", "FOLDER", "",
+     QT_TRANSLATE_NOOP("zevctl", "makes a new working folder: an empty zev.conf (never over one)"), init},
+    {"git-setup", "FOLDER", "",
+     QT_TRANSLATE_NOOP("zevctl", "sets up the git work tree around FOLDER: attributes, ignores, the driver, the hooks"),
+     gitSetup},
+    {"git-hook", "", "",
+     QT_TRANSLATE_NOOP("zevctl",
+                       "run by the hooks git-setup installs: writes device files that do not follow zev.conf"),
+     gitHook},
 };
+
+QString summary(const Command& command)
+{
+    return QCoreApplication::translate("zevctl", command.summary);
+}
 
 QString usageLine(const Command& command)
 {
@@ -327,9 +377,10 @@ bool takesOption(const Command& command, const QString& option)
 
 QString usage()
 {
-    QString text = QStringLiteral("usage: zevctl COMMAND ARGUMENTS...\n       zevctl --help | --version\n\n");
+    const QString call = QStringLiteral("zevctl COMMAND ARGUMENTS...");
+    QString text = usageLines({call, QStringLiteral("zevctl --help | --version")}) + QStringLiteral("\n\n");
     for (const Command& command : kCommands)
-        text += QStringLiteral("  %1\n      %2\n").arg(usageLine(command), QLatin1String(command.summary));
+        text += QStringLiteral("  %1\n      %2\n").arg(usageLine(command), summary(command));
     return text;
 }
 
@@ -338,8 +389,10 @@ QString shortUsage()
     QStringList names;
     for (const Command& command : kCommands)
         names << QLatin1String(command.name);
-    return QStringLiteral("usage: zevctl COMMAND ARGUMENTS...\n       zevctl [COMMAND] --help | --version\n"
-                          "commands: ") + names.join(u' ');
+    //: %1 lists the names of the commands
+    const QString commands = Text::tr("commands: %1").arg(names.join(u' '));
+    const QString call = QStringLiteral("zevctl COMMAND ARGUMENTS...");
+    return usageLines({call, QStringLiteral("zevctl [COMMAND] --help | --version")}) + u'\n' + commands;
 }
 
 } // namespace
@@ -347,6 +400,7 @@ QString shortUsage()
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    Translations::install(app);
     const QStringList arguments = app.arguments().mid(1);
     if (arguments.contains(QLatin1String("--version"))) {
         out() << "zevctl, " << kVersionText << Qt::endl;
@@ -358,25 +412,24 @@ int main(int argc, char* argv[])
             command = &known;
     }
     if (arguments.contains(QLatin1String("--help"))) {
-        out() << (command ? QStringLiteral("usage: %1\n%2").arg(usageLine(*command), QLatin1String(command->summary))
-                          : usage())
-              << Qt::endl;
+        out() << (command ? usageLines({usageLine(*command)}) + u'\n' + summary(*command) : usage()) << Qt::endl;
         return 0;
     }
     if (arguments.isEmpty())
-        return wrongCall(QStringLiteral("no command given"), shortUsage());
+        return wrongCall(Text::tr("no command given"), shortUsage());
     if (!command)
-        return wrongCall(QStringLiteral("unknown command “%1”").arg(arguments[0]), shortUsage());
+        return wrongCall(Text::tr("unknown command “%1”").arg(arguments[0]), shortUsage());
     const QStringList rest = arguments.mid(1);
     const auto option = std::find_if(rest.begin(), rest.end(),
                                      [command](const QString& a) { return a.startsWith(u'-') && !takesOption(*command, a); });
     if (option != rest.end())
-        return wrongCall(QStringLiteral("unknown option “%1”").arg(*option), QStringLiteral("usage: ") + usageLine(*command));
+        return wrongCall(Text::tr("unknown option “%1”").arg(*option), usageLines({usageLine(*command)}));
     const qsizetype options = std::count_if(rest.begin(), rest.end(), [](const QString& a) { return a.startsWith(u'-'); });
     const QString wanted = QString::fromLatin1(command->arguments);
     if (rest.size() - options != (wanted.isEmpty() ? 0 : wanted.count(u' ') + 1))
-        return wrongCall(QStringLiteral("%1 takes %2").arg(QLatin1String(command->name), QLatin1String(command->arguments)),
-                         QStringLiteral("usage: ") + usageLine(*command));
+        //: %1 is a command, %2 the placeholders of its arguments (“merge takes BASE OURS THEIRS”)
+        return wrongCall(Text::tr("%1 takes %2").arg(QLatin1String(command->name), QLatin1String(command->arguments)),
+                         usageLines({usageLine(*command)}));
     const int status = command->run(rest);
     out().flush(); // long listings go out a buffer at a time, not a line at a time
     return status;

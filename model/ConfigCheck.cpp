@@ -4,11 +4,16 @@
 #include "model/Lookup.h"
 #include "model/Server.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRect>
 #include <QSet>
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ConfigCheck)
+};
 
 void checkServers(const QList<Server*>& servers, const QSize& picture, QStringList& problems)
 {
@@ -17,19 +22,18 @@ void checkServers(const QList<Server*>& servers, const QSize& picture, QStringLi
     const QRect area(QPoint(0, 0), picture);
     for (Server* server : servers) {
         if (const Server* first = earlierOfId.find(server->server_id))
-            problems << QStringLiteral("Servers “%1” and “%2” share the id %3")
+            problems << Text::tr("Servers “%1” and “%2” share the id %3")
                             .arg(first->display_name, server->display_name, server->server_id);
         earlierOfId.add(server);
         const QString pair = hostAndApplicationKey(*server);
         if (const Server* first = firstOfPair.value(pair))
-            problems << QStringLiteral("Servers “%1” and “%2” share the host %3 and remote application “%4”")
+            problems << Text::tr("Servers “%1” and “%2” share the host %3 and remote application “%4”")
                             .arg(first->display_name, server->display_name, server->rps_hostname_port,
                                  server->remote_app);
         else
             firstOfPair.insert(pair, server);
         if (!picture.isEmpty() && !area.contains(labelRect(*server)))
-            problems
-                << QStringLiteral("The label of server “%1” lies partly outside the picture").arg(server->display_name);
+            problems << Text::tr("The label of server “%1” lies partly outside the picture").arg(server->display_name);
     }
 }
 
@@ -39,16 +43,16 @@ void checkThinClients(const QList<ThinClient*>& thinClients, const QList<Server*
     SerialIndex earlierOfSerial{QList<ThinClient*>()};
     for (ThinClient* client : thinClients) {
         if (!ClientConfigFile::isUsableSerial(client->serial_number))
-            problems << QStringLiteral("Thinclient “%1”: the serial number “%2” cannot name a device file")
+            problems << Text::tr("Thinclient “%1”: the serial number “%2” cannot name a device file")
                             .arg(client->desc, client->serial_number);
         else if (const ThinClient* first = earlierOfSerial.find(client->serial_number))
-            problems << QStringLiteral("Thinclients %1 (“%2”) and %3 (“%4”) share the device file %5")
+            problems << Text::tr("Thinclients %1 (“%2”) and %3 (“%4”) share the device file %5")
                             .arg(first->serial_number, first->desc, client->serial_number, client->desc,
                                  ClientConfigFile::fileName(client->serial_number));
         earlierOfSerial.add(client);
         for (const QString& id : client->server_ids) {
             if (!serverOfId.find(id))
-                problems << QStringLiteral("Thinclient %1 is assigned the server id %2, which no server has")
+                problems << Text::tr("Thinclient %1 is assigned the server id %2, which no server has")
                                 .arg(client->serial_number, id);
         }
     }
@@ -63,7 +67,7 @@ void checkStaleFiles(const QList<ThinClient*>& thinClients, const QStringList& f
         deviceFiles.insert(ClientConfigFile::fileName(client->serial_number));
     for (const QString& name : filesInFolder) {
         if (name.endsWith(QLatin1String(".conf")) && !deviceFiles.contains(name))
-            problems << QStringLiteral("The file %1 belongs to no thinclient; a device may still read it").arg(name);
+            problems << Text::tr("The file %1 belongs to no thinclient; a device may still read it").arg(name);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "model/ConfigRecords.h"
 #include "model/Lookup.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -10,6 +11,10 @@
 namespace {
 
 using namespace ConfigRecords;
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ConfigCompare)
+};
 
 const Kind kKinds[] = {Kind::Server, Kind::Device};
 
@@ -93,9 +98,11 @@ QString serverChanges(const QStringList& older, const QStringList& newer, const 
             removed << id;
     QStringList parts;
     if (!added.isEmpty())
-        parts << QStringLiteral("servers added ") + names.list(added);
+        //: %1 lists the servers by name
+        parts << Text::tr("servers added %1").arg(names.list(added));
     if (!removed.isEmpty())
-        parts << QStringLiteral("servers removed ") + names.list(removed);
+        //: %1 lists the servers by name
+        parts << Text::tr("servers removed %1").arg(names.list(removed));
     const auto inOrder = [](const QStringList& ids) {
         QStringList keys;
         for (const QString& id : ids)
@@ -103,7 +110,7 @@ QString serverChanges(const QStringList& older, const QStringList& newer, const 
         return keys;
     };
     if (parts.isEmpty() && inOrder(older) != inOrder(newer))
-        parts << QStringLiteral("servers reordered");
+        parts << Text::tr("servers reordered");
     return parts.join(QStringLiteral("; "));
 }
 
@@ -121,7 +128,8 @@ QStringList describe(const QByteArray& text)
         const QStringList names = fieldNames(kind);
         for (const QString& key : sortedKeys(records)) {
             const Record& record = *records.find(key);
-            const QString head = recordName(kind, record) + QStringLiteral(": ");
+            // Never translated: git compares these lines, whoever runs it.
+            const QString head = recordName(kind, record, Wording::English) + QStringLiteral(": ");
             for (qsizetype i = 0; i < names.size(); ++i)
                 lines << head + names[i] + QStringLiteral(" = ") + record.values[i];
             if (kind == Kind::Device)
@@ -145,16 +153,20 @@ QStringList differences(const QByteArray& older, const QByteArray& newer)
             const Record* old = was.find(key);
             const Record* now = is.find(key);
             if (!old || !now) {
-                lines << recordName(kind, old ? *old : *now) + (old ? QStringLiteral(" removed") : QStringLiteral(" added"));
+                //: %1 names a server or a thinclient
+                lines << (old ? Text::tr("%1 removed").arg(recordName(kind, *old))
+                              : Text::tr("%1 added").arg(recordName(kind, *now)));
                 continue;
             }
-            const QString name = recordName(kind, *now) + QStringLiteral(": ");
+            const QString name = recordName(kind, *now);
             for (qsizetype i = 0; i < names.size(); ++i) {
                 if (old->values[i] != now->values[i])
-                    lines << name + names[i] + u' ' + quoted(old->values[i]) + QStringLiteral(" → ") + quoted(now->values[i]);
+                    //: %1 names a server or a thinclient, %2 is a key of zev.conf, %3 its old value, %4 its new one
+                    lines << Text::tr("%1: %2 “%3” → “%4”").arg(name, names[i], old->values[i], now->values[i]);
             }
             if (const QString servers = serverChanges(old->serverIds, now->serverIds, serverNames); !servers.isEmpty())
-                lines << name + servers;
+                //: %1 names a thinclient, %2 says how its servers changed
+                lines << Text::tr("%1: %2").arg(name, servers);
         }
     }
     return lines;

@@ -6,6 +6,7 @@
 #include "model/ServerFields.h"
 #include "model/ThinClient.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -16,7 +17,18 @@ namespace {
 
 using namespace ConfigRecords;
 
-const QString kNone = QStringLiteral("(none)");
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ConfigMerge)
+};
+
+// A conflict's field names (zev.conf's keys, "record", "repeated") are
+// compared by the code: never translated. Its values' words are shown.
+QString none()
+{
+    //: the value of a side of a merge conflict that does not hold the record, or the field
+    return Text::tr("(none)");
+}
+
 const QString kWholeRecord = QStringLiteral("record");
 const QString kRepeated = QStringLiteral("repeated");
 const QString kServersGroup = QStringLiteral("servers");
@@ -116,10 +128,12 @@ public:
             else if (!b)
                 merged.add(m); // new in mine
             else if (m == *b)
-                took(kind, m, QStringLiteral("deleted as in theirs"));
+                //: %1 names a server or a thinclient
+                took(kind, m, Text::tr("%1: deleted as in theirs").arg(recordName(kind, m)));
             else {
-                conflict(kind, m, kWholeRecord, QStringLiteral("present"), QStringLiteral("changed"),
-                         QStringLiteral("deleted"), std::nullopt);
+                //: the state of a record on each side of a merge conflict: before, ours, theirs
+                conflict(kind, m, kWholeRecord, Text::tr("present"), Text::tr("changed"), Text::tr("deleted"),
+                         std::nullopt);
                 merged.add(m);
             }
         }
@@ -131,13 +145,13 @@ public:
             if (b && t == *b)
                 continue; // deleted in mine
             if (b) {
-                conflict(kind, t, kWholeRecord, QStringLiteral("present"), QStringLiteral("deleted"),
-                         QStringLiteral("changed"), t);
+                conflict(kind, t, kWholeRecord, Text::tr("present"), Text::tr("deleted"), Text::tr("changed"), t);
             } else if (t.occurrence > 1) {
                 repeated(kind, t, mine, theirs, repeatConflicts);
             } else {
                 merged.add(t);
-                took(kind, t, QStringLiteral("added from theirs"));
+                //: %1 names a server or a thinclient
+                took(kind, t, Text::tr("%1: added from theirs").arg(recordName(kind, t)));
             }
         }
     }
@@ -154,7 +168,7 @@ private:
         for (const Group& group : groups) {
             const QString mv = valuesOf(m, group);
             const QString tv = valuesOf(t, group);
-            const QString bv = b ? valuesOf(*b, group) : kNone;
+            const QString bv = b ? valuesOf(*b, group) : none();
             if (mv == tv || (b && bv == tv))
                 continue;
             if (mineUnchanged || (b && bv == mv)) {
@@ -171,7 +185,9 @@ private:
                 fromTheirs << kServersGroup;
         }
         if (!fromTheirs.isEmpty())
-            took(kind, out, fromTheirs.join(QStringLiteral(", ")) + QStringLiteral(" from theirs"));
+            //: %1 names a server or a thinclient, %2 lists keys of zev.conf
+            took(kind, out,
+                 Text::tr("%1: %2 from theirs").arg(recordName(kind, out), fromTheirs.join(QStringLiteral(", "))));
         return out;
     }
 
@@ -185,7 +201,8 @@ private:
         if (found == repeatConflicts.end()) {
             const Record* own = mine.find(key);
             const Record* first = theirs.find(key); // always there: t repeats it
-            conflict(kind, own ? *own : *first, kRepeated, kNone, own ? QStringLiteral("once") : kNone, QString(),
+            //: how often the record is on this side of a merge conflict
+            conflict(kind, own ? *own : *first, kRepeated, none(), own ? Text::tr("once") : none(), QString(),
                      std::nullopt);
             result.conflicts.last().key = key;
             found = repeatConflicts.insert(key, {result.conflicts.size() - 1, 0});
@@ -193,7 +210,8 @@ private:
         MergeConflict& repeats = result.conflicts[found->conflict];
         repeats.theirsRecord = t;
         const int count = ++found->count;
-        repeats.theirs = count == 1 ? QStringLiteral("1 more time") : QStringLiteral("%1 more times").arg(count);
+        //: how often theirs holds the record again
+        repeats.theirs = Text::tr("%Ln more times", nullptr, count);
     }
 
     void conflict(Kind kind, const Record& record, const QString& field, const QString& base, const QString& mine,
@@ -203,9 +221,10 @@ private:
                                           mine,  theirs,     /*takeTheirs*/ false, theirsRecord};
     }
 
-    void took(Kind kind, const Record& record, const QString& what)
+    // text names the record, then says what came from theirs.
+    void took(Kind kind, const Record& record, const QString& text)
     {
-        result.taken << MergeChange{kind, record.key, recordName(kind, record) + QStringLiteral(": ") + what};
+        result.taken << MergeChange{kind, record.key, text};
     }
 
     MergeResult& result;
@@ -386,10 +405,11 @@ QList<MergeChange> MergeResult::changes() const
 {
     QList<MergeChange> all = taken;
     for (const MergeConflict& conflict : conflicts)
+        //: %1 names a server or a thinclient, %2 the keys of zev.conf in conflict
         all << MergeChange{conflict.kind, conflict.key,
-                           conflict.record + QStringLiteral(": ") + conflict.field +
-                               (conflict.takeTheirs ? QStringLiteral(" settled for theirs")
-                                                    : QStringLiteral(" settled for mine"))};
+                           (conflict.takeTheirs ? Text::tr("%1: %2 settled for theirs")
+                                                : Text::tr("%1: %2 settled for mine"))
+                               .arg(conflict.record, conflict.field)};
     return all;
 }
 

@@ -5,6 +5,8 @@
 #include "model/ServerFields.h"
 #include "model/ThinClient.h"
 
+#include <QCoreApplication>
+
 namespace ConfigRecords {
 
 void Records::add(Record record)
@@ -66,11 +68,21 @@ QSet<QString> serverIdKeys(const QStringList& ids)
     return keys;
 }
 
-QString recordName(Kind kind, const Record& record)
+QString recordName(Kind kind, const Record& record, Wording wording)
 {
-    const QString name = kind == Kind::Device ? QStringLiteral("Thinclient “%1”").arg(record.values[1])
-                                              : QStringLiteral("Server “%1” (%2)").arg(record.values[1], record.values[0]);
-    return record.occurrence > 1 ? name + QStringLiteral(" (repeated)") : name;
+    const auto words = [wording](const char* text) {
+        return wording == Wording::Translated ? QCoreApplication::translate("ConfigRecords", text)
+                                              : QString::fromUtf8(text);
+    };
+    //: %1 is the serial number of a device
+    static const char* const kDevice = QT_TRANSLATE_NOOP("ConfigRecords", "Thinclient “%1”");
+    //: %1 is the name of a server, %2 its id
+    static const char* const kServer = QT_TRANSLATE_NOOP("ConfigRecords", "Server “%1” (%2)");
+    //: %1 names a record whose id or serial number the file holds more than once
+    static const char* const kRepeated = QT_TRANSLATE_NOOP("ConfigRecords", "%1 (repeated)");
+    const QString name = kind == Kind::Device ? words(kDevice).arg(record.values[1])
+                                              : words(kServer).arg(record.values[1], record.values[0]);
+    return record.occurrence > 1 ? words(kRepeated).arg(name) : name;
 }
 
 } // namespace ConfigRecords

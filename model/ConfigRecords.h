@@ -48,7 +48,10 @@ Side readRecords(const QByteArray& text);
 QStringList fieldNames(Kind kind);
 // The ids of a device's servers as they are compared, letter case aside.
 QSet<QString> serverIdKeys(const QStringList& ids);
+// How a record is named: in the user's language, or in English whatever the
+// language (zevctl show, whose lines git compares).
+enum class Wording { Translated, English };
 // "Server “Name” (id)" or "Thinclient “SERIAL”", and " (repeated)" after a repeat of a key.
-QString recordName(Kind kind, const Record& record);
+QString recordName(Kind kind, const Record& record, Wording wording = Wording::Translated);
 
 } // namespace ConfigRecords

@@ -3,12 +3,18 @@
 #include "model/BatchSave.h"
 #include "model/TrustedNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
 namespace {
+
+// What it says it did; what it writes to files and to git's configuration is never translated.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(GitSetup)
+};
 
 const QString kHookCall = QStringLiteral("git-hook");
 const QStringList kHooks{QStringLiteral("post-merge"), QStringLiteral("post-checkout"), QStringLiteral("post-commit"),
@@ -69,7 +75,7 @@ bool holdLines(const QString& path, const QStringList& wanted, const QString& fi
     if (!folder.isOpen() || file.save(target.fileName(), text.toUtf8()) != 0)
         return false;
     said << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
-                                         missing.isEmpty() ? QStringLiteral("an earlier zevctl's line replaced")
+                                         missing.isEmpty() ? Text::tr("an earlier zevctl's line replaced")
                                                            : missing.join(QStringLiteral(", ")));
     return true;
 }
@@ -122,7 +128,7 @@ Outcome setUp(const QString& folder, const QString& zevctl)
     Outcome outcome;
     const QString folderInTree = placeInTree(folder);
     if (folderInTree.isEmpty()) {
-        outcome.lines << QStringLiteral("%1: not in a git work tree").arg(QDir::toNativeSeparators(folder));
+        outcome.lines << Text::tr("%1: not in a git work tree").arg(QDir::toNativeSeparators(folder));
         return outcome;
     }
     QStringList& said = outcome.lines;
@@ -149,9 +155,9 @@ Outcome setUp(const QString& folder, const QString& zevctl)
     }
     outcome.done = done;
     if (!done)
-        said << QStringLiteral("git-setup stopped: a file or setting could not be written");
+        said << Text::tr("git-setup stopped: a file or setting could not be written");
     else if (said.isEmpty())
-        said << QStringLiteral("Already set up: nothing changed");
+        said << Text::tr("Already set up: nothing changed");
     return outcome;
 }
 
@@ -179,8 +185,9 @@ QString missing(const QString& folder)
     if (git(folder, {QStringLiteral("config"), QStringLiteral("--get"), QStringLiteral("merge.zev.driver")}, &driver) &&
         folders(folder).contains(folderInTree) && hasHooks(folder))
         return {};
-    return QStringLiteral("Run “zevctl git-setup %1”: zev.conf is in git, but this clone lacks the merge driver and "
-                          "hooks that merge it by record and keep the device files following it")
+    //: %1 is a folder; “zevctl git-setup %1” is a command and stays as it is
+    return Text::tr("Run “zevctl git-setup %1”: zev.conf is in git, but this clone lacks the merge driver and "
+                    "hooks that merge it by record and keep the device files following it")
         .arg(QDir::toNativeSeparators(folder));
 }
 

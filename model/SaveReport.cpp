@@ -1,52 +1,55 @@
 #include "model/SaveReport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
 
-QString counted(const QLocale& locale, int count, const char* one, const char* many)
-{
-    return QStringLiteral("%1 %2").arg(locale.toString(count), QLatin1String(count == 1 ? one : many));
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SaveReport)
+};
 
 } // namespace
 
 namespace SaveReport {
 
-QString merged(const MergeOutcome& merged, const QLocale& locale)
+QString merged(const MergeOutcome& merged)
 {
-    return QStringLiteral("Merged with the changes on disk: %1, %2")
-        .arg(counted(locale, merged.serversTaken, "server", "servers"),
-             counted(locale, merged.devicesTaken, "device", "devices"));
+    return Text::tr("Merged with the changes on disk: %1, %2")
+        .arg(Text::tr("%Ln servers", nullptr, merged.serversTaken),
+             Text::tr("%Ln devices", nullptr, merged.devicesTaken));
 }
 
-QString saved(const SaveOutcome& saved, const QLocale& locale)
+QString saved(const SaveOutcome& saved)
 {
-    const QString devices = counted(locale, saved.devicesWritten, "device file", "device files");
-    QString written = saved.configWritten        ? QStringLiteral("Saved zev.conf and %1").arg(devices)
-                      : saved.devicesWritten > 0 ? QStringLiteral("Saved %1").arg(devices)
-                                                 : QStringLiteral("Saved: nothing to write");
+    const int devices = saved.devicesWritten;
+    QString written = saved.configWritten ? Text::tr("Saved zev.conf and %Ln device files", nullptr, devices)
+                      : devices > 0       ? Text::tr("Saved %Ln device files", nullptr, devices)
+                                          : Text::tr("Saved: nothing to write");
     if (saved.devicesUnchanged > 0)
-        written += QStringLiteral("; %1 already up to date").arg(locale.toString(saved.devicesUnchanged));
-    return saved.merged ? merged(*saved.merged, locale) + QStringLiteral("; ") + written : written;
+        //: %Ln counts device files left as they were
+        written += QStringLiteral("; ") + Text::tr("%Ln already up to date", nullptr, saved.devicesUnchanged);
+    return saved.merged ? merged(*saved.merged) + QStringLiteral("; ") + written : written;
 }
 
 QString displacedChange(const SaveOutcome& saved)
 {
     if (!saved.displacedChange)
         return {};
-    return QStringLiteral("Another program changed zev.conf while it was being saved; its version was replaced.")
-           + (saved.displacedCopy.isEmpty()
-                  ? QString()
-                  : QStringLiteral("\n\nIt is kept as:\n%1").arg(QDir::toNativeSeparators(saved.displacedCopy)));
+    const QString text =
+        Text::tr("Another program changed zev.conf while it was being saved; its version was replaced.");
+    if (saved.displacedCopy.isEmpty())
+        return text;
+    //: %1 is the path of the copy
+    return text + QStringLiteral("\n\n")
+           + Text::tr("It is kept as:\n%1").arg(QDir::toNativeSeparators(saved.displacedCopy));
 }
 
-QString devicesBehind(qsizetype count, const QLocale& locale)
+QString devicesBehind(qsizetype count)
 {
     if (count == 0)
         return {};
-    return count == 1 ? QStringLiteral("1 device file does not match zev.conf — Save writes it")
-                      : QStringLiteral("%1 device files do not match zev.conf — Save writes them").arg(locale.toString(count));
+    return Text::tr("%Ln device files do not match zev.conf — Save writes them", nullptr, int(count));
 }
 
 } // namespace SaveReport

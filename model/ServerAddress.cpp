@@ -1,6 +1,12 @@
 #include "model/ServerAddress.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ServerAddress)
+};
 
 // The usual port of each protocol, by the value zev.conf stores for it.
 const std::pair<const char*, quint16> kUsualPorts[] = {
@@ -58,11 +64,11 @@ ServerAddress serverAddress(const QString& hostnamePort, const QString& connecti
     if (rest.startsWith(u'[')) {
         const qsizetype close = rest.indexOf(u']');
         if (close < 0)
-            return refuse(QStringLiteral("the “]” after the IPv6 address is missing"));
+            return refuse(Text::tr("the “]” after the IPv6 address is missing"));
         address.host = rest.mid(1, close - 1);
         if (rest.size() > close + 1) {
             if (rest[close + 1] != u':')
-                return refuse(QStringLiteral("only “:” and a port may follow the “]”"));
+                return refuse(Text::tr("only “:” and a port may follow the “]”"));
             portText = rest.mid(close + 2);
         }
     } else if (rest.count(u':') == 1) {
@@ -72,16 +78,16 @@ ServerAddress serverAddress(const QString& hostnamePort, const QString& connecti
         address.host = rest; // a name, or a bare IPv6 address without a port
     }
     if (address.host.isEmpty())
-        return refuse(QStringLiteral("no host name or address is given"));
+        return refuse(Text::tr("no host name or address is given"));
 
     bool ok = true;
     uint port = portText.isEmpty() ? usualPort(connectionType, scheme) : portText.toUInt(&ok);
     if (!ok)
-        return refuse(QStringLiteral("the port “%1” is not a number").arg(portText));
+        return refuse(Text::tr("the port “%1” is not a number").arg(portText));
     if (!portText.isEmpty() && port <= kLastDisplay && countsDisplays(connectionType))
         port += usualPort(connectionType, scheme);
     if (port < 1 || port > 65535)
-        return refuse(QStringLiteral("the port %1 is not between 1 and 65535").arg(portText));
+        return refuse(Text::tr("the port %1 is not between 1 and 65535").arg(portText));
     address.port = quint16(port);
     address.valid = true;
     return address;

@@ -2,6 +2,7 @@
 
 #include "model/TrustedNames.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <fcntl.h>
@@ -10,6 +11,10 @@
 #include <unistd.h>
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SharedFolder)
+};
 
 bool belongsTo(gid_t group)
 {
@@ -60,8 +65,9 @@ QString advice(int folder, const QString& name)
         !S_ISREG(file.st_mode) || (file.st_gid == holder.st_gid && (file.st_mode & S_IWGRP) != 0))
         return {};
     const QString group = groupName(holder.st_gid);
-    return QStringLiteral("%1 cannot be written by the folder's group “%2”: its owner “%3” can run "
-                          "“chgrp %2 %1 && chmod g+rw %1” in the folder")
+    //: %1 is a file name, %2 a group, %3 a user; the command between “ ” stays as it is
+    return Text::tr("%1 cannot be written by the folder's group “%2”: its owner “%3” can run "
+                    "“chgrp %2 %1 && chmod g+rw %1” in the folder")
         .arg(name, group, userName(file.st_uid));
 }
 

@@ -5,6 +5,16 @@
 #include "model/TextLines.h"
 #include "model/ThinClient.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ThinClientImport)
+};
+
+} // namespace
+
 namespace ThinClientImport {
 
 Stats merge(const QByteArray& content, QList<ThinClient*>& thinClients,
@@ -42,14 +52,16 @@ Stats merge(const QByteArray& content, QList<ThinClient*>& thinClients,
 
 QString statusText(const Stats& stats)
 {
-    const QString counts = QStringLiteral("\nImport completed. Here are the stats:\n\nNew entries:\t\t%1\nUpdated entries:\t%2\n"
-                                          "Rejected entries:\t%3")
+    //: the tabs line up the numbers; keep them so
+    const QString counts = Text::tr("\nImport completed. Here are the stats:\n\n"
+                                    "New entries:\t\t%L1\nUpdated entries:\t%L2\nRejected entries:\t%L3")
                                .arg(stats.added)
                                .arg(stats.updated)
                                .arg(stats.rejected);
     if (stats.skipped.isEmpty())
         return counts;
-    return counts + QStringLiteral("\nSkipped lines (not SERIAL,,,Description): %1").arg(stats.skipped.size());
+    //: SERIAL,,,Description is the form of a line of the list, and stays as it is
+    return counts + u'\n' + Text::tr("Skipped lines (not SERIAL,,,Description): %L1").arg(stats.skipped.size());
 }
 
 } // namespace ThinClientImport

@@ -1,5 +1,6 @@
 #include "model/TrustedNames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -11,6 +12,11 @@
 #include <unistd.h>
 
 namespace {
+
+// What is wrong with a file, after its name: "zev.conf: not a plain file".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FileError)
+};
 
 // As many links as the kernel itself follows in one path.
 constexpr int kMaxLinks = 40;
@@ -132,17 +138,17 @@ QString FileError::text() const
 {
     switch (value) {
     case kNotPlainFile:
-        return QStringLiteral("not a plain file");
+        return Text::tr("not a plain file");
     case kTooLarge:
-        return QStringLiteral("larger than 256 MiB");
+        return Text::tr("larger than 256 MiB");
     case kUntrustedLink:
-        return QStringLiteral("a link another user made or could have moved here");
+        return Text::tr("a link another user made or could have moved here");
     case kReadOnly:
-        return QStringLiteral("read-only (no write permission set)");
+        return Text::tr("read-only (no write permission set)");
     case kUnresolvedConflicts:
-        return QStringLiteral("holds unresolved merge conflicts");
+        return Text::tr("holds unresolved merge conflicts");
     case kUnusableName:
-        return QStringLiteral("not a usable file name");
+        return Text::tr("not a usable file name");
     default:
         return QString::fromLocal8Bit(std::strerror(value));
     }

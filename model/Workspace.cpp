@@ -161,12 +161,12 @@ const Server* Workspace::server(quint64 handle) const
 
 quint64 Workspace::addServer(const Server& values)
 {
-    return addServer(values, QStringLiteral("New server “%1”"));
+    return addServer(values, tr("New server “%1”"));
 }
 
 quint64 Workspace::cloneServer(const Server& values)
 {
-    return addServer(values, QStringLiteral("Clone server “%1”"));
+    return addServer(values, tr("Clone server “%1”"));
 }
 
 quint64 Workspace::addServer(const Server& values, const QString& stepName)
@@ -186,7 +186,7 @@ bool Workspace::editServer(quint64 handle, const Server& values)
         return false;
     assignFields(*server, values);
     emit serverChanged(handle);
-    return recordStep(QStringLiteral("Edit server “%1”").arg(server->display_name));
+    return recordStep(tr("Edit server “%1”").arg(server->display_name));
 }
 
 bool Workspace::deleteServer(quint64 handle)
@@ -201,7 +201,7 @@ bool Workspace::deleteServer(quint64 handle)
     delete server;
     emit serverRemoved(handle);
     emit thinClientsChanged();
-    return recordStep(QStringLiteral("Delete server “%1”").arg(name));
+    return recordStep(tr("Delete server “%1”").arg(name));
 }
 
 bool Workspace::placeLabel(quint64 handle, const QRect& box, bool resize, bool continuing)
@@ -214,7 +214,7 @@ bool Workspace::placeLabel(quint64 handle, const QRect& box, bool resize, bool c
     server->width = box.width();
     server->height = box.height();
     emit serverChanged(handle);
-    const QString step = resize ? QStringLiteral("Resize label “%1”") : QStringLiteral("Move label “%1”");
+    const QString step = resize ? tr("Resize label “%1”") : tr("Move label “%1”");
     return recordStep(step.arg(server->display_name), continuing);
 }
 
@@ -224,17 +224,17 @@ bool Workspace::addThinClient(const QString& desc, const QString& serialNumber)
     added->handle = ++lastHandle;
     clientRecords.append(added);
     emit thinClientsChanged();
-    return recordStep(QStringLiteral("Add thinclient “%1”").arg(desc));
+    return recordStep(tr("Add thinclient “%1”").arg(desc));
 }
 
 bool Workspace::editThinClients(const QList<ThinClient*>& edited)
 {
-    return replaceThinClients(edited, QStringLiteral("Edit thinclients"));
+    return replaceThinClients(edited, tr("Edit thinclients"));
 }
 
 bool Workspace::assignServers(const QList<ThinClient*>& edited)
 {
-    return replaceThinClients(edited, QStringLiteral("Assign servers"));
+    return replaceThinClients(edited, tr("Assign servers"));
 }
 
 // The edited copies take the records' place; a copy of a record keeps its handle.
@@ -263,7 +263,7 @@ ThinClientImport::Stats Workspace::importThinClients(const QByteArray& list,
     }
     if (stats.added > 0 || stats.updated > 0) {
         emit thinClientsChanged();
-        recordStep(QStringLiteral("Import thinclient list"));
+        recordStep(tr("Import thinclient list"));
     }
     return stats;
 }
@@ -416,7 +416,8 @@ bool Workspace::isHeld(const SaveLock& lock, SaveOutcome& outcome) const
         outcome.error = lock.error();
         outcome.stoppedAt = path + u'/' + SaveLock::kFileName;
         if (const QString advice = SharedFolder::advice(folder.get(), SaveLock::kFileName); !advice.isEmpty())
-            outcome.advice = advice + QStringLiteral(", or remove it while nobody is saving");
+            //: %1 says what the owner of the lock file can do
+            outcome.advice = tr("%1, or remove it while nobody is saving").arg(advice);
         return false;
     }
     return false;
@@ -535,7 +536,7 @@ MergeOutcome Workspace::mergeFromDisk(const SettleConflicts& settle)
     const QByteArray baseBefore = configBase;
     takeAsBase(theirs);
     restore(text);
-    steps.record(QStringLiteral("Merge changes from disk"), ConfigFile::serialize(serverRecords, clientRecords), false,
+    steps.record(tr("Merge changes from disk"), ConfigFile::serialize(serverRecords, clientRecords), false,
                  EditHistory::BaseMove{baseBefore, configBase});
     // Unless the other program's file already held it all, the disk holds no state of the history.
     if (text == theirs.content)
@@ -557,7 +558,7 @@ bool Workspace::reloadFromDisk(FileError* error)
     const QByteArray baseBefore = configBase;
     takeAsBase(theirs);
     restore(theirs.content);
-    steps.record(QStringLiteral("Reload from disk"), ConfigFile::serialize(serverRecords, clientRecords), false,
+    steps.record(tr("Reload from disk"), ConfigFile::serialize(serverRecords, clientRecords), false,
                  EditHistory::BaseMove{baseBefore, configBase});
     steps.markSaved();
     noticeFilesBehind();

@@ -1,12 +1,17 @@
 #include "prompts/Prompts.h"
 
 #include <QAbstractFileIconProvider>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Prompts)
+};
 
 Prompts* installedPrompts = nullptr;
 WidgetPrompts::ConflictSettler conflictSettler;
@@ -42,7 +47,8 @@ void makeDetailsReadable(QMessageBox& box)
     if (!details)
         return;
     details->setFocusPolicy(Qt::StrongFocus);
-    details->setAccessibleName(QStringLiteral("Details"));
+    //: A message box's details, as a screen reader names them
+    details->setAccessibleName(Text::tr("Details"));
     for (QAbstractButton* button : box.buttons()) {
         if (box.buttonRole(button) != QMessageBox::ActionRole)
             continue;
@@ -119,8 +125,11 @@ public:
     QString type(const QFileInfo& info) const override
     {
         if (info.isDir())
-            return QStringLiteral("Folder");
-        return info.suffix().isEmpty() ? QStringLiteral("File") : info.suffix().toUpper() + QStringLiteral(" File");
+            return Text::tr("Folder");
+        if (info.suffix().isEmpty())
+            return Text::tr("File");
+        //: The kind of a file in the file dialog: %1 the end of its name in capitals, e.g. "PNG File"
+        return Text::tr("%1 File").arg(info.suffix().toUpper());
     }
 };
 

@@ -3,7 +3,9 @@
 # Usage: scripts/install-deps.sh [extra packages...]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev "$@")
+# qt6-tools-dev and qt6-l10n-tools build the translations; qt6-translations-l10n holds Qt's own.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+          libgl-dev "$@")
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

@@ -14,6 +14,7 @@
 #include "model/ServerAddress.h"
 #include "model/ServerId.h"
 #include "model/ThinClientImport.h"
+#include "model/Translations.h"
 #include "support/SampleRecords.h"
 
 #include <QTemporaryDir>
@@ -81,6 +82,38 @@ QString shorthandOf(const QByteArray& text)
 class TestFiles : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { Translations::install(*QCoreApplication::instance(), QProcessEnvironment()); }
+
+    // The language of messages is chosen from the environment as the C library
+    // chooses its message catalogues; a plain C locale is English for scripts.
+    void messageLanguages_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QStringList>("languages");
+        QTest::newRow("nothing set") << QStringList{} << QStringList{};
+        QTest::newRow("LANG") << QStringList{"LANG=de_DE.UTF-8"} << QStringList{"de_DE"};
+        QTest::newRow("modifier dropped") << QStringList{"LANG=fr_FR@euro"} << QStringList{"fr_FR"};
+        QTest::newRow("LC_ALL before LC_MESSAGES before LANG")
+            << QStringList{"LC_ALL=fr_FR.UTF-8", "LC_MESSAGES=de_DE.UTF-8", "LANG=en_US.UTF-8"} << QStringList{"fr_FR"};
+        QTest::newRow("LC_MESSAGES before LANG")
+            << QStringList{"LC_MESSAGES=de_AT.UTF-8", "LANG=fr_FR.UTF-8"} << QStringList{"de_AT"};
+        QTest::newRow("LANGUAGE first, in its order")
+            << QStringList{"LANGUAGE=fr:de", "LANG=en_GB.UTF-8"} << QStringList{"fr", "de", "en_GB"};
+        QTest::newRow("LC_ALL=C is English whatever LANGUAGE says")
+            << QStringList{"LC_ALL=C", "LANGUAGE=de", "LANG=de_DE.UTF-8"} << QStringList{};
+        QTest::newRow("C.UTF-8 too") << QStringList{"LANG=C.UTF-8", "LANGUAGE=fr"} << QStringList{};
+        QTest::newRow("POSIX too") << QStringList{"LC_MESSAGES=POSIX", "LANG=de_DE.UTF-8"} << QStringList{};
+    }
+    void messageLanguages()
+    {
+        QFETCH(QStringList, environment);
+        QProcessEnvironment set;
+        for (const QString& variable : environment)
+            set.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        QFETCH(QStringList, languages);
+        QCOMPARE(Translations::messageLanguages(set), languages);
+    }
+
     // Both layouts byte for byte, every field read back as written, and a
     // pasted line break never splitting a value into lines read as keys. A
     // device's file holds its servers in its own order, found in any case.
