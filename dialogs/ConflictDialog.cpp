@@ -14,24 +14,35 @@
 namespace {
 
 constexpr int kKeepColumn = 5;
-const QStringList kSides{QStringLiteral("mine"), QStringLiteral("theirs")};
+
+// What the Keep column says of a row: whose value the merge keeps.
+QString sideText(bool theirs)
+{
+    if (theirs) {
+        //: Keep column of a merge conflict: the value another program saved is kept
+        return ConflictDialog::tr("theirs");
+    }
+    //: Keep column of a merge conflict: the user's own value is kept
+    return ConflictDialog::tr("mine");
+}
 
 } // namespace
 
 ConflictDialog::ConflictDialog(QWidget* parent, const QList<MergeConflict>& conflicts) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Merge conflicts"));
+    setWindowTitle(tr("Merge conflicts"));
     resize(820, 360);
-    auto* explanation = new QLabel(
-        QStringLiteral("These were changed both here and by another program, each differently. Choose what to keep "
-                       "for each; OK merges and saves, Cancel writes nothing."),
-        this);
+    auto* explanation = new QLabel(tr("These were changed both here and by another program, each differently. Choose "
+                                      "what to keep for each; OK merges and saves, Cancel writes nothing."),
+                                   this);
     explanation->setWordWrap(true);
     rows = new QTableWidget(int(conflicts.size()), kKeepColumn + 1, this);
     rows->setObjectName(QStringLiteral("conflicts"));
-    rows->setHorizontalHeaderLabels(
-        {QStringLiteral("Record"), QStringLiteral("Field"), QStringLiteral("Before"), QStringLiteral("Mine"),
-         QStringLiteral("Theirs"), QStringLiteral("Keep")});
+    rows->setHorizontalHeaderLabels({tr("Record"), tr("Field"), tr("Before"),
+                                     //: Column header: the value as changed here
+                                     tr("Mine"),
+                                     //: Column header: the value as another program changed it
+                                     tr("Theirs"), tr("Keep")});
     rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
     rows->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Tab leaves the table for the buttons; the arrows move within it and Space switches a row's choice.
@@ -42,7 +53,7 @@ ConflictDialog::ConflictDialog(QWidget* parent, const QList<MergeConflict>& conf
         const QStringList cells{conflict.record, conflict.field, conflict.base, conflict.mine, conflict.theirs};
         for (int column = 0; column < cells.size(); ++column)
             rows->setItem(row, column, new QTableWidgetItem(cells[column]));
-        auto* keep = new QTableWidgetItem(kSides[0]);
+        auto* keep = new QTableWidgetItem(sideText(false));
         keep->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         keep->setCheckState(Qt::Unchecked);
         rows->setItem(row, kKeepColumn, keep);
@@ -50,7 +61,7 @@ ConflictDialog::ConflictDialog(QWidget* parent, const QList<MergeConflict>& conf
     // The box in the Keep column is ticked for theirs; its text says which.
     connect(rows, &QTableWidget::itemChanged, this, [](QTableWidgetItem* item) {
         if (item->column() == kKeepColumn)
-            item->setText(kSides[item->checkState() == Qt::Checked ? 1 : 0]);
+            item->setText(sideText(item->checkState() == Qt::Checked));
     });
     rows->resizeColumnsToContents();
     rows->setCurrentCell(0, kKeepColumn);
@@ -62,11 +73,11 @@ ConflictDialog::ConflictDialog(QWidget* parent, const QList<MergeConflict>& conf
         button->setAutoDefault(false);
         return button;
     };
-    connect(addAction(QStringLiteral("All mine"), QStringLiteral("btnAllMine")), &QPushButton::clicked, this,
+    connect(addAction(tr("All mine"), QStringLiteral("btnAllMine")), &QPushButton::clicked, this,
             [this] { keepAll(false); });
-    connect(addAction(QStringLiteral("All theirs"), QStringLiteral("btnAllTheirs")), &QPushButton::clicked, this,
+    connect(addAction(tr("All theirs"), QStringLiteral("btnAllTheirs")), &QPushButton::clicked, this,
             [this] { keepAll(true); });
-    connect(addAction(QStringLiteral("Copy"), QStringLiteral("btnCopy")), &QPushButton::clicked, this,
+    connect(addAction(tr("Copy"), QStringLiteral("btnCopy")), &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(tableText(*rows)); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -18,7 +18,7 @@ TextViewDialog::TextViewDialog(QWidget* parent, const QString& title, const QStr
     view->setLineWrapMode(QPlainTextEdit::NoWrap);
     view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(tr("Copy"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("btnCopy"));
     copy->setAutoDefault(false);
     connect(copy, &QPushButton::clicked, this, [text] { QGuiApplication::clipboard()->setText(text); });

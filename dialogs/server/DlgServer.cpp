@@ -15,7 +15,6 @@ constexpr int kLabelSize = 75;
 constexpr int kLabelStep = 77;
 constexpr int kClickOffset = 40;
 constexpr int kWrapDistance = 153; // room for this label and the next one, less a pixel
-const QString kInputValidation = QStringLiteral("Input validation");
 
 bool isLocalHost(const QString& host)
 {
@@ -73,7 +72,7 @@ DlgServer::DlgServer(QWidget* parent, QRect* imageRect, QList<Server*>* serverLi
 
 DlgServer::DlgServer(QWidget* parent, QRect* imageRect, QList<Server*>* serverList, Server* server, bool clone)
     : DlgServer(parent, imageRect, serverList, server,
-                clone ? QStringLiteral("Cloning server") : QStringLiteral("Edit server properties"))
+                clone ? tr("Cloning server") : tr("Edit server properties"))
 {
     ui->btnSavePlusNew->setEnabled(false);
     initDialog();
@@ -82,7 +81,7 @@ DlgServer::DlgServer(QWidget* parent, QRect* imageRect, QList<Server*>* serverLi
 }
 
 DlgServer::DlgServer(QWidget* parent, QRect* imageRect, QList<Server*>* serverList, QPoint point)
-    : DlgServer(parent, imageRect, serverList, nullptr, QStringLiteral("Creating new server"))
+    : DlgServer(parent, imageRect, serverList, nullptr, tr("Creating new server"))
 {
     initDialog();
     nextXpos = point.x() - kClickOffset;
@@ -90,7 +89,7 @@ DlgServer::DlgServer(QWidget* parent, QRect* imageRect, QList<Server*>* serverLi
 }
 
 DlgServer::DlgServer(QWidget* parent, QRect* imageRect, QList<Server*>* serverList)
-    : DlgServer(parent, imageRect, serverList, nullptr, QStringLiteral("Creating new server"))
+    : DlgServer(parent, imageRect, serverList, nullptr, tr("Creating new server"))
 {
     initDialog();
 }
@@ -328,39 +327,39 @@ void DlgServer::prepareNextRecord()
 int DlgServer::validateAndSave()
 {
     if (ui->tbxDispName->text().isEmpty()) {
-        refuse(BoxKind::Information, kInputValidation, QStringLiteral("\nDisplay name cannot be empty"));
+        refuse(BoxKind::Information, tr("Input validation"), tr("\nDisplay name cannot be empty"));
         return -1;
     }
     if (ui->tbxHostname->text().isEmpty()) {
-        refuse(BoxKind::Information, kInputValidation, QStringLiteral("\nServer hostname cannot be empty"));
+        refuse(BoxKind::Information, tr("Input validation"), tr("\nServer hostname cannot be empty"));
         return -1;
     }
     // Untrimmed on purpose: only the exact local host names demand a remote application.
     if (isLocalHost(ui->tbxHostname->text()) && ui->tbxRemoteApp->text().isEmpty()) {
-        refuse(BoxKind::Warning, kInputValidation,
-               QStringLiteral("When hostname is set to localhost, Remote application field cannot be empty"));
+        refuse(BoxKind::Warning, tr("Input validation"),
+               tr("When hostname is set to localhost, Remote application field cannot be empty"));
         return -1;
     }
 
     const QString remoteApp = ui->tbxRemoteApp->text();
     if (remoteApp.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)) {
         ui->tbxRemoteApp->setText(remoteApp.chopped(4));
-        Prompts::current().information(this, QStringLiteral("Filename extension not allowed"),
-                                       QStringLiteral("\n.exe extension has been removed from ") +
-                                           ui->tbxRemoteApp->text());
+        Prompts::current().information(this, tr("Filename extension not allowed"),
+                                       //: %1 is the remote application, its .exe removed
+                                       tr("\n.exe extension has been removed from %1").arg(ui->tbxRemoteApp->text()));
     }
 
     if (isDuplicate(ui->tbxHostname->text(), ui->tbxRemoteApp->text())) {
-        refuse(BoxKind::Information, QStringLiteral("Input Validation"),
-               QStringLiteral("\nDuplicate hostname found! Hostname and Remote application pair has been assigned to "
-                              "another server! \n\nHostname and Remote application pairs must be unique"));
+        refuse(BoxKind::Information, tr("Input Validation"),
+               tr("\nDuplicate hostname found! Hostname and Remote application pair has been assigned to another "
+                  "server! \n\nHostname and Remote application pairs must be unique"));
         return -1;
     }
 
     if (ui->cmbxWindowSize->currentIndex() == kPercentOfScreen && !percentageInRange()) {
         ui->tbxWindowPercentage->setText(QStringLiteral("000"));
-        refuse(BoxKind::Warning, QStringLiteral("Invalid percentage"),
-               QStringLiteral("\n'Percent of screen' value must be in the range 1-100"));
+        refuse(BoxKind::Warning, tr("Invalid percentage"),
+               tr("\n'Percent of screen' value must be in the range 1-100"));
         return -1;
     }
 

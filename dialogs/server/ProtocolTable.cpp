@@ -2,6 +2,8 @@
 
 namespace {
 
+// Never translated, nor are the window sizes below: the choices are the values zev.conf
+// stores, or the wording the dialog reads the stored value from; protocols keep their names.
 const QString k8Bit = QStringLiteral("8 bit");
 const QString k16Bit = QStringLiteral("High color (16 bit)");
 const QString k24Bit = QStringLiteral("True color (24 bit)");

@@ -54,11 +54,16 @@ QVariant AssignmentModel::data(const QModelIndex& index, int role) const
     }
     if (role == Qt::CheckStateRole)
         return isChecked(index.row(), column - kFirstServerColumn) ? Qt::Checked : Qt::Unchecked;
-    if (role == Qt::AccessibleTextRole) // what a screen reader says of the box
-        return QStringLiteral("%1 – %2: %3")
-            .arg(thinClients[index.row()]->serial_number, servers[column - kFirstServerColumn]->display_name,
-                 isChecked(index.row(), column - kFirstServerColumn) ? QStringLiteral("assigned")
-                                                                     : QStringLiteral("not assigned"));
+    if (role == Qt::AccessibleTextRole) { // what a screen reader says of the box
+        const QString& serial = thinClients[index.row()]->serial_number;
+        const QString& server = servers[column - kFirstServerColumn]->display_name;
+        if (isChecked(index.row(), column - kFirstServerColumn)) {
+            //: A box of the assignment grid: %1 is the device's serial number, %2 the server's display name
+            return tr("%1 – %2: assigned").arg(serial, server);
+        }
+        //: A box of the assignment grid: %1 is the device's serial number, %2 the server's display name
+        return tr("%1 – %2: not assigned").arg(serial, server);
+    }
     return {};
 }
 
@@ -76,9 +81,9 @@ QVariant AssignmentModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (section == 0)
-        return QStringLiteral("Serial number");
+        return tr("Serial number");
     if (section == 1)
-        return QStringLiteral("Description");
+        return tr("Description");
     return servers.at(section - kFirstServerColumn)->display_name;
 }
 

@@ -31,12 +31,12 @@ void DlgAssignServers::buildWidgets()
     // Uniform row heights keep a grid of thousands of devices quick to open.
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
-    buildFrame(table, {{QStringLiteral("Shift click updates entire row"),
-                        QStringLiteral("Space ticks or clears a box; Shift+Space or a Shift click updates the entire row")},
-                       {QStringLiteral("Control click updates entire column"),
-                        QStringLiteral("Control+Space or a Control click updates the entire column")},
-                       {QStringLiteral("Control shift click updates all rows and columns"),
-                        QStringLiteral("Control+Shift+Space or a Control Shift click updates all rows and columns")},
+    buildFrame(table, {{tr("Shift click updates entire row"),
+                        tr("Space ticks or clears a box; Shift+Space or a Shift click updates the entire row")},
+                       {tr("Control click updates entire column"),
+                        tr("Control+Space or a Control click updates the entire column")},
+                       {tr("Control shift click updates all rows and columns"),
+                        tr("Control+Shift+Space or a Control Shift click updates all rows and columns")},
                        {QString(14, u' '), QString()}});
     connect(table, &QTableView::clicked, this,
             [this](const QModelIndex& index) { onCellClicked(index.row(), index.column()); });

@@ -26,19 +26,18 @@ void DlgEditThinClient::buildWidgets()
 {
     tableWidget = new QTableWidget(thinClients->size(), 3, this);
     tableWidget->setObjectName(QStringLiteral("tblThinClients"));
-    tableWidget->setHorizontalHeaderLabels(
-        {QStringLiteral("Serial number"), QStringLiteral("Description"), QStringLiteral("Delete device")});
+    tableWidget->setHorizontalHeaderLabels({tr("Serial number"), tr("Description"), tr("Delete device")});
     tableWidget->horizontalHeader()->setStretchLastSection(true);
     fillTable();
 
-    showFile = new QPushButton(QStringLiteral("Show file"), this);
+    showFile = new QPushButton(tr("Show file"), this);
     showFile->setObjectName(QStringLiteral("btnShowFile"));
     showFile->setEnabled(false);
     buildFrame(tableWidget,
-               {{QStringLiteral("Control click selects entire column"),
-                 QStringLiteral("Control+Space or a Control click selects the entire column")},
-                {QStringLiteral("Type inside a description field to change it"),
-                 QStringLiteral("Type in a description, or press F2 on it, to change it")}},
+               {{tr("Control click selects entire column"),
+                 tr("Control+Space or a Control click selects the entire column")},
+                {tr("Type inside a description field to change it"),
+                 tr("Type in a description, or press F2 on it, to change it")}},
                {showFile});
     connect(tableWidget, &QTableWidget::cellClicked, this, &DlgEditThinClient::onCellClicked);
     connect(tableWidget, &QTableWidget::currentCellChanged, this, &DlgEditThinClient::updateShowFile);
@@ -132,16 +131,15 @@ void DlgEditThinClient::accept()
             ++empty;
     }
     if (empty > 0) {
-        Prompts::current().information(this, QStringLiteral("Validating input"),
-                                       QStringLiteral("Found one or more thinclients with empty description "
-                                                      "fields! \n\nPlease enter a description for them"));
+        Prompts::current().information(this, tr("Validating input"),
+                                       tr("Found one or more thinclients with empty description fields! \n\nPlease "
+                                          "enter a description for them"));
         return;
     }
     // The count includes the devices a filter hides: OK deletes every marked row.
-    const QString count = marked == 1 ? QStringLiteral("1 thinclient") : QStringLiteral("%1 thinclients").arg(marked);
-    if (marked > 0 && Prompts::askYesNo(this, QStringLiteral("Confirm deletion"),
-                                        count + QStringLiteral(" will be deleted.\n\nAre you sure you want to continue?")) ==
-                          QMessageBox::No)
+    if (marked > 0 && Prompts::askYesNo(this, tr("Confirm deletion"),
+                                        tr("%Ln thinclients will be deleted.\n\nAre you sure you want to continue?",
+                                           nullptr, marked)) == QMessageBox::No)
         return;
 
     QSet<ThinClient*> deleted;

@@ -5,12 +5,6 @@
 #include "model/ThinClient.h"
 #include "ui_dlgthinclient.h"
 
-namespace {
-
-const QString kInputValidation = QStringLiteral("Input Validation");
-
-} // namespace
-
 DlgThinClient::DlgThinClient(QWidget* parent, QList<ThinClient*>* thinClients)
     : RecordDialog(parent), ui(std::make_unique<Ui::DlgThinClient>()), thinClients(thinClients)
 {
@@ -28,22 +22,23 @@ bool DlgThinClient::saveRecord()
     const QString desc = ui->tbxDesc->text();
     const QString serial = ui->tbxSerialNumber->text();
     if (desc.isEmpty() || serial.isEmpty())
-        return refuse(BoxKind::Information, kInputValidation,
-                      QStringLiteral("\nDescription and Serial number fields cannot be empty"));
+        return refuse(BoxKind::Information, tr("Input Validation"),
+                      tr("\nDescription and Serial number fields cannot be empty"));
     // The serial number names the device's file in the working directory.
     if (ClientConfigFile::fileName(serial).isEmpty())
-        return refuse(BoxKind::Information, kInputValidation,
-                      QStringLiteral("\nSerial numbers cannot contain the characters / and \\ because they name "
-                                     "the thinclient's configuration file"));
+        return refuse(BoxKind::Information, tr("Input Validation"),
+                      tr("\nSerial numbers cannot contain the characters / and \\ because they name the thinclient's "
+                         "configuration file"));
     if (findThinClientBySerial(*thinClients, serial))
-        return refuse(BoxKind::Information, kInputValidation,
-                      QStringLiteral("\nThe specified serial number has been assigned to another thinclient "
-                                     "device! Serial numbers must be unique"));
+        return refuse(BoxKind::Information, tr("Input Validation"),
+                      tr("\nThe specified serial number has been assigned to another thinclient device! Serial "
+                         "numbers must be unique"));
 
     auto* client = new ThinClient(desc, serial.toUpper());
     thinClients->append(client);
     emit onDataChanged();
-    emit setStatusMsg(QStringLiteral("Added new Thinclient: ") + client->desc);
+    //: %1 is the new device's description
+    emit setStatusMsg(tr("Added new Thinclient: %1").arg(client->desc));
     return true;
 }
 

@@ -25,11 +25,11 @@ void TableDialog::buildFrame(QTableView* table, const QList<Hint>& hints, const 
     view->setTabKeyNavigation(false); // the arrows go from cell to cell; Tab on to the buttons
     searchField = new QLineEdit(this);
     searchField->setObjectName(QStringLiteral("tbxSearch"));
-    searchField->setAccessibleName(QStringLiteral("Search by serial number or description"));
-    table->setAccessibleName(QStringLiteral("Thinclients"));
-    auto* searchButton = new QPushButton(QStringLiteral("Search"), this);
+    searchField->setAccessibleName(tr("Search by serial number or description"));
+    table->setAccessibleName(tr("Thinclients"));
+    auto* searchButton = new QPushButton(tr("Search"), this);
     searchButton->setObjectName(QStringLiteral("btnSearch"));
-    matchingOnly = new QCheckBox(QStringLiteral("Show matching only"), this);
+    matchingOnly = new QCheckBox(tr("Show matching only"), this);
     matchingOnly->setObjectName(QStringLiteral("chkMatchingOnly"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setDefault(true);
@@ -97,8 +97,8 @@ void TableDialog::applyFilter()
 
 void TableDialog::reject()
 {
-    if (hasChanges() && Prompts::current().question(this, QStringLiteral("Discard changes"),
-                                                    QStringLiteral("Discard the changes made in this table?"),
+    if (hasChanges() && Prompts::current().question(this, tr("Discard changes"),
+                                                    tr("Discard the changes made in this table?"),
                                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
                                                     QMessageBox::No) != QMessageBox::Yes)
         return;
@@ -124,10 +124,16 @@ void TableDialog::tellCheckChanged(const QModelIndex& cell)
     QAccessible::updateAccessibility(&event);
     // A screen reader may keep the change of a cell to itself: it is said as well.
     QString spoken = cell.data(Qt::AccessibleTextRole).toString();
-    if (spoken.isEmpty())
-        spoken = view->model()->headerData(cell.column(), Qt::Horizontal).toString() +
-                 (cell.data(Qt::CheckStateRole).toInt() == Qt::Checked ? QStringLiteral(": ticked")
-                                                                       : QStringLiteral(": not ticked"));
+    if (spoken.isEmpty()) {
+        const QString column = view->model()->headerData(cell.column(), Qt::Horizontal).toString();
+        if (cell.data(Qt::CheckStateRole).toInt() == Qt::Checked) {
+            //: A box ticked from the keyboard; %1 is its column's header, e.g. Delete device
+            spoken = tr("%1: ticked").arg(column);
+        } else {
+            //: A box cleared from the keyboard; %1 is its column's header, e.g. Delete device
+            spoken = tr("%1: not ticked").arg(column);
+        }
+    }
     Announcer::announce(view, spoken);
 }
 
