@@ -626,7 +626,7 @@ Are you sure you want to continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+238"/>
+        <location line="+239"/>
         <location line="+4"/>
         <location line="+5"/>
         <source>Input validation</source>
@@ -1148,6 +1148,89 @@ Do you want to save changes before closing this application?</source>
         <location line="+2"/>
         <source>%1 File</source>
         <extracomment>The kind of a file in the file dialog: %1 the end of its name in capitals, e.g. &quot;PNG File&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolTable</name>
+    <message>
+        <location filename="../dialogs/server/ProtocolTable.cpp" line="+9"/>
+        <source>8 bit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High color (16 bit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>True color (24 bit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>True color (32 bit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Best</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Low (LAN)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Medium (WAN)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High (Internet/VPN)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>Full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Percent of screen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1795,7 +1878,7 @@ Discard your changes and load zev.conf as it is on disk?</source>
 <context>
     <name>zevctl</name>
     <message>
-        <location filename="../cli/zevctl.cpp" line="+75"/>
+        <location filename="../cli/zevctl.cpp" line="+76"/>
         <source>line %1: settle them (an editor, git mergetool, or zevctl merge --ours or --theirs)</source>
         <extracomment>%1 is a line number; “git mergetool” and “zevctl merge --ours or --theirs” are commands</extracomment>
         <translation type="unfinished"></translation>
@@ -1945,7 +2028,7 @@ Discard your changes and load zev.conf as it is on disk?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>no command given</source>
         <translation type="unfinished"></translation>
     </message>

@@ -46,7 +46,7 @@ QString windowSizeValue(const QString& text)
     return QStringLiteral("Auto");
 }
 
-// What a combo box's wording is stored as, where that is not the wording itself.
+// What a combo box's English wording is stored as, where that is not the wording itself.
 QString storedWording(QString Server::*field, const QString& shown)
 {
     if (field == &Server::rps_color_depth)
@@ -211,12 +211,13 @@ void DlgServer::setupProtocolOptions(int index)
 // change is an event for a screen reader, which drops a flood of them unheard.
 void DlgServer::setChoices(QComboBox* box, const QStringList& items, int index)
 {
-    QStringList shown;
+    QStringList offered;
     for (int i = 0; i < box->count(); ++i)
-        shown << box->itemText(i);
-    if (shown != items) {
+        offered << box->itemData(i).toString();
+    if (offered != items) {
         box->clear();
-        box->addItems(items);
+        for (const QString& item : items)
+            box->addItem(shownChoice(item), item);
     }
     if (box->currentIndex() != index)
         box->setCurrentIndex(index);
@@ -272,7 +273,7 @@ void DlgServer::collectValues(Server* target) const
         else if (auto* combo = qobject_cast<QComboBox*>(field.box); combo && field.number)
             target->*field.number = combo->currentIndex();
         else if (combo)
-            target->*field.text = storedWording(field.text, combo->currentText());
+            target->*field.text = storedWording(field.text, combo->currentData().toString());
     }
 }
 

@@ -1,23 +1,25 @@
 #include "dialogs/server/ProtocolTable.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-// Never translated, nor are the window sizes below: the choices are the values zev.conf
-// stores, or the wording the dialog reads the stored value from; protocols keep their names.
-const QString k8Bit = QStringLiteral("8 bit");
-const QString k16Bit = QStringLiteral("High color (16 bit)");
-const QString k24Bit = QStringLiteral("True color (24 bit)");
-const QString k32Bit = QStringLiteral("True color (32 bit)");
-const QString kAuto = QStringLiteral("Auto");
-const QString kMedium = QStringLiteral("Medium");
-const QString kHigh = QStringLiteral("High");
-const QString kBest = QStringLiteral("Best");
-const QString kYes = QStringLiteral("Yes");
-const QString kNo = QStringLiteral("No");
-const QString kLan = QStringLiteral("Low (LAN)");
-const QString kWan = QStringLiteral("Medium (WAN)");
-const QString kInternet = QStringLiteral("High (Internet/VPN)");
-const QString kDefault = QStringLiteral("Default");
+// The choices in English are what zev.conf stores, or the wording the dialog reads the stored
+// value from; a list shows them translated (the protocols keep their names).
+const QString k8Bit = QString::fromUtf8(QT_TRANSLATE_NOOP("ProtocolTable", "8 bit"));
+const QString k16Bit = QString::fromUtf8(QT_TRANSLATE_NOOP("ProtocolTable", "High color (16 bit)"));
+const QString k24Bit = QString::fromUtf8(QT_TRANSLATE_NOOP("ProtocolTable", "True color (24 bit)"));
+const QString k32Bit = QString::fromUtf8(QT_TRANSLATE_NOOP("ProtocolTable", "True color (32 bit)"));
+const QString kAuto = QString::fromUtf8(QT_TRANSLATE_NOOP("ProtocolTable", "Auto"));
+const QString kMedium = QString::fromUtf8(QT_TRANSLATE_NOOP("ProtocolTable", "Medium"));
+const QString kHigh = QString::fromUtf8(QT_TRANSLATE_NOOP("ProtocolTable", "High"));
+const QString kBest = QString::fromUtf8(QT_TRANSLATE_NOOP("ProtocolTable", "Best"));
+const QString kYes = QString::fromUtf8(QT_TRANSLATE_NOOP("ProtocolTable", "Yes"));
+const QString kNo = QString::fromUtf8(QT_TRANSLATE_NOOP("ProtocolTable", "No"));
+const QString kLan = QString::fromUtf8(QT_TRANSLATE_NOOP("ProtocolTable", "Low (LAN)"));
+const QString kWan = QString::fromUtf8(QT_TRANSLATE_NOOP("ProtocolTable", "Medium (WAN)"));
+const QString kInternet = QString::fromUtf8(QT_TRANSLATE_NOOP("ProtocolTable", "High (Internet/VPN)"));
+const QString kDefault = QString::fromUtf8(QT_TRANSLATE_NOOP("ProtocolTable", "Default"));
 const QString kSsl = QStringLiteral("SSL");
 const QString kNla = QStringLiteral("NLA");
 
@@ -92,6 +94,12 @@ const std::array<Protocol, kProtocolCount>& protocolTable()
 
 const QStringList& windowSizeItems()
 {
-    static const QStringList items{QStringLiteral("Full screen"), QStringLiteral("Percent of screen"), kAuto};
+    static const QStringList items{QString::fromUtf8(QT_TRANSLATE_NOOP("ProtocolTable", "Full screen")),
+                                   QString::fromUtf8(QT_TRANSLATE_NOOP("ProtocolTable", "Percent of screen")), kAuto};
     return items;
+}
+
+QString shownChoice(const QString& choice)
+{
+    return QCoreApplication::translate("ProtocolTable", choice.toUtf8().constData());
 }

@@ -32,3 +32,6 @@ inline constexpr int kWindowSizeDefault = 2;
 // Index = position in the protocol combo box = the stored index_conxn_type.
 const std::array<Protocol, kProtocolCount>& protocolTable();
 const QStringList& windowSizeItems();
+
+// A choice as a list shows it: in the user's language (the English one is what is stored).
+QString shownChoice(const QString& choice);
