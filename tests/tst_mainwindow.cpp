@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
 #include <QProcess>
@@ -32,6 +33,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -167,6 +169,43 @@ private slots:
         window.reset();
         QCOMPARE(prompts->unexpected, 0);
         prompts.reset();
+    }
+
+    // In each language the menu bar reads in it, its menus have accelerator
+    // letters of their own, and so do the items of each menu.
+    void menusInEachLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("firstMenu");
+        QTest::newRow("English") << "en" << "&File";
+        QTest::newRow("German") << "de" << "&Datei";
+        QTest::newRow("French") << "fr" << "&Fichier";
+    }
+    void menusInEachLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, firstMenu);
+        QTranslator translator;
+        QVERIFY(language == "en" || translator.load("zev_" + language, ":/i18n"));
+        QCoreApplication::installTranslator(&translator);
+        MainWindow translated; // the translator goes with the test
+        const auto uniqueMnemonics = [](const QList<QAction*>& actions) {
+            QSet<QKeySequence> seen;
+            for (const QAction* action : actions) {
+                const QKeySequence mnemonic = QKeySequence::mnemonic(action->text());
+                if (!mnemonic.isEmpty() && seen.contains(mnemonic))
+                    return false;
+                seen.insert(mnemonic);
+            }
+            return true;
+        };
+        const QList<QAction*> menus = translated.menuBar()->actions();
+        QCOMPARE(menus.first()->text(), firstMenu);
+        QVERIFY(uniqueMnemonics(menus));
+        for (const QAction* menu : menus) {
+            QVERIFY2(!QKeySequence::mnemonic(menu->text()).isEmpty(), qPrintable(menu->text()));
+            QVERIFY2(uniqueMnemonics(menu->menu()->actions()), qPrintable(menu->text()));
+        }
     }
 
     // Before the picture only loading, exit, help and About; the picture's folder

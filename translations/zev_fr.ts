@@ -6,22 +6,22 @@
     <message>
         <location filename="../forms/aboutdialog.ui" line="+8"/>
         <source>About Quorvane Connection Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Quorvane Connection Manager</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&lt;span&gt;Made by &lt;b&gt;Quorvane Inc&lt;/b&gt; for thin-client fleets&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span&gt;Conçu par &lt;b&gt;Quorvane Inc&lt;/b&gt; pour les parcs de clients légers&lt;/span&gt;</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Online help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide en ligne</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -30,23 +30,23 @@
         <location filename="../dialogs/thinclient/AssignmentModel.cpp" line="+62"/>
         <source>%1 – %2: assigned</source>
         <extracomment>A box of the assignment grid: %1 is the device&apos;s serial number, %2 the server&apos;s display name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2 : affecté</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 – %2: not assigned</source>
         <extracomment>A box of the assignment grid: %1 is the device&apos;s serial number, %2 the server&apos;s display name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2 : non affecté</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
 </context>
 <context>
@@ -54,51 +54,55 @@
     <message>
         <location filename="../app/ConfigBackup.cpp" line="+20"/>
         <source>Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications ?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>
 ZEV data has been modified. Do you want to save changes before creating a backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Les données de ZEV ont été modifiées. Voulez-vous enregistrer les modifications avant de créer une sauvegarde ?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Save backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer une sauvegarde</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>
 Your changes have not been saved, so no backup was created.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Vos modifications n'ont pas été enregistrées ; aucune sauvegarde n'a donc été créée.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Create backup file</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer le fichier de sauvegarde</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Operation not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération non autorisée</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>
 ZEV cannot overwrite existing files! Backup file not created</source>
-        <translation type="unfinished"></translation>
+        <translation>
+ZEV ne peut pas écraser des fichiers existants ! Le fichier de sauvegarde n'a pas été créé</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>File write error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d'écriture du fichier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>There was an error creating the backup file.
 The directory may be read only, or your may not have permission to write to the directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur s'est produite lors de la création du fichier de sauvegarde.
+Le dossier est peut-être en lecture seule, ou vous n'avez pas l'autorisation d'écrire dans ce dossier</translation>
     </message>
 </context>
 <context>
@@ -106,37 +110,37 @@ The directory may be read only, or your may not have permission to write to the 
     <message>
         <location filename="../model/ConfigCheck.cpp" line="+25"/>
         <source>Servers “%1” and “%2” share the id %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Les serveurs « %1 » et « %2 » partagent l'identifiant %3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Servers “%1” and “%2” share the host %3 and remote application “%4”</source>
-        <translation type="unfinished"></translation>
+        <translation>Les serveurs « %1 » et « %2 » partagent l'hôte %3 et l'application distante « %4 »</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The label of server “%1” lies partly outside the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>L'étiquette du serveur « %1 » dépasse en partie de l'image</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Thinclient “%1”: the serial number “%2” cannot name a device file</source>
-        <translation type="unfinished"></translation>
+        <translation>Client léger « %1 » : le numéro de série « %2 » ne peut pas servir de nom au fichier de l'appareil</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Thinclients %1 (“%2”) and %3 (“%4”) share the device file %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Les clients légers %1 (« %2 ») et %3 (« %4 ») partagent le même fichier d'appareil %5</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Thinclient %1 is assigned the server id %2, which no server has</source>
-        <translation type="unfinished"></translation>
+        <translation>Le client léger %1 est affecté à l'identifiant de serveur %2, qu'aucun serveur ne porte</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>The file %1 belongs to no thinclient; a device may still read it</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n'appartient à aucun client léger ; un appareil peut encore le lire</translation>
     </message>
 </context>
 <context>
@@ -145,41 +149,41 @@ The directory may be read only, or your may not have permission to write to the 
         <location filename="../model/ConfigCompare.cpp" line="+102"/>
         <source>servers added %1</source>
         <extracomment>%1 lists the servers by name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>serveurs ajoutés %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>servers removed %1</source>
         <extracomment>%1 lists the servers by name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>serveurs retirés %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>servers reordered</source>
-        <translation type="unfinished"></translation>
+        <translation>ordre des serveurs modifié</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>%1 removed</source>
         <extracomment>%1 names a server or a thinclient</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 supprimé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ajouté</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>%1: %2 “%3” → “%4”</source>
         <extracomment>%1 names a server or a thinclient, %2 is a key of zev.conf, %3 its old value, %4 its new one</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 « %3 » → « %4 »</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: %2</source>
         <extracomment>%1 names a thinclient, %2 says how its servers changed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -188,70 +192,70 @@ The directory may be read only, or your may not have permission to write to the 
         <location filename="../model/ConfigMerge.cpp" line="+29"/>
         <source>(none)</source>
         <extracomment>the value of a side of a merge conflict that does not hold the record, or the field</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(aucun)</translation>
     </message>
     <message>
         <location line="+103"/>
         <source>%1: deleted as in theirs</source>
         <extracomment>%1 names a server or a thinclient</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : supprimé comme dans leur version</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+13"/>
         <source>present</source>
         <extracomment>the state of a record on each side of a merge conflict: before, ours, theirs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>présent</translation>
     </message>
     <message>
         <location line="-13"/>
         <location line="+13"/>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié</translation>
     </message>
     <message>
         <location line="-13"/>
         <location line="+13"/>
         <source>deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>supprimé</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1: added from theirs</source>
         <extracomment>%1 names a server or a thinclient</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : ajouté depuis leur version</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>%1: %2 from theirs</source>
         <extracomment>%1 names a server or a thinclient, %2 lists keys of zev.conf</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 repris de leur version</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>once</source>
         <extracomment>how often the record is on this side of a merge conflict</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>une fois</translation>
     </message>
     <message numerus="yes">
         <location line="+9"/>
         <source>%Ln more times</source>
         <extracomment>how often theirs holds the record again</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fois de plus</numerusform>
+            <numerusform>%Ln fois de plus</numerusform>
         </translation>
     </message>
     <message>
         <location line="+196"/>
         <source>%1: %2 settled for theirs</source>
         <extracomment>%1 names a server or a thinclient, %2 the keys of zev.conf in conflict</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 résolu en faveur de leur version</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: %2 settled for mine</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 résolu en faveur de ma version</translation>
     </message>
 </context>
 <context>
@@ -260,19 +264,19 @@ The directory may be read only, or your may not have permission to write to the 
         <location filename="../model/ConfigRecords.cpp" line="+78"/>
         <source>Thinclient “%1”</source>
         <extracomment>%1 is the serial number of a device</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Client léger « %1 »</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Server “%1” (%2)</source>
         <extracomment>%1 is the name of a server, %2 its id</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Serveur « %1 » (%2)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 (repeated)</source>
         <extracomment>%1 names a record whose id or serial number the file holds more than once</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (répété)</translation>
     </message>
 </context>
 <context>
@@ -281,70 +285,70 @@ The directory may be read only, or your may not have permission to write to the 
         <location filename="../dialogs/ConflictDialog.cpp" line="+23"/>
         <source>theirs</source>
         <extracomment>Keep column of a merge conflict: the value another program saved is kept</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>leur version</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>mine</source>
         <extracomment>Keep column of a merge conflict: the user&apos;s own value is kept</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ma version</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Merge conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Conflits de fusion</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>These were changed both here and by another program, each differently. Choose what to keep for each; OK merges and saves, Cancel writes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces éléments ont été modifiés à la fois ici et par un autre programme, chacun différemment. Choisissez ce qu'il faut conserver pour chacun ; OK fusionne et enregistre, Annuler n'écrit rien.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Mine</source>
         <extracomment>Column header: the value as changed here</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ma version</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Theirs</source>
         <extracomment>Column header: the value as another program changed it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leur version</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>All mine</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma version partout</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>All theirs</source>
-        <translation type="unfinished"></translation>
+        <translation>Leur version partout</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
 </context>
 <context>
@@ -353,28 +357,28 @@ The directory may be read only, or your may not have permission to write to the 
         <location filename="../app/ConnectionCheck.cpp" line="+15"/>
         <source>cannot be checked: %1</source>
         <extracomment>%1 what is wrong with the server&apos;s address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ne peut pas être vérifié : %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>answers</source>
-        <translation type="unfinished"></translation>
+        <translation>répond</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>no answer within 3 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de réponse en 3 secondes</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Host not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôte introuvable</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>does not answer: %1</source>
         <extracomment>%1 why: the system&apos;s reason, or that it did not answer in time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ne répond pas : %1</translation>
     </message>
 </context>
 <context>
@@ -382,37 +386,37 @@ The directory may be read only, or your may not have permission to write to the 
     <message>
         <location filename="../forms/dlgassignservers.ui" line="+6"/>
         <source>Assign servers to thinclients</source>
-        <translation type="unfinished"></translation>
+        <translation>Affecter des serveurs aux clients légers</translation>
     </message>
     <message>
         <location filename="../dialogs/thinclient/DlgAssignServers.cpp" line="+34"/>
         <source>Shift click updates entire row</source>
-        <translation type="unfinished"></translation>
+        <translation>Un Maj+clic met à jour toute la ligne</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Space ticks or clears a box; Shift+Space or a Shift click updates the entire row</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace coche ou décoche une case ; Maj+Espace ou un Maj+clic met à jour toute la ligne</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Control click updates entire column</source>
-        <translation type="unfinished"></translation>
+        <translation>Un Ctrl+clic met à jour toute la colonne</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Control+Space or a Control click updates the entire column</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Espace ou un Ctrl+clic met à jour toute la colonne</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Control shift click updates all rows and columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Un Ctrl+Maj+clic met à jour toutes les lignes et toutes les colonnes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Control+Shift+Space or a Control Shift click updates all rows and columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Maj+Espace ou un Ctrl+Maj+clic met à jour toutes les lignes et toutes les colonnes</translation>
     </message>
 </context>
 <context>
@@ -420,73 +424,79 @@ The directory may be read only, or your may not have permission to write to the 
     <message>
         <location filename="../forms/dlgeditthinclient.ui" line="+6"/>
         <source>Edit thinclient  properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les propriétés des clients légers</translation>
     </message>
     <message>
         <location filename="../dialogs/thinclient/DlgEditThinClient.cpp" line="+29"/>
         <source>Serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Delete device</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l'appareil</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Show file</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le fichier</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Control click selects entire column</source>
-        <translation type="unfinished"></translation>
+        <translation>Un Ctrl+clic sélectionne toute la colonne</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Control+Space or a Control click selects the entire column</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Espace ou un Ctrl+clic sélectionne toute la colonne</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Type inside a description field to change it</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez dans un champ de description pour le modifier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Type in a description, or press F2 on it, to change it</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez dans une description, ou appuyez sur F2 dessus, pour la modifier</translation>
     </message>
     <message>
         <location line="+94"/>
         <source>Validating input</source>
-        <translation type="unfinished"></translation>
+        <translation>Validation de la saisie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Found one or more thinclients with empty description fields! 
 
 Please enter a description for them</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ou plusieurs clients légers ont un champ de description vide ! 
+
+Veuillez leur saisir une description</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Confirm deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer la suppression</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%Ln thinclients will be deleted.
 
 Are you sure you want to continue?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln client léger sera supprimé.
+
+Voulez-vous vraiment continuer ?</numerusform>
+            <numerusform>%Ln clients légers seront supprimés.
+
+Voulez-vous vraiment continuer ?</numerusform>
         </translation>
     </message>
 </context>
@@ -495,176 +505,179 @@ Are you sure you want to continue?</source>
     <message>
         <location filename="../forms/dlgserver.ui" line="+11"/>
         <source>Server information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur le serveur</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+5"/>
         <source>Display name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom affiché</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>[protocol://]Hostname[:port]</source>
-        <translation type="unfinished"></translation>
+        <translation>[protocole://]Nom d'hôte[:port]</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Hostname</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d'hôte</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+5"/>
         <source>Remote Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Application distante</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Access protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocole d'accès</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+5"/>
         <source>Connect using</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connecter avec</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+5"/>
         <source>Color depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondeur de couleur</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+5"/>
         <source>Graphics quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité graphique</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Audio quallity</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité audio</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+5"/>
         <source>Audio quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité audio</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+5"/>
         <source>Redirect audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediriger l'audio</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+5"/>
         <source>Redirect mic</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediriger le micro</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+5"/>
         <source>Latency</source>
-        <translation type="unfinished"></translation>
+        <translation>Latence</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+5"/>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Sécurité</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+5"/>
         <source>Window size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de la fenêtre</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+5"/>
         <source>Window percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage de l'écran</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Set default values</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer les valeurs par défaut</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Save + New</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer + Nouveau</translation>
     </message>
     <message>
         <location filename="../dialogs/server/DlgServer.cpp" line="+75"/>
         <source>Cloning server</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonage du serveur</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Edit server properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les propriétés du serveur</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+8"/>
         <source>Creating new server</source>
-        <translation type="unfinished"></translation>
+        <translation>Création d'un nouveau serveur</translation>
     </message>
     <message>
         <location line="+239"/>
         <location line="+4"/>
         <location line="+5"/>
         <source>Input validation</source>
-        <translation type="unfinished"></translation>
+        <translation>Validation de la saisie</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>
 Display name cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Le nom affiché ne peut pas être vide</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>
 Server hostname cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Le nom d'hôte du serveur ne peut pas être vide</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>When hostname is set to localhost, Remote application field cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Lorsque le nom d'hôte est localhost, le champ Application distante ne peut pas être vide</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Filename extension not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension de fichier non autorisée</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>
 .exe extension has been removed from %1</source>
         <extracomment>%1 is the remote application, its .exe removed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+L'extension .exe a été retirée de %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Input Validation</source>
-        <translation type="unfinished"></translation>
+        <translation>Validation de la saisie</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -672,18 +685,22 @@ Server hostname cannot be empty</source>
 Duplicate hostname found! Hostname and Remote application pair has been assigned to another server! 
 
 Hostname and Remote application pairs must be unique</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Nom d'hôte en double ! Cette paire nom d'hôte et application distante est déjà utilisée par un autre serveur ! 
+
+Chaque paire nom d'hôte et application distante doit être unique</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Invalid percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage non valide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>
 &apos;Percent of screen&apos; value must be in the range 1-100</source>
-        <translation type="unfinished"></translation>
+        <translation>
+La valeur 'Pourcentage de l'écran' doit être comprise entre 1 et 100</translation>
     </message>
 </context>
 <context>
@@ -691,65 +708,68 @@ Hostname and Remote application pairs must be unique</source>
     <message>
         <location filename="../forms/dlgthinclient.ui" line="+8"/>
         <source>Thinclient settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du client léger</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+10"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <location line="-4"/>
         <location line="+8"/>
         <source>Serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Save + New</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer + Nouveau</translation>
     </message>
     <message>
         <location filename="../dialogs/thinclient/DlgThinClient.cpp" line="+25"/>
         <location line="+4"/>
         <location line="+4"/>
         <source>Input Validation</source>
-        <translation type="unfinished"></translation>
+        <translation>Validation de la saisie</translation>
     </message>
     <message>
         <location line="-7"/>
         <source>
 Description and Serial number fields cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Les champs Description et Numéro de série ne peuvent pas être vides</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>
 Serial numbers cannot contain the characters / and \ because they name the thinclient&apos;s configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Les numéros de série ne peuvent pas contenir les caractères / et \ car ils servent de nom au fichier de configuration du client léger</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>
 The specified serial number has been assigned to another thinclient device! Serial numbers must be unique</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Le numéro de série indiqué est déjà attribué à un autre client léger ! Les numéros de série doivent être uniques</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Added new Thinclient: %1</source>
         <extracomment>%1 is the new device&apos;s description</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau client léger ajouté : %1</translation>
     </message>
 </context>
 <context>
@@ -757,32 +777,32 @@ The specified serial number has been assigned to another thinclient device! Seri
     <message>
         <location filename="../model/TrustedNames.cpp" line="+141"/>
         <source>not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>n'est pas un fichier ordinaire</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>larger than 256 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>dépasse 256 Mio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>a link another user made or could have moved here</source>
-        <translation type="unfinished"></translation>
+        <translation>un lien créé par un autre utilisateur, ou qu'il a pu déplacer ici</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>read-only (no write permission set)</source>
-        <translation type="unfinished"></translation>
+        <translation>en lecture seule (aucun droit d'écriture)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>holds unresolved merge conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>contient des conflits de fusion non résolus</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>not a usable file name</source>
-        <translation type="unfinished"></translation>
+        <translation>n'est pas un nom de fichier utilisable</translation>
     </message>
 </context>
 <context>
@@ -790,28 +810,28 @@ The specified serial number has been assigned to another thinclient device! Seri
     <message>
         <location filename="../model/GitSetup.cpp" line="+78"/>
         <source>an earlier zevctl&apos;s line replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne d'un zevctl précédent remplacée</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>%1: not in a git work tree</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : pas dans un arbre de travail git</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>git-setup stopped: a file or setting could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>git-setup interrompu : un fichier ou un réglage n'a pas pu être écrit</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Already set up: nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà configuré : rien n'a été modifié</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Run “zevctl git-setup %1”: zev.conf is in git, but this clone lacks the merge driver and hooks that merge it by record and keep the device files following it</source>
         <extracomment>%1 is a folder; “zevctl git-setup %1” is a command and stays as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exécutez « zevctl git-setup %1 » : zev.conf est dans git, mais il manque à ce clone le pilote de fusion et les hooks qui le fusionnent enregistrement par enregistrement et maintiennent les fichiers des appareils en accord avec lui</translation>
     </message>
 </context>
 <context>
@@ -819,311 +839,312 @@ The specified serial number has been assigned to another thinclient device! Seri
     <message>
         <location filename="../forms/mainwindow.ui" line="+6"/>
         <source>Quorvane connection manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane Connection Manager</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Outils</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+1"/>
         <source>Main tool bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d'outils principale</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Open the ZEV web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la page web de ZEV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ZEV web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page web de ZEV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Opens the ZEV web page in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre la page web de ZEV dans le navigateur</translation>
     </message>
     <message>
         <location line="+14"/>
         <location line="+1"/>
         <source>Load image</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une image</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+1"/>
         <source>New Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau serveur</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+1"/>
         <source>New Thinclient</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau client léger</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Server assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Affectation des serveurs</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+21"/>
         <source>Assign servers to thinclients</source>
-        <translation type="unfinished"></translation>
+        <translation>Affecter des serveurs aux clients légers</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+1"/>
         <location filename="../app/MainWindow.cpp" line="+574"/>
         <source>Save changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>New server</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau serveur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Create a new server</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un nouveau serveur</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>New thinclient</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau client léger</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Edit thinclients</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les clients légers</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Import thinclient list</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une liste de clients légers</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Save backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer une sauvegarde</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Backup configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarder le fichier de configuration</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Merge changes from disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner les modifications du disque</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bring in what another program saved in zev.conf, keeping your changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Intégrer ce qu'un autre programme a enregistré dans zev.conf, en conservant vos modifications</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Reload from disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Recharger depuis le disque</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Discard your changes and load zev.conf as it is on disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner vos modifications et charger zev.conf tel qu'il est sur le disque</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Online help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide en ligne</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>About ZEV</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de ZEV</translation>
     </message>
     <message>
         <location filename="../app/MainWindow.cpp" line="-525"/>
         <source>Quorvane Connection Manager Ver %1</source>
         <extracomment>The About box&apos;s line: %1 the version number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane Connection Manager version %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+370"/>
         <source>Check configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier la configuration</translation>
     </message>
     <message>
         <location line="-368"/>
         <source>Check all servers</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier tous les serveurs</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+158"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="-155"/>
         <location line="+158"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <location line="-136"/>
         <source>Load the topology picture of your network to begin: File ▸ Load image</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargez l'image de la topologie de votre réseau pour commencer : Fichier ▸ Charger une image</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Undone: %1</source>
         <extracomment>%1 the name of the step undone</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annulé : %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Redone: %1</source>
         <extracomment>%1 the name of the step redone</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rétabli : %1</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Details of the last merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails de la dernière fusion</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Merged changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifications fusionnées</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Undo %1</source>
         <extracomment>The Edit menu&apos;s Undo: %1 the name of the step it undoes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annuler %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Redo %1</source>
         <extracomment>The Edit menu&apos;s Redo: %1 the name of the step it redoes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir %1</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>%1: %2 %3</source>
         <extracomment>A connection check&apos;s answer: %1 the server&apos;s name, %2 its address, %3 the result (&quot;answers&quot;, &quot;does not answer: …&quot; or &quot;cannot be checked: …&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 %3</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Select network topology image file</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner le fichier image de la topologie réseau</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Images (*.png *.bmp *.jpg)</source>
         <extracomment>The file dialog&apos;s filter: the words are translated, the patterns in brackets are kept</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Images (*.png *.bmp *.jpg)</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Loaded %1: %2, %3</source>
         <extracomment>What loading found: %1 the picture&apos;s file name, %2 how many servers, %3 how many thinclients</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 chargé : %2, %3</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%Ln servers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln serveur</numerusform>
+            <numerusform>%Ln serveurs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%Ln thinclients</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln client léger</numerusform>
+            <numerusform>%Ln clients légers</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+5"/>
         <source>zev.conf: %Ln problems — Tools ▸ Check configuration</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>zev.conf : %Ln problème — Outils ▸ Vérifier la configuration</numerusform>
+            <numerusform>zev.conf : %Ln problèmes — Outils ▸ Vérifier la configuration</numerusform>
         </translation>
     </message>
     <message>
         <location line="+10"/>
         <source>No problems found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun problème détecté.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Network topology picture, %1</source>
         <extracomment>%1 the picture&apos;s file name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Image de la topologie réseau, %1</translation>
     </message>
     <message>
         <location line="+78"/>
         <source>Edit Thinclients</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les clients légers</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No thinclients have been defined yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun client léger n'a encore été défini</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>
 Do you want to save changes before closing this application?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Voulez-vous enregistrer les modifications avant de fermer l'application ?</translation>
     </message>
 </context>
 <context>
@@ -1132,23 +1153,23 @@ Do you want to save changes before closing this application?</source>
         <location filename="../prompts/Prompts.cpp" line="+51"/>
         <source>Details</source>
         <extracomment>A message box&apos;s details, as a screen reader names them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 File</source>
         <extracomment>The kind of a file in the file dialog: %1 the end of its name in capitals, e.g. &quot;PNG File&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichier %1</translation>
     </message>
 </context>
 <context>
@@ -1156,82 +1177,82 @@ Do you want to save changes before closing this application?</source>
     <message>
         <location filename="../dialogs/server/ProtocolTable.cpp" line="+9"/>
         <source>8 bit</source>
-        <translation type="unfinished"></translation>
+        <translation>8 bits</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>High color (16 bit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Haute densité (16 bits)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>True color (24 bit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs vraies (24 bits)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>True color (32 bit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs vraies (32 bits)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Élevée</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimale</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Low (LAN)</source>
-        <translation type="unfinished"></translation>
+        <translation>Faible (LAN)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Medium (WAN)</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne (WAN)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>High (Internet/VPN)</source>
-        <translation type="unfinished"></translation>
+        <translation>Élevée (Internet/VPN)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Plein écran</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Percent of screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage de l'écran</translation>
     </message>
 </context>
 <context>
@@ -1239,72 +1260,73 @@ Do you want to save changes before closing this application?</source>
     <message>
         <location filename="../model/SaveReport.cpp" line="+18"/>
         <source>Merged with the changes on disk: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionné avec les modifications du disque : %1, %2</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%Ln servers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln serveur</numerusform>
+            <numerusform>%Ln serveurs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%Ln devices</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln appareil</numerusform>
+            <numerusform>%Ln appareils</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+6"/>
         <source>Saved zev.conf and %Ln device files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>zev.conf et %Ln fichier d'appareil enregistrés</numerusform>
+            <numerusform>zev.conf et %Ln fichiers d'appareils enregistrés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>Saved %Ln device files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier d'appareil enregistré</numerusform>
+            <numerusform>%Ln fichiers d'appareils enregistrés</numerusform>
         </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Saved: nothing to write</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré : rien à écrire</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>%Ln already up to date</source>
         <extracomment>%Ln counts device files left as they were</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln déjà à jour</numerusform>
+            <numerusform>%Ln déjà à jour</numerusform>
         </translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Another program changed zev.conf while it was being saved; its version was replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme a modifié zev.conf pendant son enregistrement ; sa version a été remplacée.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>It is kept as:
 %1</source>
         <extracomment>%1 is the path of the copy</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elle est conservée sous :
+%1</translation>
     </message>
     <message numerus="yes">
         <location line="+7"/>
         <source>%Ln device files do not match zev.conf — Save writes them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fichier d'appareil ne correspond pas à zev.conf — Enregistrer l'écrit</numerusform>
+            <numerusform>%Ln fichiers d'appareils ne correspondent pas à zev.conf — Enregistrer les écrit</numerusform>
         </translation>
     </message>
 </context>
@@ -1313,27 +1335,27 @@ Do you want to save changes before closing this application?</source>
     <message>
         <location filename="../model/ServerAddress.cpp" line="+67"/>
         <source>the “]” after the IPv6 address is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>le « ] » après l'adresse IPv6 manque</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>only “:” and a port may follow the “]”</source>
-        <translation type="unfinished"></translation>
+        <translation>seuls « : » et un port peuvent suivre le « ] »</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>no host name or address is given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nom d'hôte ni aucune adresse n'est indiqué</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the port “%1” is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>le port « %1 » n'est pas un nombre</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the port %1 is not between 1 and 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>le port %1 n'est pas compris entre 1 et 65535</translation>
     </message>
 </context>
 <context>
@@ -1341,51 +1363,51 @@ Do you want to save changes before closing this application?</source>
     <message>
         <location filename="../app/ServerCheckDialog.cpp" line="+18"/>
         <source>Check all servers</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier tous les serveurs</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Time</source>
         <extracomment>The column of how long each check took</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>waiting</source>
         <extracomment>A server&apos;s check has not begun yet</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>en attente</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>checking</source>
         <extracomment>A server&apos;s check is under way</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vérification en cours</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 ms</source>
         <extracomment>%1 how long the check took, in milliseconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
 </context>
 <context>
@@ -1394,62 +1416,63 @@ Do you want to save changes before closing this application?</source>
         <location filename="../canvas/ServerLabel.cpp" line="+60"/>
         <source>Arrows move it, Control with arrows resizes it, Return opens it, Menu key for more</source>
         <extracomment>What a screen reader says a server label&apos;s keys do</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les flèches la déplacent, Ctrl avec les flèches la redimensionne, Entrée l'ouvre, la touche Menu propose d'autres actions</translation>
     </message>
     <message>
         <location line="+148"/>
         <source>Server %1, %2, at %3, %4, %5 by %6</source>
         <extracomment>A server label as a screen reader names it: %1 the server&apos;s name, %2 its address and protocol (&quot;host:3389, RDP&quot;), %3, %4 its place and %5 by %6 its size, in pixels</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Serveur %1, %2, position %3, %4, taille %5 par %6</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>, did not answer</source>
         <extracomment>Ends a server label&apos;s spoken name when its server did not answer a connection check</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, n'a pas répondu</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>size %1 by %2</source>
         <extracomment>A label&apos;s new size in pixels, said as an arrow key resizes it: %1 its width, %2 its height</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>taille %1 par %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>at %1, %2</source>
         <extracomment>A label&apos;s new place in pixels, said as an arrow key moves it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>position %1, %2</translation>
     </message>
     <message>
         <location line="+107"/>
         <source>Clone this server</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloner ce serveur</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Edit server settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les paramètres du serveur</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Check connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier la connexion</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Delete server</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le serveur</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Confirm delete server</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer la suppression du serveur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>
 Are you sure you want to delete this server?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Voulez-vous vraiment supprimer ce serveur ?</translation>
     </message>
 </context>
 <context>
@@ -1458,7 +1481,7 @@ Are you sure you want to delete this server?</source>
         <location filename="../model/SharedFolder.cpp" line="+69"/>
         <source>%1 cannot be written by the folder&apos;s group “%2”: its owner “%3” can run “chgrp %2 %1 &amp;&amp; chmod g+rw %1” in the folder</source>
         <extracomment>%1 is a file name, %2 a group, %3 a user; the command between “ ” stays as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être écrit par le groupe « %2 » du dossier : son propriétaire « %3 » peut exécuter « chgrp %2 %1 &amp;&amp; chmod g+rw %1 » dans le dossier</translation>
     </message>
 </context>
 <context>
@@ -1466,7 +1489,7 @@ Are you sure you want to delete this server?</source>
     <message>
         <location filename="../canvas/TLabel.cpp" line="+7"/>
         <source>Network topology picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image de la topologie réseau</translation>
     </message>
 </context>
 <context>
@@ -1474,44 +1497,44 @@ Are you sure you want to delete this server?</source>
     <message>
         <location filename="../dialogs/thinclient/TableDialog.cpp" line="+28"/>
         <source>Search by serial number or description</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher par numéro de série ou description</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Thinclients</source>
-        <translation type="unfinished"></translation>
+        <translation>Clients légers</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Show matching only</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher uniquement les correspondances</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>Discard changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner les modifications</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Discard the changes made in this table?</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner les modifications apportées dans ce tableau ?</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>%1: ticked</source>
         <extracomment>A box ticked from the keyboard; %1 is its column&apos;s header, e.g. Delete device</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : coché</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1: not ticked</source>
         <extracomment>A box cleared from the keyboard; %1 is its column&apos;s header, e.g. Delete device</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : non coché</translation>
     </message>
 </context>
 <context>
@@ -1519,7 +1542,7 @@ Are you sure you want to delete this server?</source>
     <message>
         <location filename="../dialogs/TextViewDialog.cpp" line="+21"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
 </context>
 <context>
@@ -1533,13 +1556,18 @@ New entries:		%L1
 Updated entries:	%L2
 Rejected entries:	%L3</source>
         <extracomment>the tabs line up the numbers; keep them so</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+Importation terminée. Voici les statistiques :
+
+Nouvelles entrées :		%L1
+Entrées mises à jour :		%L2
+Entrées rejetées :		%L3</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Skipped lines (not SERIAL,,,Description): %L1</source>
         <extracomment>SERIAL,,,Description is the form of a line of the list, and stays as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lignes ignorées (pas au format SERIAL,,,Description) : %L1</translation>
     </message>
 </context>
 <context>
@@ -1548,29 +1576,31 @@ Rejected entries:	%L3</source>
         <location filename="../app/ThinClientImportCommand.cpp" line="+22"/>
         <source>Text files (*.txt)</source>
         <extracomment>The file dialog&apos;s filter: the words are translated, the pattern in brackets is kept</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Import from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer depuis un fichier</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Open error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d'ouverture</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Error opening file
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de l'ouverture du fichier
+
+%1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Import error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d'importation</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1578,12 +1608,14 @@ Rejected entries:	%L3</source>
 
 %1</source>
         <extracomment>%1 the line of the file that was left out</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série non valide, l'entrée suivante est ignorée :
+
+%1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Import status</source>
-        <translation type="unfinished"></translation>
+        <translation>État de l'importation</translation>
     </message>
 </context>
 <context>
@@ -1591,68 +1623,68 @@ Rejected entries:	%L3</source>
     <message>
         <location filename="../model/Workspace.cpp" line="+164"/>
         <source>New server “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau serveur « %1 »</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Clone server “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloner le serveur « %1 »</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Edit server “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le serveur « %1 »</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Delete server “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le serveur « %1 »</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Resize label “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner l'étiquette « %1 »</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Move label “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer l'étiquette « %1 »</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Add thinclient “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter le client léger « %1 »</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Edit thinclients</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les clients légers</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Assign servers</source>
-        <translation type="unfinished"></translation>
+        <translation>Affecter des serveurs</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Import thinclient list</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une liste de clients légers</translation>
     </message>
     <message>
         <location line="+154"/>
         <source>%1, or remove it while nobody is saving</source>
         <extracomment>%1 says what the owner of the lock file can do</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, ou le supprimer pendant que personne n'enregistre</translation>
     </message>
     <message>
         <location line="+119"/>
         <source>Merge changes from disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner les modifications du disque</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Reload from disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Recharger depuis le disque</translation>
     </message>
 </context>
 <context>
@@ -1660,81 +1692,86 @@ Rejected entries:	%L3</source>
     <message>
         <location filename="../app/WorkspaceReports.cpp" line="+27"/>
         <source>ZEV - Loading Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>ZEV - Chargement de la configuration</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>ZEV - Saving Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>ZEV - Enregistrement de la configuration</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Creating thinclient configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Création de la configuration des clients légers</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Waiting for another program to finish saving…</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de la fin de l'enregistrement par un autre programme…</translation>
     </message>
     <message numerus="yes">
         <location line="+30"/>
         <source>Putting %Ln device files in place…</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mise en place de %Ln fichier d'appareil…</numerusform>
+            <numerusform>Mise en place de %Ln fichiers d'appareils…</numerusform>
         </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Writing device files: %L1 of %L2</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture des fichiers des appareils : %L1 sur %L2</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>
 zev.conf was deleted by another program after ZEV read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+zev.conf a été supprimé par un autre programme après sa lecture par ZEV.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>
 zev.conf was created by another program after ZEV read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+zev.conf a été créé par un autre programme après sa lecture par ZEV.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>
 zev.conf was changed by another program after ZEV read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+zev.conf a été modifié par un autre programme après sa lecture par ZEV.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>zev.conf was deleted by another program — %1</source>
         <extracomment>%1 what to do about it: the File menu&apos;s merge command, or that Save writes the file again</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zev.conf a été supprimé par un autre programme — %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>zev.conf was created by another program — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zev.conf a été créé par un autre programme — %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>zev.conf was changed by another program — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zev.conf a été modifié par un autre programme — %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>
 
 Save your configuration as zev.conf again?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Enregistrer à nouveau votre configuration dans zev.conf ?</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1743,22 +1780,25 @@ Save your configuration as zev.conf again?</source>
 Merge: keep both your changes and theirs.
 Replace theirs: save yours over them.</source>
         <extracomment>Merge and Replace theirs are the box&apos;s buttons</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Fusionner : conserver à la fois vos modifications et les leurs.
+Remplacer les leurs : enregistrer les vôtres par-dessus.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fusionner</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Replace theirs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remplacer les leurs</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Not saved: your changes are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non enregistré : vos modifications sont conservées.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1766,42 +1806,50 @@ Replace theirs: save yours over them.</source>
 Another program is saving into the working folder; your data has NOT been saved!
 
 Please try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Un autre programme est en train d'enregistrer dans le dossier de travail ; vos données n'ont PAS été enregistrées !
+
+Veuillez réessayer dans un instant.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>
 Error opening configuration file; your data has NOT been saved!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Erreur lors de l'ouverture du fichier de configuration ; vos données n'ont PAS été enregistrées !</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Not all thinclient configuration fileshave been created</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers de configuration des clients légers n'ont pas tous été créés</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>
 The folder of the picture could not be opened:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Le dossier de l'image n'a pas pu être ouvert :
+%1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>ZEV - Loading Image</source>
-        <translation type="unfinished"></translation>
+        <translation>ZEV - Chargement de l'image</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>
 The topology picture could not be loaded:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+L'image de la topologie n'a pas pu être chargée :
+%1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>not a PNG, BMP or JPEG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>n'est pas une image PNG, BMP ou JPEG</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1812,7 +1860,12 @@ Settle them in an editor or with git mergetool, or all at once with
 zevctl merge --ours or --theirs,
 then load the picture again.</source>
         <extracomment>%1 a line number. &quot;git mergetool&quot; and &quot;zevctl merge --ours or --theirs&quot; are commands: keep them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+zev.conf contient des conflits de fusion non résolus, ligne %1.
+
+Résolvez-les dans un éditeur ou avec git mergetool, ou tous à la fois avec
+zevctl merge --ours ou --theirs,
+puis chargez à nouveau l'image.</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1821,58 +1874,67 @@ The configuration file could not be read:
 %1
 
 ZEV starts with an empty configuration. Saving will replace that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Le fichier de configuration n'a pas pu être lu :
+%1
+
+ZEV démarre avec une configuration vide. L'enregistrement remplacera ce fichier.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>
 Error creating file: %1
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Erreur lors de la création du fichier : %1
+Voulez-vous continuer ?</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>
 The configuration file could not be read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Le fichier de configuration n'a pas pu être lu :
+%1</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>File ▸ Merge changes from disk</source>
         <extracomment>The File menu&apos;s command, named as the menu names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichier ▸ Fusionner les modifications du disque</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Save writes it again</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le réécrit</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>zev.conf holds no changes by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>zev.conf ne contient aucune modification d'un autre programme.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>zev.conf was deleted by another program: nothing to merge. Save writes it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>zev.conf a été supprimé par un autre programme : rien à fusionner. Enregistrer le réécrit.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Not merged: nothing changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non fusionné : rien n'a changé.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>
 Discard your changes and load zev.conf as it is on disk?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Abandonner vos modifications et charger zev.conf tel qu'il est sur le disque ?</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Reloaded zev.conf from disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>zev.conf rechargé depuis le disque.</translation>
     </message>
 </context>
 <context>
@@ -1881,172 +1943,172 @@ Discard your changes and load zev.conf as it is on disk?</source>
         <location filename="../cli/zevctl.cpp" line="+76"/>
         <source>line %1: settle them (an editor, git mergetool, or zevctl merge --ours or --theirs)</source>
         <extracomment>%1 is a line number; “git mergetool” and “zevctl merge --ours or --theirs” are commands</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : résolvez-les (dans un éditeur, avec git mergetool, ou avec zevctl merge --ours ou --theirs)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>zevctl init FOLDER makes a new working folder</source>
         <extracomment>“zevctl init FOLDER” is a command and stays as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zevctl init FOLDER crée un nouveau dossier de travail</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Another program is saving into the working folder; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme est en train d'enregistrer dans le dossier de travail ; rien n'a été écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>zev.conf was changed by another program meanwhile; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>zev.conf a été modifié entre-temps par un autre programme ; rien n'a été écrit.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n'a été écrit.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Not all thinclient configuration files have been created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers de configuration des clients légers n'ont pas tous été créés.</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>%1: missing</source>
         <extracomment>%1 is the name of a device file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : manquant</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1: does not match zev.conf</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : ne correspond pas à zev.conf</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Invalid serial number found, discarding following entry: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série non valide, l'entrée suivante est ignorée : %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Skipped line (not SERIAL,,,Description): %1</source>
         <extracomment>SERIAL,,,Description is the form of a line of the list, and stays as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne ignorée (pas au format SERIAL,,,Description) : %1</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>line %1</source>
         <extracomment>%1 is a line number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>usage: %1</source>
         <extracomment>%1 is a command line with its placeholders, which stay as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>utilisation : %1</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>--marker-size takes a number from 1 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>--marker-size attend un nombre entre 1 et 100</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>conflict: %1: %2: before %3, ours %4, theirs %5</source>
         <extracomment>%1 names a server or a thinclient, %2 the keys of zev.conf in conflict, %3 to %5 each side&apos;s value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>conflit : %1 : %2 : avant %3, notre version %4, leur version %5</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>conflict: %1: %2: before %3, ours %4, theirs %5 (theirs taken)</source>
-        <translation type="unfinished"></translation>
+        <translation>conflit : %1 : %2 : avant %3, notre version %4, leur version %5 (leur version retenue)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>conflict: %1: %2: before %3, ours %4, theirs %5 (ours kept)</source>
-        <translation type="unfinished"></translation>
+        <translation>conflit : %1 : %2 : avant %3, notre version %4, leur version %5 (notre version conservée)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Made %1</source>
         <extracomment>%1 is the path of the zev.conf made</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 créé</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>%1 holds unresolved merge conflicts: its device files are written once they are settled and committed</source>
         <extracomment>%1 is the path of a zev.conf</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient des conflits de fusion non résolus : les fichiers des appareils seront écrits une fois les conflits résolus et validés par un commit</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>the configuration check: a problem a line; 0 none, 1 some, 2 unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>la vérification de la configuration : un problème par ligne ; 0 aucun, 1 au moins un, 2 illisible</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>writes zev.conf and every device file, as a save in the window does</source>
-        <translation type="unfinished"></translation>
+        <translation>écrit zev.conf et tous les fichiers des appareils, comme un enregistrement dans la fenêtre</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>imports a device list (SERIAL,,,Description lines), then saves</source>
-        <translation type="unfinished"></translation>
+        <translation>importe une liste d'appareils (lignes SERIAL,,,Description), puis enregistre</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>what changed between two zev.conf files, record by record; 1 when any</source>
-        <translation type="unfinished"></translation>
+        <translation>ce qui a changé entre deux fichiers zev.conf, enregistrement par enregistrement ; 1 s'il y a des différences</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>a zev.conf as sorted records, a line per field (a git textconv)</source>
-        <translation type="unfinished"></translation>
+        <translation>un zev.conf sous forme d'enregistrements triés, une ligne par champ (un textconv git)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>three-way merge into OURS, conflicts marked (1) or settled one way (a git merge driver)</source>
-        <translation type="unfinished"></translation>
+        <translation>fusion à trois voies dans OURS, conflits marqués (1) ou résolus dans un sens (un pilote de fusion git)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>makes a new working folder: an empty zev.conf (never over one)</source>
-        <translation type="unfinished"></translation>
+        <translation>crée un nouveau dossier de travail : un zev.conf vide (jamais par-dessus un existant)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>sets up the git work tree around FOLDER: attributes, ignores, the driver, the hooks</source>
-        <translation type="unfinished"></translation>
+        <translation>configure l'arbre de travail git autour de FOLDER : attributs, fichiers ignorés, le pilote, les hooks</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>run by the hooks git-setup installs: writes device files that do not follow zev.conf</source>
-        <translation type="unfinished"></translation>
+        <translation>exécuté par les hooks qu'installe git-setup : écrit les fichiers des appareils qui ne suivent pas zev.conf</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>commands: %1</source>
         <extracomment>%1 lists the names of the commands</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>commandes : %1</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune commande indiquée</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>unknown command “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue « %1 »</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>unknown option “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue « %1 »</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 takes %2</source>
         <extracomment>%1 is a command, %2 the placeholders of its arguments (“merge takes BASE OURS THEIRS”)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend %2</translation>
     </message>
 </context>
 </TS>

@@ -104,4 +104,26 @@ git merge -q --no-edit theirs >/dev/null || fail "the merge driver left a confli
 grep -qx "xpos=300" zev.conf && grep -qx "desc=Front desk" zev.conf || fail "the merge lost a side's change"
 git show HEAD~1:zev.conf >/dev/null
 git diff HEAD~2 HEAD -- zev.conf | grep -q "^+Server “Two” (2): xpos = 300" || fail "the text converter did not show the change"
+# Whatever the language, the files are the same bytes, and so is what git compares;
+# messages follow the locale, and a C locale is English for scripts.
+printf 'd4,,,Büro Köln\n' >"$work/umlaut.txt"
+for language in en de fr; do
+    mkdir "$work/in-$language" && cp "$site/zev.conf" "$work/in-$language/"
+    case $language in en) locale=C.UTF-8 ;; de) locale=de_DE.UTF-8 ;; fr) locale=fr_FR.UTF-8 ;; esac
+    export LANG=$locale LANGUAGE=$language
+    status 0 write "$work/in-$language"
+    status 0 import "$work/in-$language" "$work/umlaut.txt"
+    "$zevctl" show "$work/in-$language/zev.conf" >"$work/shown-$language"
+    status 64 frobnicate
+    cp "$work/err" "$work/err-$language"
+    LC_ALL=C status 64 frobnicate
+    grep -q "unknown command “frobnicate”" "$work/err" || fail "LC_ALL=C did not give English under LANG=$locale"
+done
+export LANG=C.UTF-8 && unset LANGUAGE
+for language in de fr; do
+    diff -r "$work/in-en" "$work/in-$language" >&2 || fail "the files written in $language differ from English"
+    cmp -s "$work/shown-en" "$work/shown-$language" || fail "zevctl show differs in $language"
+    grep -q "frobnicate" "$work/err-$language" && ! grep -q "unknown command" "$work/err-$language" ||
+        fail "zevctl did not speak $language: $(cat "$work/err-$language")"
+done
 echo "cli: passed"
