@@ -241,4 +241,33 @@ expect "$site/A1.conf" "display_name=One" "rps_color_depth=auto" "display_name=T
 grep -q '^\[SERVER\]' "$site/B2.conf" && fail "B2 kept a server the filtered Control click cleared"
 expect "$work/undone.conf" "display_name=One" "xpos=0" "display_name=Two" "xpos=77"
 grep -qx "serial_number=C3" "$site/zev.conf" || fail "Merge lost the other program's device"
+cp "$site/zev.conf" "$work/after-english.conf"
+# ---- once in German: the menus, the windows and what a screen reader hears ----
+LANG=de_DE.UTF-8 LANGUAGE=de "$zev" >"$work/zev.log" 2>&1 &
+zev_pid=$!
+main=$(window "Quorvane connection manager")
+listed() { /usr/bin/python3 "$here/walk_accessibility.py" zev --list "$@"; }
+for menu in Datei Bearbeiten Extras Hilfe Info; do
+    listed "menu item" | grep -qxP "menu item\t$menu" || fail "no menu $menu in German: $(listed "menu item" | tr '\n' ' ')"
+done
+click_in "$main" 24 42 # Bild laden
+window "Bilddatei der Netzwerktopologie" >/dev/null
+xdotool type --delay 5 "$site/topology.png"
+from=$(heard_so_far)
+xdotool key Return
+settle 1
+heard "$from" '^object:state-changed:showing\tnotification\ttopology.png geladen: 2 Server, 3 Thin Clients\t' ||
+    fail "loading was not said in German"
+listed image | grep -qxP 'image\tBild der Netzwerktopologie, topology.png' || fail "the picture's name is not German"
+all_named "in the main window, in German"
+xdotool key ctrl+shift+n
+window "Neuen Server anlegen" >/dev/null
+all_named "in the server dialog, in German"
+xdotool key Escape; settle
+main=$(window "Quorvane connection manager")
+xdotool key ctrl+q
+for _ in $(seq 50); do kill -0 "$zev_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$zev_pid" 2>/dev/null && fail "ZEV did not exit after Ctrl+Q in German"
+zev_pid=""
+cmp -s "$site/zev.conf" "$work/after-english.conf" || fail "ZEV in German changed zev.conf without a save"
 echo "e2e: passed"

@@ -1,7 +1,9 @@
 """Walks the accessibility tree of an application's windows through AT-SPI, as a
 screen reader sees it, and lists every control shown without a name.
 Usage: walk_accessibility.py APP_NAME; exits 1 when any control has no name, 2 when
-the application is not found."""
+the application is not found.
+       walk_accessibility.py APP_NAME --list ROLE...  prints "role<TAB>name" of each
+object of those roles, shown or not."""
 import sys, time
 import pyatspi
 
@@ -23,7 +25,10 @@ def unnamed(node, path, found, depth=0):
     except Exception:
         return
     here = path + " > " + role + (" “" + name + "”" if name else "")
-    if showing and role in CONTROLS and not name.strip():
+    if LISTED is not None:
+        if role in LISTED:
+            found.append(role + "\t" + name)
+    elif showing and role in CONTROLS and not name.strip():
         found.append(here)
     if depth < 20:
         for i in range(min(node.childCount, 200)):
@@ -31,6 +36,7 @@ def unnamed(node, path, found, depth=0):
             if child is not None:
                 unnamed(child, here, found, depth + 1)
 
+LISTED = set(sys.argv[3:]) if sys.argv[2:3] == ["--list"] else None
 app = application(sys.argv[1])
 if app is None:
     print("accessibility: no application " + sys.argv[1])
@@ -40,6 +46,9 @@ for i in range(app.childCount):
     window = app.getChildAtIndex(i)
     if window is not None:
         unnamed(window, window.name or "window", found)
+if LISTED is not None:
+    print("\n".join(found))
+    sys.exit(0)
 for line in found:
     print("unnamed: " + line)
 sys.exit(1 if found else 0)
