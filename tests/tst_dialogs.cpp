@@ -1,6 +1,7 @@
 // The record dialogs and the two table dialogs, worked as a user works them.
 #include "dialogs/ConflictDialog.h"
 #include "dialogs/server/DlgServer.h"
+#include "dialogs/thinclient/AssignmentModel.h"
 #include "dialogs/thinclient/DlgAssignServers.h"
 #include "dialogs/thinclient/DlgEditThinClient.h"
 #include "dialogs/thinclient/DlgThinClient.h"
@@ -392,6 +393,8 @@ private slots:
             QCOMPARE(view->model()->index(3, cell.x()).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
         if (editor)
             return;
+        // Changed is what differs from the start: a box set as it was is no change.
+        QCOMPARE(static_cast<const AssignmentModel*>(view->model())->differsFromStart(), after != "110/101/000/000/000");
         // What a screen reader says of a box: the device, the server, and whether it is assigned.
         const QModelIndex box = view->model()->index(0, 2);
         QCOMPARE(box.data(Qt::AccessibleTextRole).toString(),

@@ -22,7 +22,7 @@ AssignmentModel::AssignmentModel(const QList<Server*>& servers, const QList<Thin
             if (found == columnsOfId.constEnd())
                 continue;
             for (int j : *found)
-                setChecked(row, j, true);
+                cells[cellOf(row, j)] = true;
         }
     }
     cellsAtStart = cells;

@@ -35,7 +35,7 @@ public:
     void fillGrid(int state);
     void setRowsShown(std::vector<bool> shown) { rowsShown = std::move(shown); }
     // Whether any box differs from what the records gave it.
-    bool differsFromStart() const { return cells != cellsAtStart; }
+    bool differsFromStart() const { return cellsChanged > 0; }
 
     // The ids of the servers ticked in row, in server-list order.
     QStringList checkedServerIds(int row) const;
@@ -43,16 +43,24 @@ public:
 private:
     void fillRowCells(int row, int state);
     bool isShown(int row) const { return rowsShown.empty() || rowsShown[size_t(row)]; }
-    bool isChecked(int row, int serverIndex) const { return cells[size_t(row) * servers.size() + serverIndex]; }
+    size_t cellOf(int row, int serverIndex) const { return size_t(row) * servers.size() + serverIndex; }
+    bool isChecked(int row, int serverIndex) const { return cells[cellOf(row, serverIndex)]; }
+    // Counts the boxes that differ from the start as it goes: comparing the
+    // whole grid at OK took a tenth of a second at 100,000 devices.
     void setChecked(int row, int serverIndex, bool checked)
     {
-        cells[size_t(row) * servers.size() + serverIndex] = checked;
+        const size_t cell = cellOf(row, serverIndex);
+        if (cells[cell] == checked)
+            return;
+        cells[cell] = checked;
+        cellsChanged += checked != cellsAtStart[cell] ? 1 : -1;
     }
 
     const QList<Server*>& servers;
     const QList<ThinClient*>& thinClients;
     std::vector<bool> cells;
     std::vector<bool> cellsAtStart;
+    qsizetype cellsChanged = 0;
     std::vector<bool> rowsShown;
     // A Control click on a text column gives its cells an (unchecked) check state.
     std::array<bool, kFirstServerColumn> textColumnHasCheckState{};
