@@ -150,16 +150,20 @@ Staging stageAll(BatchSave& batch, int folder, const QList<Server*>& servers, co
 {
     const ServerBlocks blocks(servers);
     Staging staging;
+    QStringList names;
+    names.reserve(thinClients.size());
+    for (const ThinClient* client : thinClients)
+        names << fileName(client->serial_number);
     // Two serial numbers may name one file: only the last device's content is written there.
     QHash<QString, qsizetype> lastOfName;
     if (known) {
-        lastOfName.reserve(thinClients.size());
-        for (qsizetype i = 0; i < thinClients.size(); ++i)
-            lastOfName.insert(fileName(thinClients[i]->serial_number), i);
+        lastOfName.reserve(names.size());
+        for (qsizetype i = 0; i < names.size(); ++i)
+            lastOfName.insert(names[i], i);
     }
     for (qsizetype i = 0; i < thinClients.size(); ++i) {
         const ThinClient* client = thinClients[i];
-        const QString name = fileName(client->serial_number);
+        const QString& name = names[i];
         int error = name.isEmpty() ? int(kUnusableName) : 0;
         if (error == 0 && !known) {
             error = batch.stage(name, blocks.fileFor(*client));

@@ -323,6 +323,34 @@ private slots:
         QCOMPARE(placed.join(u' '), QStringLiteral("0,0 77,0 0,77"));
     }
 
+    // A row of boxes wider than one machine word: each box keeps its own state,
+    // OK takes them in server order, and boxes set back as they were are no change.
+    void assignmentPastSixtyFourServers()
+    {
+        QObject owner;
+        QList<Server*> many;
+        for (int i = 0; i < 130; ++i) {
+            many << new Server(&owner);
+            many.last()->server_id = QString::number(i);
+        }
+        ThinClient first(QStringLiteral("first"), QStringLiteral("A1"));
+        ThinClient second(QStringLiteral("second"), QStringLiteral("B2"));
+        first.server_ids = QStringList{"129", "64", "63", "0"};
+        const QList<ThinClient*> devices{&first, &second};
+        AssignmentModel model(many, devices);
+        const auto box = [&model](int row, int server) { return model.index(row, AssignmentModel::kFirstServerColumn + server); };
+        QCOMPARE(model.checkedServerIds(0), QStringList({"0", "63", "64", "129"}));
+        QVERIFY(model.setData(box(0, 64), Qt::Unchecked, Qt::CheckStateRole));
+        model.fillRow(1, Qt::Checked);
+        QCOMPARE(model.checkedServerIds(0), QStringList({"0", "63", "129"}));
+        QCOMPARE(model.checkedServerIds(1).size(), 130);
+        QCOMPARE(model.checkState(1, AssignmentModel::kFirstServerColumn + 127), int(Qt::Checked));
+        QVERIFY(model.differsFromStart());
+        model.setData(box(0, 64), Qt::Checked, Qt::CheckStateRole);
+        model.fillRow(1, Qt::Unchecked);
+        QVERIFY(!model.differsFromStart());
+    }
+
     // The first device is assigned "S2": in the grid, the server "s2" (ids match in any case).
     // Modifier clicks copy the clicked box's state: in the grid Shift the row,
     // Control the column, both the grid; in the editor Control the column. With

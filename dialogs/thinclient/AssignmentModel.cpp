@@ -5,10 +5,12 @@
 #include "model/ThinClient.h"
 
 #include <QHash>
+#include <QtAlgorithms>
 
 AssignmentModel::AssignmentModel(const QList<Server*>& servers, const QList<ThinClient*>& thinClients, QObject* parent)
     : QAbstractTableModel(parent), servers(servers), thinClients(thinClients),
-      cells(size_t(thinClients.size()) * servers.size(), false)
+      wordsPerRow((size_t(servers.size()) + kBitsPerWord - 1) / kBitsPerWord),
+      cells(size_t(thinClients.size()) * wordsPerRow, 0)
 {
     // Ids match in any letter case, as everywhere else (a hand-edited file may
     // write one differently); such a file may also give two servers one id.
@@ -22,7 +24,7 @@ AssignmentModel::AssignmentModel(const QList<Server*>& servers, const QList<Thin
             if (found == columnsOfId.constEnd())
                 continue;
             for (int j : *found)
-                cells[cellOf(row, j)] = true;
+                cells[wordOf(row, j)] |= bitOf(j);
         }
     }
     cellsAtStart = cells;
@@ -146,9 +148,9 @@ void AssignmentModel::fillGrid(int state)
 QStringList AssignmentModel::checkedServerIds(int row) const
 {
     QStringList ids;
-    for (int j = 0; j < servers.size(); ++j) {
-        if (isChecked(row, j))
-            ids.append(servers[j]->server_id);
+    for (size_t word = 0; word < wordsPerRow; ++word) {
+        for (quint64 bits = cells[size_t(row) * wordsPerRow + word]; bits != 0; bits &= bits - 1)
+            ids.append(servers[int(word) * kBitsPerWord + qCountTrailingZeroBits(bits)]->server_id);
     }
     return ids;
 }

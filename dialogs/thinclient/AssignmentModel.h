@@ -43,23 +43,29 @@ public:
 private:
     void fillRowCells(int row, int state);
     bool isShown(int row) const { return rowsShown.empty() || rowsShown[size_t(row)]; }
-    size_t cellOf(int row, int serverIndex) const { return size_t(row) * servers.size() + serverIndex; }
-    bool isChecked(int row, int serverIndex) const { return cells[cellOf(row, serverIndex)]; }
+    // A row's boxes are the bits of its own words, so that OK finds the ticked
+    // ones of 100,000 devices by words rather than box by box.
+    static constexpr int kBitsPerWord = 64;
+    size_t wordOf(int row, int serverIndex) const { return size_t(row) * wordsPerRow + serverIndex / kBitsPerWord; }
+    static quint64 bitOf(int serverIndex) { return quint64(1) << (serverIndex % kBitsPerWord); }
+    bool isChecked(int row, int serverIndex) const { return cells[wordOf(row, serverIndex)] & bitOf(serverIndex); }
     // Counts the boxes that differ from the start as it goes: comparing the
     // whole grid at OK took a tenth of a second at 100,000 devices.
     void setChecked(int row, int serverIndex, bool checked)
     {
-        const size_t cell = cellOf(row, serverIndex);
-        if (cells[cell] == checked)
+        if (isChecked(row, serverIndex) == checked)
             return;
-        cells[cell] = checked;
-        cellsChanged += checked != cellsAtStart[cell] ? 1 : -1;
+        quint64& word = cells[wordOf(row, serverIndex)];
+        word ^= bitOf(serverIndex);
+        const bool atStart = cellsAtStart[wordOf(row, serverIndex)] & bitOf(serverIndex);
+        cellsChanged += checked != atStart ? 1 : -1;
     }
 
     const QList<Server*>& servers;
     const QList<ThinClient*>& thinClients;
-    std::vector<bool> cells;
-    std::vector<bool> cellsAtStart;
+    size_t wordsPerRow;
+    std::vector<quint64> cells;
+    std::vector<quint64> cellsAtStart;
     qsizetype cellsChanged = 0;
     std::vector<bool> rowsShown;
     // A Control click on a text column gives its cells an (unchecked) check state.
