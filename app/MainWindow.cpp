@@ -24,6 +24,7 @@
 #include "model/RecordCopies.h"
 #include "model/SaveReport.h"
 #include "model/ThinClient.h"
+#include "model/Translations.h"
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
@@ -416,7 +417,7 @@ void MainWindow::reportLoaded(const QString& picturePath)
         found << tr("zev.conf: %Ln problems — Tools ▸ Check configuration", nullptr, int(count));
     if (const QString git = GitSetup::missing(workspace.folderPath()); !git.isEmpty())
         found << git;
-    statusBar->showMessage(found.join(QStringLiteral("; ")), found.size() > 1 ? 0 : 5000);
+    statusBar->showMessage(Translations::joinedParts(found), found.size() > 1 ? 0 : 5000);
 }
 
 void MainWindow::checkConfiguration()

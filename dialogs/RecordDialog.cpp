@@ -3,7 +3,10 @@
 #include "prompts/Prompts.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 RecordDialog::RecordDialog(QWidget* parent) : QDialog(parent) {}
 
@@ -18,9 +21,41 @@ void RecordDialog::connectRecordButtons(QPushButton* cancel, QPushButton* save, 
         button->setDefault(false);
         button->installEventFilter(this);
     }
+    makeRoomForLongerTexts({cancel, save, savePlusNew});
     connect(cancel, &QPushButton::clicked, this, &RecordDialog::onBtnCancelClicked);
     connect(save, &QPushButton::clicked, this, &RecordDialog::onBtnSaveClicked);
     connect(savePlusNew, &QPushButton::clicked, this, &RecordDialog::onBtnSavePlusClicked);
+}
+
+// The forms place every control where it stands in English. A translated label
+// or button whose text is wider grows to its left (labels are right-aligned
+// beside their fields), and the buttons of the bottom row then move left as far
+// as the one to their right needs. English texts fit: nothing moves.
+namespace {
+constexpr int kMargin = 5;
+}
+
+void RecordDialog::makeRoomForLongerTexts(const QList<QPushButton*>& bottomRow)
+{
+    const auto growLeftwards = [](QWidget* widget) {
+        QRect place = widget->geometry();
+        if (widget->sizeHint().width() > place.width()) {
+            place.setLeft(std::max(kMargin, place.right() + 1 - widget->sizeHint().width()));
+            widget->setGeometry(place);
+        }
+    };
+    for (QLabel* label : findChildren<QLabel*>())
+        growLeftwards(label);
+    for (QPushButton* button : findChildren<QPushButton*>())
+        growLeftwards(button);
+    for (qsizetype i = bottomRow.size() - 2; i >= 0; --i) {
+        QRect place = bottomRow[i]->geometry();
+        const int overlap = place.right() + 3 - bottomRow[i + 1]->geometry().left();
+        if (overlap > 0) {
+            place.translate(-std::min(overlap, place.left() - kMargin), 0);
+            bottomRow[i]->setGeometry(place);
+        }
+    }
 }
 
 bool RecordDialog::eventFilter(QObject* watched, QEvent* event)

@@ -13,6 +13,7 @@ class RecordDialog : public QDialog {
 protected:
     explicit RecordDialog(QWidget* parent);
 
+    // Connects the three buttons, and gives texts longer than the English ones room.
     void connectRecordButtons(QPushButton* cancel, QPushButton* save, QPushButton* savePlusNew);
 
     // Validates and stores the record; false when the user must correct something.
@@ -24,6 +25,9 @@ protected:
     // Tells the user why the input was refused; always returns false.
     bool refuse(BoxKind kind, const QString& title, const QString& text);
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void makeRoomForLongerTexts(const QList<QPushButton*>& bottomRow);
 
 protected slots:
     void onBtnCancelClicked();

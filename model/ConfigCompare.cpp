@@ -2,6 +2,7 @@
 
 #include "model/ConfigRecords.h"
 #include "model/Lookup.h"
+#include "model/Translations.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -111,7 +112,7 @@ QString serverChanges(const QStringList& older, const QStringList& newer, const 
     };
     if (parts.isEmpty() && inOrder(older) != inOrder(newer))
         parts << Text::tr("servers reordered");
-    return parts.join(QStringLiteral("; "));
+    return Translations::joinedParts(parts);
 }
 
 } // namespace

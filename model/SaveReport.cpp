@@ -1,5 +1,7 @@
 #include "model/SaveReport.h"
 
+#include "model/Translations.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -23,13 +25,16 @@ QString merged(const MergeOutcome& merged)
 QString saved(const SaveOutcome& saved)
 {
     const int devices = saved.devicesWritten;
-    QString written = saved.configWritten ? Text::tr("Saved zev.conf and %Ln device files", nullptr, devices)
-                      : devices > 0       ? Text::tr("Saved %Ln device files", nullptr, devices)
-                                          : Text::tr("Saved: nothing to write");
+    QStringList parts;
+    if (saved.merged)
+        parts << merged(*saved.merged);
+    parts << (saved.configWritten ? Text::tr("Saved zev.conf and %Ln device files", nullptr, devices)
+              : devices > 0       ? Text::tr("Saved %Ln device files", nullptr, devices)
+                                  : Text::tr("Saved: nothing to write"));
     if (saved.devicesUnchanged > 0)
         //: %Ln counts device files left as they were
-        written += QStringLiteral("; ") + Text::tr("%Ln already up to date", nullptr, saved.devicesUnchanged);
-    return saved.merged ? merged(*saved.merged) + QStringLiteral("; ") + written : written;
+        parts << Text::tr("%Ln already up to date", nullptr, saved.devicesUnchanged);
+    return Translations::joinedParts(parts);
 }
 
 QString displacedChange(const SaveOutcome& saved)

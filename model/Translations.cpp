@@ -68,4 +68,10 @@ void install(QCoreApplication& app, const QProcessEnvironment& environment)
     }
 }
 
+QString joinedParts(const QStringList& parts)
+{
+    //: Between the parts of one message, as in "Saved zev.conf and 1 device file; 99 already up to date"
+    return parts.join(QCoreApplication::translate("Translations", "; "));
+}
+
 } // namespace Translations

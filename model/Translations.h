@@ -18,4 +18,7 @@ QStringList messageLanguages(const QProcessEnvironment& environment);
 // ZEV has, over the English plural forms, which are always installed.
 void install(QCoreApplication& app, const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
+// The parts of one message in a row, with the language's separator between them ("; ").
+QString joinedParts(const QStringList& parts);
+
 } // namespace Translations

@@ -19,6 +19,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -199,6 +200,43 @@ private slots:
         QCOMPARE(servers.last()->remote_app, shown[0].contains("enabled") ? "app" : "");
         DlgServer reopened(nullptr, &bounds, &servers, servers.last(), false);
         QCOMPARE(shownOptions(reopened) << child(reopened, "tbxRemoteApp")->text(), shown << servers.last()->remote_app);
+    }
+
+    // In each language every label and button of the record dialogs shows its
+    // whole text inside the dialog, and no two buttons overlap.
+    void recordDialogsFitTheirTexts_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("server");
+        for (const char* language : {"en", "de", "fr"}) {
+            QTest::addRow("server dialog, %s", language) << language << true;
+            QTest::addRow("thinclient dialog, %s", language) << language << false;
+        }
+    }
+    void recordDialogsFitTheirTexts()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, server);
+        QTranslator translator;
+        QVERIFY(language == "en" || translator.load("zev_" + language, ":/i18n"));
+        QCoreApplication::installTranslator(&translator);
+        std::unique_ptr<QDialog> dialog(server ? static_cast<QDialog*>(new DlgServer(nullptr, &bounds, &servers))
+                                               : new DlgThinClient(nullptr, &clients));
+        QList<QWidget*> texts;
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            texts << label;
+        QList<QRect> buttons;
+        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            texts << button;
+            for (const QRect& other : std::as_const(buttons))
+                QVERIFY2(!other.intersects(button->geometry()), qPrintable(button->text()));
+            buttons << button->geometry();
+        }
+        for (QWidget* widget : std::as_const(texts)) {
+            const QRect inDialog(widget->mapTo(dialog.get(), QPoint(0, 0)), widget->size());
+            QVERIFY2(widget->width() >= widget->sizeHint().width() && dialog->rect().contains(inDialog),
+                     qPrintable(widget->objectName()));
+        }
     }
 
     // What the record dialogs refuse, the boxes they show, and what they save: the

@@ -27,7 +27,7 @@
 <context>
     <name>AssignmentModel</name>
     <message>
-        <location filename="../dialogs/thinclient/AssignmentModel.cpp" line="+62"/>
+        <location filename="../dialogs/thinclient/AssignmentModel.cpp" line="+64"/>
         <source>%1 – %2: assigned</source>
         <extracomment>A box of the assignment grid: %1 is the device&apos;s serial number, %2 the server&apos;s display name</extracomment>
         <translation>%1 – %2: zugewiesen</translation>
@@ -146,7 +146,7 @@ Das Verzeichnis ist möglicherweise schreibgeschützt, oder Sie haben keine Schr
 <context>
     <name>ConfigCompare</name>
     <message>
-        <location filename="../model/ConfigCompare.cpp" line="+102"/>
+        <location filename="../model/ConfigCompare.cpp" line="+103"/>
         <source>servers added %1</source>
         <extracomment>%1 lists the servers by name</extracomment>
         <translation>Server hinzugefügt: %1</translation>
@@ -285,13 +285,13 @@ Das Verzeichnis ist möglicherweise schreibgeschützt, oder Sie haben keine Schr
         <location filename="../dialogs/ConflictDialog.cpp" line="+23"/>
         <source>theirs</source>
         <extracomment>Keep column of a merge conflict: the value another program saved is kept</extracomment>
-        <translation>fremde</translation>
+        <translation>fremde Fassung</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>mine</source>
         <extracomment>Keep column of a merge conflict: the user&apos;s own value is kept</extracomment>
-        <translation>meine</translation>
+        <translation>meine Fassung</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -322,13 +322,13 @@ Das Verzeichnis ist möglicherweise schreibgeschützt, oder Sie haben keine Schr
         <location line="+2"/>
         <source>Mine</source>
         <extracomment>Column header: the value as changed here</extracomment>
-        <translation>Meine</translation>
+        <translation>Meine Fassung</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Theirs</source>
         <extracomment>Column header: the value as another program changed it</extracomment>
-        <translation>Fremde</translation>
+        <translation>Fremde Fassung</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -338,12 +338,12 @@ Das Verzeichnis ist möglicherweise schreibgeschützt, oder Sie haben keine Schr
     <message>
         <location line="+31"/>
         <source>All mine</source>
-        <translation>Überall meine</translation>
+        <translation>Alle: meine Fassung</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>All theirs</source>
-        <translation>Überall fremde</translation>
+        <translation>Alle: fremde Fassung</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -700,7 +700,7 @@ Kombinationen aus Hostname und Remote-Anwendung müssen eindeutig sein</translat
         <source>
 &apos;Percent of screen&apos; value must be in the range 1-100</source>
         <translation>
-Der Wert für „Prozent des Bildschirms“ muss zwischen 1 und 100 liegen</translation>
+Der Wert für „Fenstergröße in Prozent“ muss zwischen 1 und 100 liegen</translation>
     </message>
 </context>
 <context>
@@ -914,7 +914,7 @@ Die angegebene Seriennummer ist bereits einem anderen Thin Client zugeordnet! Se
     <message>
         <location line="-16"/>
         <location line="+1"/>
-        <location filename="../app/MainWindow.cpp" line="+574"/>
+        <location filename="../app/MainWindow.cpp" line="+575"/>
         <source>Save changes</source>
         <translation>Änderungen speichern</translation>
     </message>
@@ -1258,7 +1258,7 @@ Möchten Sie die Änderungen vor dem Beenden der Anwendung speichern?</translati
 <context>
     <name>SaveReport</name>
     <message>
-        <location filename="../model/SaveReport.cpp" line="+18"/>
+        <location filename="../model/SaveReport.cpp" line="+20"/>
         <source>Merged with the changes on disk: %1, %2</source>
         <translation>Mit den Änderungen auf dem Datenträger zusammengeführt: %1, %2</translation>
     </message>
@@ -1279,7 +1279,7 @@ Möchten Sie die Änderungen vor dem Beenden der Anwendung speichern?</translati
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+6"/>
+        <location line="+9"/>
         <source>Saved zev.conf and %Ln device files</source>
         <translation>
             <numerusform>zev.conf und %Ln Gerätedatei gespeichert</numerusform>
@@ -1500,7 +1500,7 @@ Möchten Sie diesen Server wirklich löschen?</translation>
         <translation>Nach Seriennummer oder Beschreibung suchen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Thinclients</source>
         <translation>Thin Clients</translation>
     </message>
@@ -1616,6 +1616,15 @@ Abgelehnte Einträge:	%L3</translation>
         <location line="+2"/>
         <source>Import status</source>
         <translation>Importstatus</translation>
+    </message>
+</context>
+<context>
+    <name>Translations</name>
+    <message>
+        <location filename="../model/Translations.cpp" line="+74"/>
+        <source>; </source>
+        <extracomment>Between the parts of one message, as in &quot;Saved zev.conf and 1 device file; 99 already up to date&quot;</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -2056,7 +2065,7 @@ Ihre Änderungen verwerfen und zev.conf so laden, wie sie auf dem Datenträger l
     <message>
         <location line="+2"/>
         <source>what changed between two zev.conf files, record by record; 1 when any</source>
-        <translation>was sich zwischen zwei zev.conf-Dateien geändert hat, Datensatz für Datensatz; 1, wenn etwas</translation>
+        <translation>was sich zwischen zwei zev.conf-Dateien geändert hat, Datensatz für Datensatz; 1, wenn sich etwas geändert hat</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -33,7 +33,7 @@ Are you sure you want to continue?</numerusform>
 <context>
     <name>MainWindow</name>
     <message numerus="yes">
-        <location filename="../app/MainWindow.cpp" line="+410"/>
+        <location filename="../app/MainWindow.cpp" line="+411"/>
         <source>%Ln servers</source>
         <translation>
             <numerusform>%Ln server</numerusform>
@@ -60,7 +60,7 @@ Are you sure you want to continue?</numerusform>
 <context>
     <name>SaveReport</name>
     <message numerus="yes">
-        <location filename="../model/SaveReport.cpp" line="+19"/>
+        <location filename="../model/SaveReport.cpp" line="+21"/>
         <source>%Ln servers</source>
         <translation>
             <numerusform>%Ln server</numerusform>
@@ -76,7 +76,7 @@ Are you sure you want to continue?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+6"/>
+        <location line="+9"/>
         <source>Saved zev.conf and %Ln device files</source>
         <translation>
             <numerusform>Saved zev.conf and %Ln device file</numerusform>

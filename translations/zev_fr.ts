@@ -27,16 +27,16 @@
 <context>
     <name>AssignmentModel</name>
     <message>
-        <location filename="../dialogs/thinclient/AssignmentModel.cpp" line="+62"/>
+        <location filename="../dialogs/thinclient/AssignmentModel.cpp" line="+64"/>
         <source>%1 – %2: assigned</source>
         <extracomment>A box of the assignment grid: %1 is the device&apos;s serial number, %2 the server&apos;s display name</extracomment>
-        <translation>%1 – %2 : affecté</translation>
+        <translation>%1 – %2&#xa0;: affecté</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 – %2: not assigned</source>
         <extracomment>A box of the assignment grid: %1 is the device&apos;s serial number, %2 the server&apos;s display name</extracomment>
-        <translation>%1 – %2 : non affecté</translation>
+        <translation>%1 – %2&#xa0;: non affecté</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -54,14 +54,14 @@
     <message>
         <location filename="../app/ConfigBackup.cpp" line="+20"/>
         <source>Save changes?</source>
-        <translation>Enregistrer les modifications ?</translation>
+        <translation>Enregistrer les modifications&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>
 ZEV data has been modified. Do you want to save changes before creating a backup?</source>
         <translation>
-Les données de ZEV ont été modifiées. Voulez-vous enregistrer les modifications avant de créer une sauvegarde ?</translation>
+Les données de ZEV ont été modifiées. Voulez-vous enregistrer les modifications avant de créer une sauvegarde&#xa0;?</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -73,7 +73,7 @@ Les données de ZEV ont été modifiées. Voulez-vous enregistrer les modificati
         <source>
 Your changes have not been saved, so no backup was created.</source>
         <translation>
-Vos modifications n'ont pas été enregistrées ; aucune sauvegarde n'a donc été créée.</translation>
+Vos modifications n&apos;ont pas été enregistrées&#xa0;; aucune sauvegarde n&apos;a donc été créée.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -90,19 +90,19 @@ Vos modifications n'ont pas été enregistrées ; aucune sauvegarde n'a donc ét
         <source>
 ZEV cannot overwrite existing files! Backup file not created</source>
         <translation>
-ZEV ne peut pas écraser des fichiers existants ! Le fichier de sauvegarde n'a pas été créé</translation>
+ZEV ne peut pas écraser des fichiers existants&#xa0;! Le fichier de sauvegarde n&apos;a pas été créé</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>File write error</source>
-        <translation>Erreur d'écriture du fichier</translation>
+        <translation>Erreur d&apos;écriture du fichier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>There was an error creating the backup file.
 The directory may be read only, or your may not have permission to write to the directory</source>
-        <translation>Une erreur s'est produite lors de la création du fichier de sauvegarde.
-Le dossier est peut-être en lecture seule, ou vous n'avez pas l'autorisation d'écrire dans ce dossier</translation>
+        <translation>Une erreur s&apos;est produite lors de la création du fichier de sauvegarde.
+Le dossier est peut-être en lecture seule, ou vous n&apos;avez pas l&apos;autorisation d&apos;écrire dans ce dossier</translation>
     </message>
 </context>
 <context>
@@ -110,43 +110,43 @@ Le dossier est peut-être en lecture seule, ou vous n'avez pas l'autorisation d'
     <message>
         <location filename="../model/ConfigCheck.cpp" line="+25"/>
         <source>Servers “%1” and “%2” share the id %3</source>
-        <translation>Les serveurs « %1 » et « %2 » partagent l'identifiant %3</translation>
+        <translation>Les serveurs «&#xa0;%1&#xa0;» et «&#xa0;%2&#xa0;» partagent l&apos;identifiant %3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Servers “%1” and “%2” share the host %3 and remote application “%4”</source>
-        <translation>Les serveurs « %1 » et « %2 » partagent l'hôte %3 et l'application distante « %4 »</translation>
+        <translation>Les serveurs «&#xa0;%1&#xa0;» et «&#xa0;%2&#xa0;» partagent l&apos;hôte %3 et l&apos;application distante «&#xa0;%4&#xa0;»</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The label of server “%1” lies partly outside the picture</source>
-        <translation>L'étiquette du serveur « %1 » dépasse en partie de l'image</translation>
+        <translation>L&apos;étiquette du serveur «&#xa0;%1&#xa0;» dépasse en partie de l&apos;image</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Thinclient “%1”: the serial number “%2” cannot name a device file</source>
-        <translation>Client léger « %1 » : le numéro de série « %2 » ne peut pas servir de nom au fichier de l'appareil</translation>
+        <translation>Client léger «&#xa0;%1&#xa0;»&#xa0;: le numéro de série «&#xa0;%2&#xa0;» ne peut pas servir de nom au fichier de l&apos;appareil</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Thinclients %1 (“%2”) and %3 (“%4”) share the device file %5</source>
-        <translation>Les clients légers %1 (« %2 ») et %3 (« %4 ») partagent le même fichier d'appareil %5</translation>
+        <translation>Les clients légers %1 («&#xa0;%2&#xa0;») et %3 («&#xa0;%4&#xa0;») partagent le même fichier d&apos;appareil %5</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Thinclient %1 is assigned the server id %2, which no server has</source>
-        <translation>Le client léger %1 est affecté à l'identifiant de serveur %2, qu'aucun serveur ne porte</translation>
+        <translation>Le client léger %1 est affecté à l&apos;identifiant de serveur %2, qu&apos;aucun serveur ne porte</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>The file %1 belongs to no thinclient; a device may still read it</source>
-        <translation>Le fichier %1 n'appartient à aucun client léger ; un appareil peut encore le lire</translation>
+        <translation>Le fichier %1 n&apos;appartient à aucun client léger&#xa0;; un appareil peut encore le lire</translation>
     </message>
 </context>
 <context>
     <name>ConfigCompare</name>
     <message>
-        <location filename="../model/ConfigCompare.cpp" line="+102"/>
+        <location filename="../model/ConfigCompare.cpp" line="+103"/>
         <source>servers added %1</source>
         <extracomment>%1 lists the servers by name</extracomment>
         <translation>serveurs ajoutés %1</translation>
@@ -177,13 +177,13 @@ Le dossier est peut-être en lecture seule, ou vous n'avez pas l'autorisation d'
         <location line="+7"/>
         <source>%1: %2 “%3” → “%4”</source>
         <extracomment>%1 names a server or a thinclient, %2 is a key of zev.conf, %3 its old value, %4 its new one</extracomment>
-        <translation>%1 : %2 « %3 » → « %4 »</translation>
+        <translation>%1&#xa0;: %2 «&#xa0;%3&#xa0;» → «&#xa0;%4&#xa0;»</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: %2</source>
         <extracomment>%1 names a thinclient, %2 says how its servers changed</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -198,7 +198,7 @@ Le dossier est peut-être en lecture seule, ou vous n'avez pas l'autorisation d'
         <location line="+103"/>
         <source>%1: deleted as in theirs</source>
         <extracomment>%1 names a server or a thinclient</extracomment>
-        <translation>%1 : supprimé comme dans leur version</translation>
+        <translation>%1&#xa0;: supprimé comme dans leur version</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -223,13 +223,13 @@ Le dossier est peut-être en lecture seule, ou vous n'avez pas l'autorisation d'
         <location line="+6"/>
         <source>%1: added from theirs</source>
         <extracomment>%1 names a server or a thinclient</extracomment>
-        <translation>%1 : ajouté depuis leur version</translation>
+        <translation>%1&#xa0;: ajouté depuis leur version</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>%1: %2 from theirs</source>
         <extracomment>%1 names a server or a thinclient, %2 lists keys of zev.conf</extracomment>
-        <translation>%1 : %2 repris de leur version</translation>
+        <translation>%1&#xa0;: %2 repris de leur version</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -250,12 +250,12 @@ Le dossier est peut-être en lecture seule, ou vous n'avez pas l'autorisation d'
         <location line="+196"/>
         <source>%1: %2 settled for theirs</source>
         <extracomment>%1 names a server or a thinclient, %2 the keys of zev.conf in conflict</extracomment>
-        <translation>%1 : %2 résolu en faveur de leur version</translation>
+        <translation>%1&#xa0;: %2 résolu en faveur de leur version</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: %2 settled for mine</source>
-        <translation>%1 : %2 résolu en faveur de ma version</translation>
+        <translation>%1&#xa0;: %2 résolu en faveur de ma version</translation>
     </message>
 </context>
 <context>
@@ -264,13 +264,13 @@ Le dossier est peut-être en lecture seule, ou vous n'avez pas l'autorisation d'
         <location filename="../model/ConfigRecords.cpp" line="+78"/>
         <source>Thinclient “%1”</source>
         <extracomment>%1 is the serial number of a device</extracomment>
-        <translation>Client léger « %1 »</translation>
+        <translation>Client léger «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Server “%1” (%2)</source>
         <extracomment>%1 is the name of a server, %2 its id</extracomment>
-        <translation>Serveur « %1 » (%2)</translation>
+        <translation>Serveur «&#xa0;%1&#xa0;» (%2)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -301,12 +301,12 @@ Le dossier est peut-être en lecture seule, ou vous n'avez pas l'autorisation d'
     <message>
         <location line="+2"/>
         <source>These were changed both here and by another program, each differently. Choose what to keep for each; OK merges and saves, Cancel writes nothing.</source>
-        <translation>Ces éléments ont été modifiés à la fois ici et par un autre programme, chacun différemment. Choisissez ce qu'il faut conserver pour chacun ; OK fusionne et enregistre, Annuler n'écrit rien.</translation>
+        <translation>Ces éléments ont été modifiés à la fois ici et par un autre programme, chacun différemment. Choisissez ce qu&apos;il faut conserver pour chacun&#xa0;; OK fusionne et enregistre, Annuler n&apos;écrit rien.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Record</source>
-        <translation>Enregistrement</translation>
+        <translation>Élément</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -357,7 +357,7 @@ Le dossier est peut-être en lecture seule, ou vous n'avez pas l'autorisation d'
         <location filename="../app/ConnectionCheck.cpp" line="+15"/>
         <source>cannot be checked: %1</source>
         <extracomment>%1 what is wrong with the server&apos;s address</extracomment>
-        <translation>ne peut pas être vérifié : %1</translation>
+        <translation>ne peut pas être vérifié&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -378,7 +378,7 @@ Le dossier est peut-être en lecture seule, ou vous n'avez pas l'autorisation d'
         <location line="+14"/>
         <source>does not answer: %1</source>
         <extracomment>%1 why: the system&apos;s reason, or that it did not answer in time</extracomment>
-        <translation>ne répond pas : %1</translation>
+        <translation>ne répond pas&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -396,7 +396,7 @@ Le dossier est peut-être en lecture seule, ou vous n'avez pas l'autorisation d'
     <message>
         <location line="+1"/>
         <source>Space ticks or clears a box; Shift+Space or a Shift click updates the entire row</source>
-        <translation>Espace coche ou décoche une case ; Maj+Espace ou un Maj+clic met à jour toute la ligne</translation>
+        <translation>Espace coche ou décoche une case&#xa0;; Maj+Espace ou un Maj+clic met à jour toute la ligne</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -439,7 +439,7 @@ Le dossier est peut-être en lecture seule, ou vous n'avez pas l'autorisation d'
     <message>
         <location line="+0"/>
         <source>Delete device</source>
-        <translation>Supprimer l'appareil</translation>
+        <translation>Supprimer l&apos;appareil</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -476,7 +476,7 @@ Le dossier est peut-être en lecture seule, ou vous n'avez pas l'autorisation d'
         <source>Found one or more thinclients with empty description fields! 
 
 Please enter a description for them</source>
-        <translation>Un ou plusieurs clients légers ont un champ de description vide ! 
+        <translation>Un ou plusieurs clients légers ont un champ de description vide&#xa0;! 
 
 Veuillez leur saisir une description</translation>
     </message>
@@ -493,10 +493,10 @@ Are you sure you want to continue?</source>
         <translation>
             <numerusform>%Ln client léger sera supprimé.
 
-Voulez-vous vraiment continuer ?</numerusform>
+Voulez-vous vraiment continuer&#xa0;?</numerusform>
             <numerusform>%Ln clients légers seront supprimés.
 
-Voulez-vous vraiment continuer ?</numerusform>
+Voulez-vous vraiment continuer&#xa0;?</numerusform>
         </translation>
     </message>
 </context>
@@ -516,12 +516,12 @@ Voulez-vous vraiment continuer ?</numerusform>
     <message>
         <location line="+5"/>
         <source>[protocol://]Hostname[:port]</source>
-        <translation>[protocole://]Nom d'hôte[:port]</translation>
+        <translation>[protocole://]Hôte[:port]</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Hostname</source>
-        <translation>Nom d'hôte</translation>
+        <translation>Nom d&apos;hôte</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -532,7 +532,7 @@ Voulez-vous vraiment continuer ?</numerusform>
     <message>
         <location line="+6"/>
         <source>Access protocol</source>
-        <translation>Protocole d'accès</translation>
+        <translation>Protocole d&apos;accès</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -567,7 +567,7 @@ Voulez-vous vraiment continuer ?</numerusform>
         <location line="+5"/>
         <location line="+5"/>
         <source>Redirect audio</source>
-        <translation>Rediriger l'audio</translation>
+        <translation>Rediriger l&apos;audio</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -597,7 +597,7 @@ Voulez-vous vraiment continuer ?</numerusform>
         <location line="+5"/>
         <location line="+5"/>
         <source>Window percentage</source>
-        <translation>Pourcentage de l'écran</translation>
+        <translation>Pourcentage de l&apos;écran</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -633,7 +633,7 @@ Voulez-vous vraiment continuer ?</numerusform>
         <location line="+9"/>
         <location line="+8"/>
         <source>Creating new server</source>
-        <translation>Création d'un nouveau serveur</translation>
+        <translation>Création d&apos;un nouveau serveur</translation>
     </message>
     <message>
         <location line="+239"/>
@@ -654,12 +654,12 @@ Le nom affiché ne peut pas être vide</translation>
         <source>
 Server hostname cannot be empty</source>
         <translation>
-Le nom d'hôte du serveur ne peut pas être vide</translation>
+Le nom d&apos;hôte du serveur ne peut pas être vide</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>When hostname is set to localhost, Remote application field cannot be empty</source>
-        <translation>Lorsque le nom d'hôte est localhost, le champ Application distante ne peut pas être vide</translation>
+        <translation>Lorsque le nom d&apos;hôte est localhost, le champ Application distante ne peut pas être vide</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -672,7 +672,7 @@ Le nom d'hôte du serveur ne peut pas être vide</translation>
 .exe extension has been removed from %1</source>
         <extracomment>%1 is the remote application, its .exe removed</extracomment>
         <translation>
-L'extension .exe a été retirée de %1</translation>
+L&apos;extension .exe a été retirée de %1</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -686,9 +686,9 @@ Duplicate hostname found! Hostname and Remote application pair has been assigned
 
 Hostname and Remote application pairs must be unique</source>
         <translation>
-Nom d'hôte en double ! Cette paire nom d'hôte et application distante est déjà utilisée par un autre serveur ! 
+Nom d&apos;hôte en double&#xa0;! Cette paire nom d&apos;hôte et application distante est déjà utilisée par un autre serveur&#xa0;! 
 
-Chaque paire nom d'hôte et application distante doit être unique</translation>
+Chaque paire nom d&apos;hôte et application distante doit être unique</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -700,7 +700,7 @@ Chaque paire nom d'hôte et application distante doit être unique</translation>
         <source>
 &apos;Percent of screen&apos; value must be in the range 1-100</source>
         <translation>
-La valeur 'Pourcentage de l'écran' doit être comprise entre 1 et 100</translation>
+La valeur «&#xa0;Pourcentage de l&apos;écran&#xa0;» doit être comprise entre 1 et 100</translation>
     </message>
 </context>
 <context>
@@ -763,13 +763,13 @@ Les numéros de série ne peuvent pas contenir les caractères / et \ car ils se
         <source>
 The specified serial number has been assigned to another thinclient device! Serial numbers must be unique</source>
         <translation>
-Le numéro de série indiqué est déjà attribué à un autre client léger ! Les numéros de série doivent être uniques</translation>
+Le numéro de série indiqué est déjà attribué à un autre client léger&#xa0;! Les numéros de série doivent être uniques</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Added new Thinclient: %1</source>
         <extracomment>%1 is the new device&apos;s description</extracomment>
-        <translation>Nouveau client léger ajouté : %1</translation>
+        <translation>Nouveau client léger ajouté&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -777,7 +777,7 @@ Le numéro de série indiqué est déjà attribué à un autre client léger ! L
     <message>
         <location filename="../model/TrustedNames.cpp" line="+141"/>
         <source>not a plain file</source>
-        <translation>n'est pas un fichier ordinaire</translation>
+        <translation>n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -787,12 +787,12 @@ Le numéro de série indiqué est déjà attribué à un autre client léger ! L
     <message>
         <location line="+2"/>
         <source>a link another user made or could have moved here</source>
-        <translation>un lien créé par un autre utilisateur, ou qu'il a pu déplacer ici</translation>
+        <translation>un lien créé par un autre utilisateur, ou qu&apos;il a pu déplacer ici</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>read-only (no write permission set)</source>
-        <translation>en lecture seule (aucun droit d'écriture)</translation>
+        <translation>en lecture seule (aucun droit d&apos;écriture)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -802,7 +802,7 @@ Le numéro de série indiqué est déjà attribué à un autre client léger ! L
     <message>
         <location line="+2"/>
         <source>not a usable file name</source>
-        <translation>n'est pas un nom de fichier utilisable</translation>
+        <translation>n&apos;est pas un nom de fichier utilisable</translation>
     </message>
 </context>
 <context>
@@ -810,28 +810,28 @@ Le numéro de série indiqué est déjà attribué à un autre client léger ! L
     <message>
         <location filename="../model/GitSetup.cpp" line="+78"/>
         <source>an earlier zevctl&apos;s line replaced</source>
-        <translation>ligne d'un zevctl précédent remplacée</translation>
+        <translation>ligne d&apos;un zevctl précédent remplacée</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>%1: not in a git work tree</source>
-        <translation>%1 : pas dans un arbre de travail git</translation>
+        <translation>%1&#xa0;: pas dans un arbre de travail git</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>git-setup stopped: a file or setting could not be written</source>
-        <translation>git-setup interrompu : un fichier ou un réglage n'a pas pu être écrit</translation>
+        <translation>git-setup interrompu&#xa0;: un fichier ou un réglage n&apos;a pas pu être écrit</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Already set up: nothing changed</source>
-        <translation>Déjà configuré : rien n'a été modifié</translation>
+        <translation>Déjà configuré&#xa0;: rien n&apos;a été modifié</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Run “zevctl git-setup %1”: zev.conf is in git, but this clone lacks the merge driver and hooks that merge it by record and keep the device files following it</source>
         <extracomment>%1 is a folder; “zevctl git-setup %1” is a command and stays as it is</extracomment>
-        <translation>Exécutez « zevctl git-setup %1 » : zev.conf est dans git, mais il manque à ce clone le pilote de fusion et les hooks qui le fusionnent enregistrement par enregistrement et maintiennent les fichiers des appareils en accord avec lui</translation>
+        <translation>Exécutez «&#xa0;zevctl git-setup %1&#xa0;»&#xa0;: zev.conf est dans git, mais il manque à ce clone le pilote de fusion et les hooks qui le fusionnent enregistrement par enregistrement et maintiennent les fichiers des appareils en accord avec lui</translation>
     </message>
 </context>
 <context>
@@ -865,7 +865,7 @@ Le numéro de série indiqué est déjà attribué à un autre client léger ! L
         <location line="+9"/>
         <location line="+1"/>
         <source>Main tool bar</source>
-        <translation>Barre d'outils principale</translation>
+        <translation>Barre d&apos;outils principale</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -914,7 +914,7 @@ Le numéro de série indiqué est déjà attribué à un autre client léger ! L
     <message>
         <location line="-16"/>
         <location line="+1"/>
-        <location filename="../app/MainWindow.cpp" line="+574"/>
+        <location filename="../app/MainWindow.cpp" line="+575"/>
         <source>Save changes</source>
         <translation>Enregistrer les modifications</translation>
     </message>
@@ -966,7 +966,7 @@ Le numéro de série indiqué est déjà attribué à un autre client léger ! L
     <message>
         <location line="+1"/>
         <source>Bring in what another program saved in zev.conf, keeping your changes</source>
-        <translation>Intégrer ce qu'un autre programme a enregistré dans zev.conf, en conservant vos modifications</translation>
+        <translation>Intégrer ce qu&apos;un autre programme a enregistré dans zev.conf, en conservant vos modifications</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -976,7 +976,7 @@ Le numéro de série indiqué est déjà attribué à un autre client léger ! L
     <message>
         <location line="+1"/>
         <source>Discard your changes and load zev.conf as it is on disk</source>
-        <translation>Abandonner vos modifications et charger zev.conf tel qu'il est sur le disque</translation>
+        <translation>Abandonner vos modifications et charger zev.conf tel qu&apos;il est sur le disque</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1030,19 +1030,19 @@ Le numéro de série indiqué est déjà attribué à un autre client léger ! L
     <message>
         <location line="-136"/>
         <source>Load the topology picture of your network to begin: File ▸ Load image</source>
-        <translation>Chargez l'image de la topologie de votre réseau pour commencer : Fichier ▸ Charger une image</translation>
+        <translation>Chargez l&apos;image de la topologie de votre réseau pour commencer&#xa0;: Fichier ▸ Charger une image</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Undone: %1</source>
         <extracomment>%1 the name of the step undone</extracomment>
-        <translation>Annulé : %1</translation>
+        <translation>Annulé&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Redone: %1</source>
         <extracomment>%1 the name of the step redone</extracomment>
-        <translation>Rétabli : %1</translation>
+        <translation>Rétabli&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+63"/>
@@ -1063,19 +1063,19 @@ Le numéro de série indiqué est déjà attribué à un autre client léger ! L
         <location line="+16"/>
         <source>Undo %1</source>
         <extracomment>The Edit menu&apos;s Undo: %1 the name of the step it undoes</extracomment>
-        <translation>Annuler %1</translation>
+        <translation>Annuler&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Redo %1</source>
         <extracomment>The Edit menu&apos;s Redo: %1 the name of the step it redoes</extracomment>
-        <translation>Rétablir %1</translation>
+        <translation>Rétablir&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>%1: %2 %3</source>
         <extracomment>A connection check&apos;s answer: %1 the server&apos;s name, %2 its address, %3 the result (&quot;answers&quot;, &quot;does not answer: …&quot; or &quot;cannot be checked: …&quot;)</extracomment>
-        <translation>%1 : %2 %3</translation>
+        <translation>%1&#xa0;: %2 %3</translation>
     </message>
     <message>
         <location line="+33"/>
@@ -1092,7 +1092,7 @@ Le numéro de série indiqué est déjà attribué à un autre client léger ! L
         <location line="+71"/>
         <source>Loaded %1: %2, %3</source>
         <extracomment>What loading found: %1 the picture&apos;s file name, %2 how many servers, %3 how many thinclients</extracomment>
-        <translation>%1 chargé : %2, %3</translation>
+        <translation>%1 chargé&#xa0;: %2, %3</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
@@ -1114,8 +1114,8 @@ Le numéro de série indiqué est déjà attribué à un autre client léger ! L
         <location line="+5"/>
         <source>zev.conf: %Ln problems — Tools ▸ Check configuration</source>
         <translation>
-            <numerusform>zev.conf : %Ln problème — Outils ▸ Vérifier la configuration</numerusform>
-            <numerusform>zev.conf : %Ln problèmes — Outils ▸ Vérifier la configuration</numerusform>
+            <numerusform>zev.conf&#xa0;: %Ln problème — Outils ▸ Vérifier la configuration</numerusform>
+            <numerusform>zev.conf&#xa0;: %Ln problèmes — Outils ▸ Vérifier la configuration</numerusform>
         </translation>
     </message>
     <message>
@@ -1137,14 +1137,14 @@ Le numéro de série indiqué est déjà attribué à un autre client léger ! L
     <message>
         <location line="+0"/>
         <source>No thinclients have been defined yet</source>
-        <translation>Aucun client léger n'a encore été défini</translation>
+        <translation>Aucun client léger n&apos;a encore été défini</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>
 Do you want to save changes before closing this application?</source>
         <translation>
-Voulez-vous enregistrer les modifications avant de fermer l'application ?</translation>
+Voulez-vous enregistrer les modifications avant de fermer l&apos;application&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1182,7 +1182,7 @@ Voulez-vous enregistrer les modifications avant de fermer l'application ?</trans
     <message>
         <location line="+1"/>
         <source>High color (16 bit)</source>
-        <translation>Haute densité (16 bits)</translation>
+        <translation>Couleurs 16 bits (High Color)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1252,15 +1252,15 @@ Voulez-vous enregistrer les modifications avant de fermer l'application ?</trans
     <message>
         <location line="+1"/>
         <source>Percent of screen</source>
-        <translation>Pourcentage de l'écran</translation>
+        <translation>Pourcentage de l&apos;écran</translation>
     </message>
 </context>
 <context>
     <name>SaveReport</name>
     <message>
-        <location filename="../model/SaveReport.cpp" line="+18"/>
+        <location filename="../model/SaveReport.cpp" line="+20"/>
         <source>Merged with the changes on disk: %1, %2</source>
-        <translation>Fusionné avec les modifications du disque : %1, %2</translation>
+        <translation>Fusionné avec les modifications du disque&#xa0;: %1, %2</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
@@ -1279,25 +1279,25 @@ Voulez-vous enregistrer les modifications avant de fermer l'application ?</trans
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+6"/>
+        <location line="+9"/>
         <source>Saved zev.conf and %Ln device files</source>
         <translation>
-            <numerusform>zev.conf et %Ln fichier d'appareil enregistrés</numerusform>
-            <numerusform>zev.conf et %Ln fichiers d'appareils enregistrés</numerusform>
+            <numerusform>zev.conf et %Ln fichier d&apos;appareil enregistrés</numerusform>
+            <numerusform>zev.conf et %Ln fichiers d&apos;appareils enregistrés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>Saved %Ln device files</source>
         <translation>
-            <numerusform>%Ln fichier d'appareil enregistré</numerusform>
-            <numerusform>%Ln fichiers d'appareils enregistrés</numerusform>
+            <numerusform>%Ln fichier d&apos;appareil enregistré</numerusform>
+            <numerusform>%Ln fichiers d&apos;appareils enregistrés</numerusform>
         </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Saved: nothing to write</source>
-        <translation>Enregistré : rien à écrire</translation>
+        <translation>Enregistré&#xa0;: rien à écrire</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
@@ -1311,22 +1311,22 @@ Voulez-vous enregistrer les modifications avant de fermer l'application ?</trans
     <message>
         <location line="+9"/>
         <source>Another program changed zev.conf while it was being saved; its version was replaced.</source>
-        <translation>Un autre programme a modifié zev.conf pendant son enregistrement ; sa version a été remplacée.</translation>
+        <translation>Un autre programme a modifié zev.conf pendant son enregistrement&#xa0;; sa version a été remplacée.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>It is kept as:
 %1</source>
         <extracomment>%1 is the path of the copy</extracomment>
-        <translation>Elle est conservée sous :
+        <translation>Elle est conservée sous&#xa0;:
 %1</translation>
     </message>
     <message numerus="yes">
         <location line="+7"/>
         <source>%Ln device files do not match zev.conf — Save writes them</source>
         <translation>
-            <numerusform>%Ln fichier d'appareil ne correspond pas à zev.conf — Enregistrer l'écrit</numerusform>
-            <numerusform>%Ln fichiers d'appareils ne correspondent pas à zev.conf — Enregistrer les écrit</numerusform>
+            <numerusform>%Ln fichier d&apos;appareil ne correspond pas à zev.conf — l&apos;enregistrement l&apos;écrit</numerusform>
+            <numerusform>%Ln fichiers d&apos;appareils ne correspondent pas à zev.conf — l&apos;enregistrement les écrit</numerusform>
         </translation>
     </message>
 </context>
@@ -1335,27 +1335,27 @@ Voulez-vous enregistrer les modifications avant de fermer l'application ?</trans
     <message>
         <location filename="../model/ServerAddress.cpp" line="+67"/>
         <source>the “]” after the IPv6 address is missing</source>
-        <translation>le « ] » après l'adresse IPv6 manque</translation>
+        <translation>le «&#xa0;]&#xa0;» après l&apos;adresse IPv6 manque</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>only “:” and a port may follow the “]”</source>
-        <translation>seuls « : » et un port peuvent suivre le « ] »</translation>
+        <translation>seuls «&#xa0;:&#xa0;» et un port peuvent suivre le «&#xa0;]&#xa0;»</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>no host name or address is given</source>
-        <translation>aucun nom d'hôte ni aucune adresse n'est indiqué</translation>
+        <translation>aucun nom d&apos;hôte ni aucune adresse n&apos;est indiqué</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the port “%1” is not a number</source>
-        <translation>le port « %1 » n'est pas un nombre</translation>
+        <translation>le port «&#xa0;%1&#xa0;» n&apos;est pas un nombre</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the port %1 is not between 1 and 65535</source>
-        <translation>le port %1 n'est pas compris entre 1 et 65535</translation>
+        <translation>le port %1 n&apos;est pas compris entre 1 et 65535</translation>
     </message>
 </context>
 <context>
@@ -1416,7 +1416,7 @@ Voulez-vous enregistrer les modifications avant de fermer l'application ?</trans
         <location filename="../canvas/ServerLabel.cpp" line="+60"/>
         <source>Arrows move it, Control with arrows resizes it, Return opens it, Menu key for more</source>
         <extracomment>What a screen reader says a server label&apos;s keys do</extracomment>
-        <translation>Les flèches la déplacent, Ctrl avec les flèches la redimensionne, Entrée l'ouvre, la touche Menu propose d'autres actions</translation>
+        <translation>Les flèches la déplacent, Ctrl avec les flèches la redimensionne, Entrée l&apos;ouvre, la touche Menu propose d&apos;autres actions</translation>
     </message>
     <message>
         <location line="+148"/>
@@ -1428,7 +1428,7 @@ Voulez-vous enregistrer les modifications avant de fermer l'application ?</trans
         <location line="+5"/>
         <source>, did not answer</source>
         <extracomment>Ends a server label&apos;s spoken name when its server did not answer a connection check</extracomment>
-        <translation>, n'a pas répondu</translation>
+        <translation>, n&apos;a pas répondu</translation>
     </message>
     <message>
         <location line="+49"/>
@@ -1472,7 +1472,7 @@ Voulez-vous enregistrer les modifications avant de fermer l'application ?</trans
         <source>
 Are you sure you want to delete this server?</source>
         <translation>
-Voulez-vous vraiment supprimer ce serveur ?</translation>
+Voulez-vous vraiment supprimer ce serveur&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1481,7 +1481,7 @@ Voulez-vous vraiment supprimer ce serveur ?</translation>
         <location filename="../model/SharedFolder.cpp" line="+69"/>
         <source>%1 cannot be written by the folder&apos;s group “%2”: its owner “%3” can run “chgrp %2 %1 &amp;&amp; chmod g+rw %1” in the folder</source>
         <extracomment>%1 is a file name, %2 a group, %3 a user; the command between “ ” stays as it is</extracomment>
-        <translation>%1 ne peut pas être écrit par le groupe « %2 » du dossier : son propriétaire « %3 » peut exécuter « chgrp %2 %1 &amp;&amp; chmod g+rw %1 » dans le dossier</translation>
+        <translation>%1 ne peut pas être écrit par le groupe «&#xa0;%2&#xa0;» du dossier&#xa0;: son propriétaire «&#xa0;%3&#xa0;» peut exécuter «&#xa0;chgrp %2 %1 &amp;&amp; chmod g+rw %1&#xa0;» dans le dossier</translation>
     </message>
 </context>
 <context>
@@ -1500,7 +1500,7 @@ Voulez-vous vraiment supprimer ce serveur ?</translation>
         <translation>Rechercher par numéro de série ou description</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Thinclients</source>
         <translation>Clients légers</translation>
     </message>
@@ -1522,19 +1522,19 @@ Voulez-vous vraiment supprimer ce serveur ?</translation>
     <message>
         <location line="+1"/>
         <source>Discard the changes made in this table?</source>
-        <translation>Abandonner les modifications apportées dans ce tableau ?</translation>
+        <translation>Abandonner les modifications apportées dans ce tableau&#xa0;?</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>%1: ticked</source>
         <extracomment>A box ticked from the keyboard; %1 is its column&apos;s header, e.g. Delete device</extracomment>
-        <translation>%1 : coché</translation>
+        <translation>%1&#xa0;: coché</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1: not ticked</source>
         <extracomment>A box cleared from the keyboard; %1 is its column&apos;s header, e.g. Delete device</extracomment>
-        <translation>%1 : non coché</translation>
+        <translation>%1&#xa0;: non coché</translation>
     </message>
 </context>
 <context>
@@ -1557,17 +1557,17 @@ Updated entries:	%L2
 Rejected entries:	%L3</source>
         <extracomment>the tabs line up the numbers; keep them so</extracomment>
         <translation>
-Importation terminée. Voici les statistiques :
+Importation terminée. Voici les statistiques&#xa0;:
 
-Nouvelles entrées :		%L1
-Entrées mises à jour :		%L2
-Entrées rejetées :		%L3</translation>
+Nouvelles entrées&#xa0;:		%L1
+Entrées mises à jour&#xa0;:		%L2
+Entrées rejetées&#xa0;:		%L3</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Skipped lines (not SERIAL,,,Description): %L1</source>
         <extracomment>SERIAL,,,Description is the form of a line of the list, and stays as it is</extracomment>
-        <translation>Lignes ignorées (pas au format SERIAL,,,Description) : %L1</translation>
+        <translation>Lignes ignorées (pas au format SERIAL,,,Description)&#xa0;: %L1</translation>
     </message>
 </context>
 <context>
@@ -1586,21 +1586,21 @@ Entrées rejetées :		%L3</translation>
     <message>
         <location line="+7"/>
         <source>Open error</source>
-        <translation>Erreur d'ouverture</translation>
+        <translation>Erreur d&apos;ouverture</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Error opening file
 
 %1</source>
-        <translation>Erreur lors de l'ouverture du fichier
+        <translation>Erreur lors de l&apos;ouverture du fichier
 
 %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Import error</source>
-        <translation>Erreur d'importation</translation>
+        <translation>Erreur d&apos;importation</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1608,14 +1608,23 @@ Entrées rejetées :		%L3</translation>
 
 %1</source>
         <extracomment>%1 the line of the file that was left out</extracomment>
-        <translation>Numéro de série non valide, l'entrée suivante est ignorée :
+        <translation>Numéro de série non valide, l&apos;entrée suivante est ignorée&#xa0;:
 
 %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Import status</source>
-        <translation>État de l'importation</translation>
+        <translation>État de l&apos;importation</translation>
+    </message>
+</context>
+<context>
+    <name>Translations</name>
+    <message>
+        <location filename="../model/Translations.cpp" line="+74"/>
+        <source>; </source>
+        <extracomment>Between the parts of one message, as in &quot;Saved zev.conf and 1 device file; 99 already up to date&quot;</extracomment>
+        <translation>&#xa0;; </translation>
     </message>
 </context>
 <context>
@@ -1623,37 +1632,37 @@ Entrées rejetées :		%L3</translation>
     <message>
         <location filename="../model/Workspace.cpp" line="+164"/>
         <source>New server “%1”</source>
-        <translation>Nouveau serveur « %1 »</translation>
+        <translation>Nouveau serveur «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Clone server “%1”</source>
-        <translation>Cloner le serveur « %1 »</translation>
+        <translation>Cloner le serveur «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Edit server “%1”</source>
-        <translation>Modifier le serveur « %1 »</translation>
+        <translation>Modifier le serveur «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Delete server “%1”</source>
-        <translation>Supprimer le serveur « %1 »</translation>
+        <translation>Supprimer le serveur «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Resize label “%1”</source>
-        <translation>Redimensionner l'étiquette « %1 »</translation>
+        <translation>Redimensionner l&apos;étiquette «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Move label “%1”</source>
-        <translation>Déplacer l'étiquette « %1 »</translation>
+        <translation>Déplacer l&apos;étiquette «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Add thinclient “%1”</source>
-        <translation>Ajouter le client léger « %1 »</translation>
+        <translation>Ajouter le client léger «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1674,7 +1683,7 @@ Entrées rejetées :		%L3</translation>
         <location line="+154"/>
         <source>%1, or remove it while nobody is saving</source>
         <extracomment>%1 says what the owner of the lock file can do</extracomment>
-        <translation>%1, ou le supprimer pendant que personne n'enregistre</translation>
+        <translation>%1, ou le supprimer pendant que personne n&apos;enregistre</translation>
     </message>
     <message>
         <location line="+119"/>
@@ -1712,20 +1721,20 @@ Entrées rejetées :		%L3</translation>
     <message>
         <location line="+20"/>
         <source>Waiting for another program to finish saving…</source>
-        <translation>En attente de la fin de l'enregistrement par un autre programme…</translation>
+        <translation>En attente de la fin de l&apos;enregistrement par un autre programme…</translation>
     </message>
     <message numerus="yes">
         <location line="+30"/>
         <source>Putting %Ln device files in place…</source>
         <translation>
-            <numerusform>Mise en place de %Ln fichier d'appareil…</numerusform>
-            <numerusform>Mise en place de %Ln fichiers d'appareils…</numerusform>
+            <numerusform>Mise en place de %Ln fichier d&apos;appareil…</numerusform>
+            <numerusform>Mise en place de %Ln fichiers d&apos;appareils…</numerusform>
         </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Writing device files: %L1 of %L2</source>
-        <translation>Écriture des fichiers des appareils : %L1 sur %L2</translation>
+        <translation>Écriture des fichiers des appareils&#xa0;: %L1 sur %L2</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1771,7 +1780,7 @@ zev.conf a été modifié par un autre programme après sa lecture par ZEV.</tra
 Save your configuration as zev.conf again?</source>
         <translation>
 
-Enregistrer à nouveau votre configuration dans zev.conf ?</translation>
+Enregistrer à nouveau votre configuration dans zev.conf&#xa0;?</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1782,8 +1791,8 @@ Replace theirs: save yours over them.</source>
         <extracomment>Merge and Replace theirs are the box&apos;s buttons</extracomment>
         <translation>
 
-Fusionner : conserver à la fois vos modifications et les leurs.
-Remplacer les leurs : enregistrer les vôtres par-dessus.</translation>
+Fusionner&#xa0;: conserver à la fois vos modifications et les leurs.
+Remplacer leur version&#xa0;: enregistrer la vôtre par-dessus.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1793,12 +1802,12 @@ Remplacer les leurs : enregistrer les vôtres par-dessus.</translation>
     <message>
         <location line="+0"/>
         <source>&amp;Replace theirs</source>
-        <translation>&amp;Remplacer les leurs</translation>
+        <translation>&amp;Remplacer leur version</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Not saved: your changes are kept.</source>
-        <translation>Non enregistré : vos modifications sont conservées.</translation>
+        <translation>Non enregistré&#xa0;: vos modifications sont conservées.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1807,7 +1816,7 @@ Another program is saving into the working folder; your data has NOT been saved!
 
 Please try again in a moment.</source>
         <translation>
-Un autre programme est en train d'enregistrer dans le dossier de travail ; vos données n'ont PAS été enregistrées !
+Un autre programme est en train d&apos;enregistrer dans le dossier de travail&#xa0;; vos données n&apos;ont PAS été enregistrées&#xa0;!
 
 Veuillez réessayer dans un instant.</translation>
     </message>
@@ -1816,12 +1825,12 @@ Veuillez réessayer dans un instant.</translation>
         <source>
 Error opening configuration file; your data has NOT been saved!</source>
         <translation>
-Erreur lors de l'ouverture du fichier de configuration ; vos données n'ont PAS été enregistrées !</translation>
+Erreur lors de l&apos;ouverture du fichier de configuration&#xa0;; vos données n&apos;ont PAS été enregistrées&#xa0;!</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Not all thinclient configuration fileshave been created</source>
-        <translation>Les fichiers de configuration des clients légers n'ont pas tous été créés</translation>
+        <translation>Les fichiers de configuration des clients légers n&apos;ont pas tous été créés</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1829,13 +1838,13 @@ Erreur lors de l'ouverture du fichier de configuration ; vos données n'ont PAS 
 The folder of the picture could not be opened:
 %1</source>
         <translation>
-Le dossier de l'image n'a pas pu être ouvert :
+Le dossier de l&apos;image n&apos;a pas pu être ouvert&#xa0;:
 %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>ZEV - Loading Image</source>
-        <translation>ZEV - Chargement de l'image</translation>
+        <translation>ZEV - Chargement de l&apos;image</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1843,13 +1852,13 @@ Le dossier de l'image n'a pas pu être ouvert :
 The topology picture could not be loaded:
 %1</source>
         <translation>
-L'image de la topologie n'a pas pu être chargée :
+L&apos;image de la topologie n&apos;a pas pu être chargée&#xa0;:
 %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>not a PNG, BMP or JPEG picture</source>
-        <translation>n'est pas une image PNG, BMP ou JPEG</translation>
+        <translation>n&apos;est pas une image PNG, BMP ou JPEG</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1865,7 +1874,7 @@ zev.conf contient des conflits de fusion non résolus, ligne %1.
 
 Résolvez-les dans un éditeur ou avec git mergetool, ou tous à la fois avec
 zevctl merge --ours ou --theirs,
-puis chargez à nouveau l'image.</translation>
+puis chargez à nouveau l&apos;image.</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1875,10 +1884,10 @@ The configuration file could not be read:
 
 ZEV starts with an empty configuration. Saving will replace that file.</source>
         <translation>
-Le fichier de configuration n'a pas pu être lu :
+Le fichier de configuration n&apos;a pas pu être lu&#xa0;:
 %1
 
-ZEV démarre avec une configuration vide. L'enregistrement remplacera ce fichier.</translation>
+ZEV démarre avec une configuration vide. L&apos;enregistrement remplacera ce fichier.</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -1886,8 +1895,8 @@ ZEV démarre avec une configuration vide. L'enregistrement remplacera ce fichier
 Error creating file: %1
 Do you want to continue?</source>
         <translation>
-Erreur lors de la création du fichier : %1
-Voulez-vous continuer ?</translation>
+Erreur lors de la création du fichier&#xa0;: %1
+Voulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1895,7 +1904,7 @@ Voulez-vous continuer ?</translation>
 The configuration file could not be read:
 %1</source>
         <translation>
-Le fichier de configuration n'a pas pu être lu :
+Le fichier de configuration n&apos;a pas pu être lu&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -1907,29 +1916,29 @@ Le fichier de configuration n'a pas pu être lu :
     <message>
         <location line="+0"/>
         <source>Save writes it again</source>
-        <translation>Enregistrer le réécrit</translation>
+        <translation>l&apos;enregistrement le réécrit</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>zev.conf holds no changes by another program.</source>
-        <translation>zev.conf ne contient aucune modification d'un autre programme.</translation>
+        <translation>zev.conf ne contient aucune modification d&apos;un autre programme.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>zev.conf was deleted by another program: nothing to merge. Save writes it again.</source>
-        <translation>zev.conf a été supprimé par un autre programme : rien à fusionner. Enregistrer le réécrit.</translation>
+        <translation>zev.conf a été supprimé par un autre programme&#xa0;: rien à fusionner. L&apos;enregistrement le réécrit.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Not merged: nothing changed.</source>
-        <translation>Non fusionné : rien n'a changé.</translation>
+        <translation>Non fusionné&#xa0;: rien n&apos;a changé.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>
 Discard your changes and load zev.conf as it is on disk?</source>
         <translation>
-Abandonner vos modifications et charger zev.conf tel qu'il est sur le disque ?</translation>
+Abandonner vos modifications et charger zev.conf tel qu&apos;il est sur le disque&#xa0;?</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1943,7 +1952,7 @@ Abandonner vos modifications et charger zev.conf tel qu'il est sur le disque ?</
         <location filename="../cli/zevctl.cpp" line="+76"/>
         <source>line %1: settle them (an editor, git mergetool, or zevctl merge --ours or --theirs)</source>
         <extracomment>%1 is a line number; “git mergetool” and “zevctl merge --ours or --theirs” are commands</extracomment>
-        <translation>ligne %1 : résolvez-les (dans un éditeur, avec git mergetool, ou avec zevctl merge --ours ou --theirs)</translation>
+        <translation>ligne %1&#xa0;: résolvez-les (dans un éditeur, avec git mergetool, ou avec zevctl merge --ours ou --theirs)</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1954,44 +1963,44 @@ Abandonner vos modifications et charger zev.conf tel qu'il est sur le disque ?</
     <message>
         <location line="+16"/>
         <source>Another program is saving into the working folder; nothing was written.</source>
-        <translation>Un autre programme est en train d'enregistrer dans le dossier de travail ; rien n'a été écrit.</translation>
+        <translation>Un autre programme est en train d&apos;enregistrer dans le dossier de travail&#xa0;; rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>zev.conf was changed by another program meanwhile; nothing was written.</source>
-        <translation>zev.conf a été modifié entre-temps par un autre programme ; rien n'a été écrit.</translation>
+        <translation>zev.conf a été modifié entre-temps par un autre programme&#xa0;; rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Nothing was written.</source>
-        <translation>Rien n'a été écrit.</translation>
+        <translation>Rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Not all thinclient configuration files have been created.</source>
-        <translation>Les fichiers de configuration des clients légers n'ont pas tous été créés.</translation>
+        <translation>Les fichiers de configuration des clients légers n&apos;ont pas tous été créés.</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>%1: missing</source>
         <extracomment>%1 is the name of a device file</extracomment>
-        <translation>%1 : manquant</translation>
+        <translation>%1&#xa0;: manquant</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1: does not match zev.conf</source>
-        <translation>%1 : ne correspond pas à zev.conf</translation>
+        <translation>%1&#xa0;: ne correspond pas à zev.conf</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Invalid serial number found, discarding following entry: %1</source>
-        <translation>Numéro de série non valide, l'entrée suivante est ignorée : %1</translation>
+        <translation>Numéro de série non valide, l&apos;entrée suivante est ignorée&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Skipped line (not SERIAL,,,Description): %1</source>
         <extracomment>SERIAL,,,Description is the form of a line of the list, and stays as it is</extracomment>
-        <translation>Ligne ignorée (pas au format SERIAL,,,Description) : %1</translation>
+        <translation>Ligne ignorée (pas au format SERIAL,,,Description)&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -2003,7 +2012,7 @@ Abandonner vos modifications et charger zev.conf tel qu'il est sur le disque ?</
         <location line="+27"/>
         <source>usage: %1</source>
         <extracomment>%1 is a command line with its placeholders, which stay as they are</extracomment>
-        <translation>utilisation : %1</translation>
+        <translation>utilisation&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+46"/>
@@ -2014,17 +2023,17 @@ Abandonner vos modifications et charger zev.conf tel qu'il est sur le disque ?</
         <location line="+14"/>
         <source>conflict: %1: %2: before %3, ours %4, theirs %5</source>
         <extracomment>%1 names a server or a thinclient, %2 the keys of zev.conf in conflict, %3 to %5 each side&apos;s value</extracomment>
-        <translation>conflit : %1 : %2 : avant %3, notre version %4, leur version %5</translation>
+        <translation>conflit&#xa0;: %1&#xa0;: %2&#xa0;: avant %3, notre version %4, leur version %5</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>conflict: %1: %2: before %3, ours %4, theirs %5 (theirs taken)</source>
-        <translation>conflit : %1 : %2 : avant %3, notre version %4, leur version %5 (leur version retenue)</translation>
+        <translation>conflit&#xa0;: %1&#xa0;: %2&#xa0;: avant %3, notre version %4, leur version %5 (leur version retenue)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>conflict: %1: %2: before %3, ours %4, theirs %5 (ours kept)</source>
-        <translation>conflit : %1 : %2 : avant %3, notre version %4, leur version %5 (notre version conservée)</translation>
+        <translation>conflit&#xa0;: %1&#xa0;: %2&#xa0;: avant %3, notre version %4, leur version %5 (notre version conservée)</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -2036,12 +2045,12 @@ Abandonner vos modifications et charger zev.conf tel qu'il est sur le disque ?</
         <location line="+23"/>
         <source>%1 holds unresolved merge conflicts: its device files are written once they are settled and committed</source>
         <extracomment>%1 is the path of a zev.conf</extracomment>
-        <translation>%1 contient des conflits de fusion non résolus : les fichiers des appareils seront écrits une fois les conflits résolus et validés par un commit</translation>
+        <translation>%1 contient des conflits de fusion non résolus&#xa0;: les fichiers des appareils seront écrits une fois les conflits résolus et validés par un commit</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>the configuration check: a problem a line; 0 none, 1 some, 2 unreadable</source>
-        <translation>la vérification de la configuration : un problème par ligne ; 0 aucun, 1 au moins un, 2 illisible</translation>
+        <translation>la vérification de la configuration&#xa0;: un problème par ligne&#xa0;; 0 aucun, 1 au moins un, 2 illisible</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2051,17 +2060,17 @@ Abandonner vos modifications et charger zev.conf tel qu'il est sur le disque ?</
     <message>
         <location line="+2"/>
         <source>imports a device list (SERIAL,,,Description lines), then saves</source>
-        <translation>importe une liste d'appareils (lignes SERIAL,,,Description), puis enregistre</translation>
+        <translation>importe une liste d&apos;appareils (lignes SERIAL,,,Description), puis enregistre</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>what changed between two zev.conf files, record by record; 1 when any</source>
-        <translation>ce qui a changé entre deux fichiers zev.conf, enregistrement par enregistrement ; 1 s'il y a des différences</translation>
+        <translation>ce qui a changé entre deux fichiers zev.conf, enregistrement par enregistrement&#xa0;; 1 s&apos;il y a des différences</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>a zev.conf as sorted records, a line per field (a git textconv)</source>
-        <translation>un zev.conf sous forme d'enregistrements triés, une ligne par champ (un textconv git)</translation>
+        <translation>un zev.conf sous forme d&apos;enregistrements triés, une ligne par champ (un textconv git)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2071,23 +2080,23 @@ Abandonner vos modifications et charger zev.conf tel qu'il est sur le disque ?</
     <message>
         <location line="+4"/>
         <source>makes a new working folder: an empty zev.conf (never over one)</source>
-        <translation>crée un nouveau dossier de travail : un zev.conf vide (jamais par-dessus un existant)</translation>
+        <translation>crée un nouveau dossier de travail&#xa0;: un zev.conf vide (jamais par-dessus un existant)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>sets up the git work tree around FOLDER: attributes, ignores, the driver, the hooks</source>
-        <translation>configure l'arbre de travail git autour de FOLDER : attributs, fichiers ignorés, le pilote, les hooks</translation>
+        <translation>configure l&apos;arbre de travail git autour de FOLDER&#xa0;: attributs, fichiers ignorés, le pilote, les hooks</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>run by the hooks git-setup installs: writes device files that do not follow zev.conf</source>
-        <translation>exécuté par les hooks qu'installe git-setup : écrit les fichiers des appareils qui ne suivent pas zev.conf</translation>
+        <translation>exécuté par les hooks qu&apos;installe git-setup&#xa0;: écrit les fichiers des appareils qui ne suivent pas zev.conf</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>commands: %1</source>
         <extracomment>%1 lists the names of the commands</extracomment>
-        <translation>commandes : %1</translation>
+        <translation>commandes&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -2097,12 +2106,12 @@ Abandonner vos modifications et charger zev.conf tel qu'il est sur le disque ?</
     <message>
         <location line="+2"/>
         <source>unknown command “%1”</source>
-        <translation>commande inconnue « %1 »</translation>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>unknown option “%1”</source>
-        <translation>option inconnue « %1 »</translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+5"/>

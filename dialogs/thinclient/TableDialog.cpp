@@ -26,6 +26,7 @@ void TableDialog::buildFrame(QTableView* table, const QList<Hint>& hints, const 
     searchField = new QLineEdit(this);
     searchField->setObjectName(QStringLiteral("tbxSearch"));
     searchField->setAccessibleName(tr("Search by serial number or description"));
+    searchField->setMinimumWidth(searchField->fontMetrics().averageCharWidth() * 20); // room for a serial number
     table->setAccessibleName(tr("Thinclients"));
     auto* searchButton = new QPushButton(tr("Search"), this);
     searchButton->setObjectName(QStringLiteral("btnSearch"));
