@@ -13,12 +13,14 @@
 #include "model/BatchSave.h"
 #include "model/ServerAddress.h"
 #include "model/ServerId.h"
+#include "model/SaveReport.h"
 #include "model/ThinClientImport.h"
 #include "model/Translations.h"
 #include "support/SampleRecords.h"
 
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTranslator>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -104,6 +106,38 @@ private slots:
         QTest::newRow("C.UTF-8 too") << QStringList{"LANG=C.UTF-8", "LANGUAGE=fr"} << QStringList{};
         QTest::newRow("POSIX too") << QStringList{"LC_MESSAGES=POSIX", "LANG=de_DE.UTF-8"} << QStringList{};
     }
+    // What a save says reads in the user's language, its counts in the user's locale.
+    void countsInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("English") << "en" << QLocale(QLocale::English, QLocale::UnitedStates)
+                                 << "Saved zev.conf and 20,000 device files; 1 already up to date";
+        QTest::newRow("German") << "de" << QLocale(QLocale::German, QLocale::Germany)
+                                << "zev.conf und 20.000 Gerätedateien gespeichert; 1 bereits aktuell";
+        const QLocale french(QLocale::French, QLocale::France);
+        QTest::newRow("French") << "fr" << french
+                                << "zev.conf et " + french.toString(20000) + " fichiers d'appareils enregistrés\u00a0; 1 déjà à jour";
+    }
+    void countsInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QLocale, locale);
+        QFETCH(QString, said);
+        QTranslator translator;
+        QVERIFY(language == "en" || translator.load("zev_" + language, ":/i18n"));
+        QCoreApplication::installTranslator(&translator);
+        QLocale::setDefault(locale);
+        SaveOutcome saved;
+        saved.configWritten = true;
+        saved.devicesWritten = 20000;
+        saved.devicesUnchanged = 1;
+        const QString text = SaveReport::saved(saved);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(text, said);
+    }
+
     void messageLanguages()
     {
         QFETCH(QStringList, environment);
