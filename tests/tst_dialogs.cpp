@@ -12,6 +12,7 @@
 #include "prompts/TextFieldFocus.h"
 #include "support/FakePrompts.h"
 #include "support/GuiTestSupport.h"
+#include "support/InLanguage.h"
 #include "support/SampleRecords.h"
 
 #include <QAccessible>
@@ -26,7 +27,6 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
-#include <QTranslator>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -172,9 +172,8 @@ private slots:
         QFETCH(QString, tag); // "<protocol>[ at <host>]"
         QFETCH(QString, language);
         QFETCH(QStringList, expected);
-        QTranslator translator;
-        QVERIFY(language == "en" || translator.load("zev_" + language, ":/i18n"));
-        QCoreApplication::installTranslator(&translator);
+        const InLanguage speaking(language);
+        QVERIFY(speaking.isLoaded());
         const QString host = tag.contains(" at ") ? tag.section(" at ", 1) : "host.example";
         DlgServer dialog(nullptr, &bounds, &servers);
         auto* protocol = child<QComboBox>(dialog, "cmbxConxType");
@@ -217,9 +216,8 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(bool, server);
-        QTranslator translator;
-        QVERIFY(language == "en" || translator.load("zev_" + language, ":/i18n"));
-        QCoreApplication::installTranslator(&translator);
+        const InLanguage speaking(language);
+        QVERIFY(speaking.isLoaded());
         std::unique_ptr<QDialog> dialog(server ? static_cast<QDialog*>(new DlgServer(nullptr, &bounds, &servers))
                                                : new DlgThinClient(nullptr, &clients));
         QList<QWidget*> texts;

@@ -16,11 +16,11 @@
 #include "model/SaveReport.h"
 #include "model/ThinClientImport.h"
 #include "model/Translations.h"
+#include "support/InLanguage.h"
 #include "support/SampleRecords.h"
 
 #include <QTemporaryDir>
 #include <QThread>
-#include <QTranslator>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -125,9 +125,8 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QLocale, locale);
         QFETCH(QString, said);
-        QTranslator translator;
-        QVERIFY(language == "en" || translator.load("zev_" + language, ":/i18n"));
-        QCoreApplication::installTranslator(&translator);
+        const InLanguage speaking(language);
+        QVERIFY(speaking.isLoaded());
         QLocale::setDefault(locale);
         SaveOutcome saved;
         saved.configWritten = true;

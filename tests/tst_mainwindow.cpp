@@ -11,6 +11,7 @@
 #include "prompts/Announcer.h"
 #include "support/FakePrompts.h"
 #include "support/GuiTestSupport.h"
+#include "support/InLanguage.h"
 #include "support/SampleRecords.h"
 
 #include <QAccessible>
@@ -33,7 +34,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -185,10 +185,9 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(QString, firstMenu);
-        QTranslator translator;
-        QVERIFY(language == "en" || translator.load("zev_" + language, ":/i18n"));
-        QCoreApplication::installTranslator(&translator);
-        MainWindow translated; // the translator goes with the test
+        const InLanguage speaking(language);
+        QVERIFY(speaking.isLoaded());
+        MainWindow translated;
         const auto uniqueMnemonics = [](const QList<QAction*>& actions) {
             QSet<QKeySequence> seen;
             for (const QAction* action : actions) {
