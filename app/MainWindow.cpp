@@ -45,9 +45,7 @@
 #include <QUrl>
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()),
-      //: The About box's line: %1 the version number
-      versionText(tr("Quorvane Connection Manager Ver %1").arg(QLatin1String(ZEV_VERSION)))
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>())
 {
     ui->setupUi(this);
     buildLogoButton();
@@ -547,7 +545,7 @@ void MainWindow::onLogoClicked()
 
 void MainWindow::on_actionAbout_Pelta_triggered()
 {
-    AboutDialog dialog(this, versionText);
+    AboutDialog dialog(this, versionText());
     dialog.exec();
 }
 

@@ -107,7 +107,6 @@ private:
     void showMergeDetails(const MergeOutcome& merged);
 
     std::unique_ptr<Ui::MainWindow> ui;
-    QString versionText;
     TLabel* imageLabel = nullptr;
     QScrollArea* scrollArea = nullptr;
     QString workingDir;

@@ -375,10 +375,11 @@ bool takesOption(const Command& command, const QString& option)
     });
 }
 
+const QString kCall = QStringLiteral("zevctl COMMAND ARGUMENTS...");
+
 QString usage()
 {
-    const QString call = QStringLiteral("zevctl COMMAND ARGUMENTS...");
-    QString text = usageLines({call, QStringLiteral("zevctl --help | --version")}) + QStringLiteral("\n\n");
+    QString text = usageLines({kCall, QStringLiteral("zevctl --help | --version")}) + QStringLiteral("\n\n");
     for (const Command& command : kCommands)
         text += QStringLiteral("  %1\n      %2\n").arg(usageLine(command), summary(command));
     return text;
@@ -391,8 +392,7 @@ QString shortUsage()
         names << QLatin1String(command.name);
     //: %1 lists the names of the commands
     const QString commands = Text::tr("commands: %1").arg(names.join(u' '));
-    const QString call = QStringLiteral("zevctl COMMAND ARGUMENTS...");
-    return usageLines({call, QStringLiteral("zevctl [COMMAND] --help | --version")}) + u'\n' + commands;
+    return usageLines({kCall, QStringLiteral("zevctl [COMMAND] --help | --version")}) + u'\n' + commands;
 }
 
 } // namespace
@@ -403,7 +403,7 @@ int main(int argc, char* argv[])
     Translations::install(app);
     const QStringList arguments = app.arguments().mid(1);
     if (arguments.contains(QLatin1String("--version"))) {
-        out() << "zevctl, " << kVersionText << Qt::endl;
+        out() << "zevctl, " << versionText() << Qt::endl;
         return 0;
     }
     const Command* command = nullptr;

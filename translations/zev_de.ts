@@ -914,7 +914,7 @@ Die angegebene Seriennummer ist bereits einem anderen Thin Client zugeordnet! Se
     <message>
         <location line="-16"/>
         <location line="+1"/>
-        <location filename="../app/MainWindow.cpp" line="+575"/>
+        <location filename="../app/MainWindow.cpp" line="+573"/>
         <source>Save changes</source>
         <translation>Änderungen speichern</translation>
     </message>
@@ -994,13 +994,7 @@ Die angegebene Seriennummer ist bereits einem anderen Thin Client zugeordnet! Se
         <translation>Über ZEV</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="-525"/>
-        <source>Quorvane Connection Manager Ver %1</source>
-        <extracomment>The About box&apos;s line: %1 the version number</extracomment>
-        <translation>Quorvane Connection Manager Version %1</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location filename="../app/MainWindow.cpp" line="-519"/>
         <location line="+370"/>
         <source>Check configuration</source>
         <translation>Konfiguration prüfen</translation>
@@ -1145,6 +1139,15 @@ Die angegebene Seriennummer ist bereits einem anderen Thin Client zugeordnet! Se
 Do you want to save changes before closing this application?</source>
         <translation>
 Möchten Sie die Änderungen vor dem Beenden der Anwendung speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>ProductInfo</name>
+    <message>
+        <location filename="../model/ProductInfo.h" line="+14"/>
+        <source>Quorvane Connection Manager Ver %1</source>
+        <extracomment>%1 the version number</extracomment>
+        <translation>Quorvane Connection Manager Version %1</translation>
     </message>
 </context>
 <context>
@@ -2093,13 +2096,13 @@ Ihre Änderungen verwerfen und zev.conf so laden, wie sie auf dem Datenträger l
         <translation>von den Hooks aufgerufen, die git-setup installiert: schreibt Gerätedateien, die nicht zu zev.conf passen</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>commands: %1</source>
         <extracomment>%1 lists the names of the commands</extracomment>
         <translation>Befehle: %1</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+25"/>
         <source>no command given</source>
         <translation>kein Befehl angegeben</translation>
     </message>

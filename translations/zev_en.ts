@@ -33,7 +33,7 @@ Are you sure you want to continue?</numerusform>
 <context>
     <name>MainWindow</name>
     <message numerus="yes">
-        <location filename="../app/MainWindow.cpp" line="+411"/>
+        <location filename="../app/MainWindow.cpp" line="+409"/>
         <source>%Ln servers</source>
         <translation>
             <numerusform>%Ln server</numerusform>

@@ -914,7 +914,7 @@ Le numéro de série indiqué est déjà attribué à un autre client léger&#xa
     <message>
         <location line="-16"/>
         <location line="+1"/>
-        <location filename="../app/MainWindow.cpp" line="+575"/>
+        <location filename="../app/MainWindow.cpp" line="+573"/>
         <source>Save changes</source>
         <translation>Enregistrer les modifications</translation>
     </message>
@@ -994,13 +994,7 @@ Le numéro de série indiqué est déjà attribué à un autre client léger&#xa
         <translation>À propos de ZEV</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="-525"/>
-        <source>Quorvane Connection Manager Ver %1</source>
-        <extracomment>The About box&apos;s line: %1 the version number</extracomment>
-        <translation>Quorvane Connection Manager version %1</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location filename="../app/MainWindow.cpp" line="-519"/>
         <location line="+370"/>
         <source>Check configuration</source>
         <translation>Vérifier la configuration</translation>
@@ -1145,6 +1139,15 @@ Le numéro de série indiqué est déjà attribué à un autre client léger&#xa
 Do you want to save changes before closing this application?</source>
         <translation>
 Voulez-vous enregistrer les modifications avant de fermer l&apos;application&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>ProductInfo</name>
+    <message>
+        <location filename="../model/ProductInfo.h" line="+14"/>
+        <source>Quorvane Connection Manager Ver %1</source>
+        <extracomment>%1 the version number</extracomment>
+        <translation>Quorvane Connection Manager version %1</translation>
     </message>
 </context>
 <context>
@@ -2093,13 +2096,13 @@ Abandonner vos modifications et charger zev.conf tel qu&apos;il est sur le disqu
         <translation>exécuté par les hooks qu&apos;installe git-setup&#xa0;: écrit les fichiers des appareils qui ne suivent pas zev.conf</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>commands: %1</source>
         <extracomment>%1 lists the names of the commands</extracomment>
         <translation>commandes&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+25"/>
         <source>no command given</source>
         <translation>aucune commande indiquée</translation>
     </message>
