@@ -27,14 +27,14 @@ void RecordDialog::connectRecordButtons(QPushButton* cancel, QPushButton* save, 
     connect(savePlusNew, &QPushButton::clicked, this, &RecordDialog::onBtnSavePlusClicked);
 }
 
-// The forms place every control where it stands in English. A translated label
-// or button whose text is wider grows to its left (labels are right-aligned
-// beside their fields), and the buttons of the bottom row then move left as far
-// as the one to their right needs. English texts fit: nothing moves.
 namespace {
 constexpr int kMargin = 5;
 }
 
+// The forms place every control where it stands in English. A translated label
+// or button whose text is wider grows to its left (labels are right-aligned
+// beside their fields), and the buttons of the bottom row then move left as far
+// as the one to their right needs. English texts fit: nothing moves.
 void RecordDialog::makeRoomForLongerTexts(const QList<QPushButton*>& bottomRow)
 {
     const auto growLeftwards = [](QWidget* widget) {

@@ -149,7 +149,7 @@ QStringList AssignmentModel::checkedServerIds(int row) const
 {
     QStringList ids;
     for (size_t word = 0; word < wordsPerRow; ++word) {
-        for (quint64 bits = cells[size_t(row) * wordsPerRow + word]; bits != 0; bits &= bits - 1)
+        for (quint64 bits = cells[wordOf(row, 0) + word]; bits != 0; bits &= bits - 1)
             ids.append(servers[int(word) * kBitsPerWord + qCountTrailingZeroBits(bits)]->server_id);
     }
     return ids;
